@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program (release) and starts it.
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")"
+scripts/setup.sh
+cmake --preset release >/dev/null
+cmake --build --preset release
+exec build/release/bin/vovorudoroz "$@"

@@ -1,0 +1,37 @@
+// VOVORUDOROZ.1: a subtraction drill for primary-school pupils.
+//
+// main builds the one session record and the desktop services, tells the screen registry how
+// to build each screen, and opens the background screen, which opens the start screen. From
+// there every screen reads and writes the session record and reaches the desktop only through
+// the services. The program ends when its last screen closes.
+
+#include "session/ScreenWiring.h"
+#include "session/SessionRecord.h"
+#include "ui/QtServices.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QStyleFactory>
+#include <QTimer>
+#include <QTranslator>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("vovorudoroz"));
+    // One look everywhere, and one that honours the buttons' own colours.
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+
+    // Qt's own dialog texts ("Sì", "No", "Annulla") in Italian.
+    QTranslator qtItalian;
+    if (qtItalian.load(QStringLiteral("qtbase_it"),
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtItalian);
+
+    SessionRecord session;
+    QtServices services;
+    registerScreens(services.screens(), session, services);
+    services.screens().show(ScreenId::Background);
+    QTimer::singleShot(0, &app, [&services] { services.prepareSound(); });
+    return QApplication::exec();
+}

@@ -1,0 +1,20 @@
+#include "session/NumberText.h"
+
+namespace NumberText {
+
+QString strForm(int value)
+{
+    return value < 0 ? QString::number(value) : QLatin1Char(' ') + QString::number(value);
+}
+
+QString plainForm(int value)
+{
+    return QString::number(value);
+}
+
+QString pad(int value)
+{
+    return value < 10 ? QStringLiteral(" ") : QString();
+}
+
+} // namespace NumberText

@@ -1,0 +1,22 @@
+#include "session/ScreenWiring.h"
+
+#include "certificate/FrmAttestato.h"
+#include "exercise/FrmOperativoMeno.h"
+#include "report/FrmStampa.h"
+#include "scale/FrmValutazione.h"
+#include "session/FrmSfondo.h"
+#include "start/FrmInizio.h"
+#include "ui/ScreenRegistry.h"
+
+void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services &services)
+{
+    registry.setFactory(ScreenId::Background,
+                        [&] { return new FrmSfondo(session, services); });
+    registry.setFactory(ScreenId::Start, [&] { return new FrmInizio(session, services); });
+    registry.setFactory(ScreenId::Exercise,
+                        [&] { return new FrmOperativoMeno(session, services); });
+    registry.setFactory(ScreenId::Scale, [&] { return new FrmValutazione(session, services); });
+    registry.setFactory(ScreenId::Report, [&] { return new FrmStampa(session, services); });
+    registry.setFactory(ScreenId::Certificate,
+                        [&] { return new FrmAttestato(session, services); });
+}

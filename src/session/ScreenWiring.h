@@ -1,0 +1,8 @@
+#pragma once
+
+class Services;
+class ScreenRegistry;
+struct SessionRecord;
+
+// Tells the registry how to build each of the program's screens on the one session record.
+void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services &services);

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <QString>
+#include <array>
+
+// The one store of state that the screens share for one run of the program. Every screen gets
+// the same instance by reference (owned by main) and reads and writes its fields directly;
+// nothing passes between screens in any other way, and nothing is ever saved.
+// Field names are those the screens' rules are written in, so they keep their capitals.
+struct SessionRecord
+{
+    static constexpr int RecordSlots = 46; // OpRecords indices 0..45; 1..40 are used
+    static constexpr int ExerciseSlots = 6; // ExerciseTime indices 0..5; 1..4 are used
+    static constexpr int OperationsPerExercise = 10;
+    static constexpr int ExercisesPerSession = 4;
+    static constexpr int OperationsPerSession = OperationsPerExercise * ExercisesPerSession;
+
+    // Pupil and choices (start screen).
+    QString PupilName; // at most 15 characters
+    int RangeLow = 0;
+    int RangeHigh = 0;
+    int RangeLevel = 0; // 1..6
+    int AskedTermLow = 0; // 1 difference, 2 minuend, 3 subtrahend
+    int AskedTermHigh = 0;
+    QString ModeColour; // decimal colour value of the mode's buttons
+    QString ModeCaption; // the mode banner given to the exercise screen (the certificate reads it)
+
+    // Current operation.
+    int Difference = 0;
+    int Subtrahend = 0;
+    QString DifferencePad;
+    QString SubtrahendPad;
+    int AskedTerm = 0;
+    int ExpectedAnswer = 0;
+    QString ExpectedAnswerText;
+    QString AnswerText; // at most 3 characters
+
+    // Timing. Clock readings are seconds since midnight, single precision.
+    float StartTime = 0.0f;
+    float StopTime = 0.0f;
+    int PartialTime = 0;
+    QString PartialTimeText;
+    QString PartialTimePad;
+    std::array<int, ExerciseSlots> ExerciseTime {};
+    std::array<QString, ExerciseSlots> ExerciseTimeText {};
+
+    // Progress, score and results.
+    int OpCount = 0; // 0..40, index of the newest record
+    int OpInExercise = 0; // 1..10
+    int ExerciseNo = 0; // 1..4, 0 once the session's last answer is judged
+    int RightCount = 0;
+    int RightInExercise = 0;
+    int WrongInExercise = 0;
+    std::array<QString, RecordSlots> OpRecords {};
+    QString TypedAnswerPad;
+    int Grade = 0;
+    QString GradeText;
+
+    // Message box scratch: carries no state from one question to the next.
+    QString MsgText;
+    int MsgStyle = 0;
+    QString MsgTitle;
+    int MsgResponse = 0;
+};

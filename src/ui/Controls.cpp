@@ -1,0 +1,90 @@
+#include "ui/Controls.h"
+
+#include "ui/Twips.h"
+
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+
+namespace Controls {
+
+QFont font(const QString &family, double points, bool bold)
+{
+    QFont result(family);
+    result.setPointSizeF(points);
+    result.setBold(bold);
+    return result;
+}
+
+QFont arial(double points, bool bold)
+{
+    return font(QStringLiteral("Arial"), points, bold);
+}
+
+QFont sansSerif(double points, bool bold)
+{
+    return font(QStringLiteral("MS Sans Serif"), points, bold);
+}
+
+void place(QWidget *widget, int left, int top, int width, int height)
+{
+    widget->setGeometry(Twips::toPixels(left, top, width, height));
+}
+
+void setBackground(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Button, colour);
+    palette.setColor(QPalette::Base, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget *widget, const QColor &colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    palette.setColor(QPalette::ButtonText, colour);
+    palette.setColor(QPalette::Text, colour);
+    widget->setPalette(palette);
+}
+
+QLabel *label(QWidget *parent, const QString &name, const QString &text, const QFont &font)
+{
+    auto *result = new QLabel(text, parent);
+    result->setObjectName(name);
+    result->setFont(font);
+    return result;
+}
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption,
+                    const QFont &font)
+{
+    auto *result = new QPushButton(caption, parent);
+    result->setObjectName(name);
+    result->setFont(font);
+    return result;
+}
+
+QFrame *panel(QWidget *parent, const QString &name, const QColor &background)
+{
+    auto *result = new QFrame(parent);
+    result->setObjectName(name);
+    result->setFrameShape(QFrame::NoFrame);
+    setBackground(result, background);
+    return result;
+}
+
+QGroupBox *captionedPanel(QWidget *parent, const QString &name, const QString &caption,
+                          const QColor &background)
+{
+    auto *result = new QGroupBox(caption, parent);
+    result->setObjectName(name);
+    setBackground(result, background);
+    return result;
+}
+
+} // namespace Controls

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QString>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+// Small builders that give every control its name, its place in twips, its font and its
+// colours the same way on every screen.
+namespace Controls {
+
+QFont font(const QString &family, double points, bool bold = false);
+QFont arial(double points, bool bold = false);
+// The small dialog face of the desktop ("MS Sans Serif" where it exists).
+QFont sansSerif(double points, bool bold = false);
+
+void place(QWidget *widget, int left, int top, int width, int height);
+void setBackground(QWidget *widget, const QColor &colour); // an opaque fill
+void setTextColour(QWidget *widget, const QColor &colour);
+
+// A transparent label; give it a background with setBackground.
+QLabel *label(QWidget *parent, const QString &name, const QString &text, const QFont &font);
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption,
+                    const QFont &font);
+// A plain panel without caption or border.
+QFrame *panel(QWidget *parent, const QString &name, const QColor &background);
+// A panel with a caption in its frame line.
+QGroupBox *captionedPanel(QWidget *parent, const QString &name, const QString &caption,
+                          const QColor &background);
+
+} // namespace Controls

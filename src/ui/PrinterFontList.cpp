@@ -1,0 +1,31 @@
+#include "ui/PrinterFontList.h"
+
+#include <QRegularExpression>
+
+bool isCourierCompatible(const QString &family)
+{
+    static const QStringList compatible { QStringLiteral("Liberation Mono"),
+                                          QStringLiteral("Nimbus Mono PS"),
+                                          QStringLiteral("Nimbus Mono L"),
+                                          QStringLiteral("Cousine"),
+                                          QStringLiteral("Courier New"),
+                                          QStringLiteral("Courier") };
+    return compatible.contains(family, Qt::CaseInsensitive);
+}
+
+QStringList printerFontList(const QStringList &installedFamilies,
+                            const std::function<QString(const QString &)> &resolvedFamily)
+{
+    static const QRegularExpression foundry(QStringLiteral("\\s*\\[[^\\]]*\\]$"));
+    QStringList result;
+    for (QString family : installedFamilies) {
+        family.remove(foundry);
+        if (!family.isEmpty() && !result.contains(family))
+            result.append(family);
+    }
+    for (const QString &name : { QStringLiteral("Courier New"), QStringLiteral("Courier") }) {
+        if (!result.contains(name) && isCourierCompatible(resolvedFamily(name)))
+            result.append(name);
+    }
+    return result;
+}

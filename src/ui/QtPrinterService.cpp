@@ -1,0 +1,132 @@
+#include "ui/QtPrinterService.h"
+
+#include "ui/PrinterFontList.h"
+#include "ui/Twips.h"
+
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QWidget>
+
+namespace {
+// Dots per inch of a window's image on paper: sharp enough for a certificate to be cut out.
+constexpr double WindowImageDpi = 300.0;
+} // namespace
+
+QtPrinterService::QtPrinterService() = default;
+
+QtPrinterService::~QtPrinterService()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+QStringList QtPrinterService::fontNames()
+{
+    if (m_fontNames.isEmpty()) {
+        m_fontNames = printerFontList(QFontDatabase::families(), [](const QString &name) {
+            return QFontInfo(QFont(name)).family();
+        });
+    }
+    return m_fontNames;
+}
+
+bool QtPrinterService::fail(const QString &error)
+{
+    m_error = error;
+    if (m_painter.isActive())
+        m_painter.end();
+    m_printer.reset();
+    return false;
+}
+
+bool QtPrinterService::beginDocument()
+{
+    m_error.clear();
+    if (m_painter.isActive())
+        m_painter.end();
+    if (m_outputPdf.isEmpty() && QPrinterInfo::defaultPrinter().isNull()
+        && QPrinterInfo::availablePrinterNames().isEmpty())
+        return fail(QStringLiteral("Stampa non riuscita: nessuna stampante disponibile"));
+
+    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    m_printer->setFullPage(false);
+    if (!m_outputPdf.isEmpty()) {
+        m_printer->setOutputFormat(QPrinter::PdfFormat);
+        m_printer->setOutputFileName(m_outputPdf);
+    }
+    m_printer->setDocName(QStringLiteral("VOVORUDOROZ.1"));
+    if (!m_painter.begin(m_printer.get()))
+        return fail(QStringLiteral("Stampa non riuscita: la stampante non risponde"));
+    m_font = QFont(QStringLiteral("Arial"));
+    m_font.setPointSizeF(12);
+    m_x = m_y = 0;
+    return true;
+}
+
+void QtPrinterService::setFontName(const QString &name)
+{
+    m_font.setFamily(name);
+}
+
+void QtPrinterService::setFontSize(double points)
+{
+    m_font.setPointSizeF(points);
+}
+
+void QtPrinterService::setFontBold(bool bold)
+{
+    m_font.setBold(bold);
+}
+
+void QtPrinterService::setPosition(int xTwips, int yTwips)
+{
+    m_x = xTwips;
+    m_y = yTwips;
+}
+
+double QtPrinterService::toDevice(double twips) const
+{
+    return Twips::toDevice(twips, m_printer->resolution());
+}
+
+void QtPrinterService::printLine(const QString &text)
+{
+    if (!m_painter.isActive())
+        return;
+    m_painter.setFont(m_font);
+    const QFontMetricsF metrics(m_font, m_printer.get());
+    // The position is the top of the line; text is drawn on its baseline.
+    m_painter.drawText(QPointF(toDevice(m_x), toDevice(m_y) + metrics.ascent()), text);
+    m_y += metrics.height() * Twips::PerInch / m_printer->resolution();
+}
+
+void QtPrinterService::printWindow(QWidget *clientArea)
+{
+    if (!m_painter.isActive() || !clientArea)
+        return;
+    const double dpi = clientArea->logicalDpiX();
+    const double ratio = WindowImageDpi / dpi;
+    QImage image(clientArea->size() * ratio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    clientArea->render(&image);
+    const double scale = m_printer->resolution() / dpi;
+    const QRectF target(0, 0, clientArea->width() * scale, clientArea->height() * scale);
+    m_painter.drawImage(target, image);
+}
+
+bool QtPrinterService::endDocument()
+{
+    if (!m_painter.isActive())
+        return fail(m_error.isEmpty() ? QStringLiteral("Stampa non riuscita") : m_error);
+    const bool ended = m_painter.end();
+    const bool failed = !ended || m_printer->printerState() == QPrinter::Error;
+    m_printer.reset();
+    if (failed)
+        return fail(QStringLiteral("Stampa non riuscita: la stampante ha dato un errore"));
+    return true;
+}

@@ -1,0 +1,114 @@
+#include "ui/QtServices.h"
+
+#include "ui/ShortDate.h"
+
+#include <QApplication>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QProcess>
+#include <QSoundEffect>
+#include <QTime>
+#include <QUrl>
+
+QtServices::QtServices()
+    : m_random(static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()))
+{
+    m_monotonic.start();
+}
+
+QtServices::~QtServices() = default;
+
+int QtServices::messageBox(const QString &text, int style, const QString &title)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+
+    QMessageBox box;
+    box.setText(shown);
+    box.setWindowTitle(title.isEmpty() ? programTitle() : title);
+    switch (style & 0x70) {
+    case 16:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case 32:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case 48:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case 64:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+    }
+    if ((style & 0x0F) == 4) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MsgBox::Yes;
+    case QMessageBox::No:
+        return MsgBox::No;
+    default:
+        return MsgBox::Ok;
+    }
+}
+
+void QtServices::beep()
+{
+    QApplication::beep();
+}
+
+float QtServices::timeOfDay()
+{
+    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+}
+
+double QtServices::monotonicSeconds()
+{
+    return m_monotonic.nsecsElapsed() / 1e9;
+}
+
+QString QtServices::shortDate()
+{
+    return shortDateText(QDate::currentDate(), QLocale::system());
+}
+
+void QtServices::prepareSound()
+{
+    if (!m_sound)
+        m_sound = std::make_unique<QSoundEffect>();
+}
+
+void QtServices::playSound(const QString &path)
+{
+    prepareSound();
+    const QUrl source = QUrl::fromLocalFile(path);
+    if (m_sound->source() != source)
+        m_sound->setSource(source);
+    m_sound->play();
+}
+
+QString QtServices::programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+bool QtServices::startProgram(const QString &absolutePath)
+{
+    // Never through a search path or the working folder: only the file named, by full path.
+    const QFileInfo program(absolutePath);
+    if (!program.isAbsolute() || !program.isFile() || !program.isExecutable())
+        return false;
+    return QProcess::startDetached(program.absoluteFilePath(), {});
+}
+
+void QtServices::endProgram()
+{
+    QCoreApplication::exit(0);
+}

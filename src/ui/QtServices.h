@@ -1,0 +1,43 @@
+#pragma once
+
+#include "ui/QtPrinterService.h"
+#include "ui/RandomSource.h"
+#include "ui/ScreenRegistry.h"
+#include "ui/Services.h"
+
+#include <QElapsedTimer>
+#include <memory>
+
+class QSoundEffect;
+
+// The desktop services of the running program.
+class QtServices final : public Services
+{
+public:
+    QtServices();
+    ~QtServices() override;
+
+    ScreenRegistry &screens() override { return m_screens; }
+    int messageBox(const QString &text, int style, const QString &title) override;
+    void beep() override;
+    float timeOfDay() override;
+    double monotonicSeconds() override;
+    QString shortDate() override;
+    RandomSource &random() override { return m_random; }
+    PrinterService &printer() override { return m_printer; }
+    void playSound(const QString &path) override;
+    QString programFolder() override;
+    bool startProgram(const QString &absolutePath) override;
+    void endProgram() override;
+
+    // Loads the sound system ahead of the first right answer; called once the first screen
+    // is on show, so that loading it never delays the start.
+    void prepareSound();
+
+private:
+    std::unique_ptr<QSoundEffect> m_sound;
+    ScreenRegistry m_screens;
+    MixingRandomSource m_random;
+    QtPrinterService m_printer;
+    QElapsedTimer m_monotonic;
+};

@@ -1,0 +1,71 @@
+#include "ui/Screen.h"
+
+#include "ui/Twips.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
+
+Screen::Screen(QWidget *parent)
+    : QMainWindow(parent)
+    , m_client(new QWidget(this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_client->setObjectName(QStringLiteral("client"));
+    m_client->installEventFilter(this);
+    setCentralWidget(m_client);
+}
+
+void Screen::setClientSize(int widthTwips, int heightTwips)
+{
+    m_client->setFixedSize(Twips::toPixels(widthTwips), Twips::toPixels(heightTwips));
+    const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+    setFixedSize(m_client->width(), m_client->height() + menuHeight);
+}
+
+void Screen::useFixedDialogFrame()
+{
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+void Screen::centreOnScreen()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    QRect frame(QPoint(0, 0), size());
+    frame.moveCenter(screen->availableGeometry().center());
+    move(frame.topLeft());
+}
+
+bool Screen::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate)
+        onActivate();
+    return QMainWindow::event(event);
+}
+
+bool Screen::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_client
+        && (event->type() == QEvent::MouseButtonPress
+            || event->type() == QEvent::MouseButtonDblClick)) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        if (!m_client->childAt(mouse->position().toPoint()))
+            onBackgroundClick();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void Screen::closeEvent(QCloseEvent *event)
+{
+    onClose();
+    event->accept();
+    if (!m_closedEmitted) {
+        m_closedEmitted = true;
+        emit closed();
+    }
+}

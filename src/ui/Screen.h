@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QMainWindow>
+
+// The common shape of the program's windows: a fixed client area laid out in twips (the
+// central widget, below the menu bar if there is one), deleted when closed, with the
+// window events the screens react to turned into overridable hooks.
+class Screen : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit Screen(QWidget *parent = nullptr);
+
+    // The client area into which the controls are placed.
+    QWidget *client() const { return m_client; }
+
+    // Fixes the client area's size (in twips) and the window's size around it.
+    void setClientSize(int widthTwips, int heightTwips);
+    // A fixed frame with a close box and no minimise or maximise buttons.
+    void useFixedDialogFrame();
+    void centreOnScreen();
+
+signals:
+    // Emitted once, when the window has agreed to close.
+    void closed();
+
+protected:
+    // Each time the window becomes the active window of the program.
+    virtual void onActivate() { }
+    // A click or double-click on the bare client area (not on any control or panel).
+    virtual void onBackgroundClick() { }
+    // The window is closing; no screen of this program refuses.
+    virtual void onClose() { }
+
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    QWidget *m_client;
+    bool m_closedEmitted = false;
+};

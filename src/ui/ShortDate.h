@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QDate>
+#include <QLocale>
+#include <QString>
+
+// Today's date as the certificate shows it: the locale's short form with a four-digit year;
+// the Italian form (dd/MM/yyyy) when the locale is C or POSIX.
+QString shortDateText(const QDate &date, const QLocale &locale);

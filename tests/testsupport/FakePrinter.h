@@ -1,0 +1,62 @@
+#pragma once
+
+#include "ui/PrinterService.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+// A printer that records every page: the lines with their positions and fonts, and the
+// windows printed as images.
+class FakePrinter final : public PrinterService
+{
+public:
+    struct Line
+    {
+        int x = 0;
+        int y = 0;
+        QString text;
+        QString fontName;
+        double fontSize = 0;
+        bool bold = false;
+    };
+    struct Page
+    {
+        QList<Line> lines;
+        QList<QWidget *> windows;
+    };
+
+    // What a test scripts.
+    QStringList fonts { QStringLiteral("Arial"), QStringLiteral("Courier New") };
+    bool available = true; // false: beginDocument fails as with no printer at all
+    bool failOnEnd = false; // true: endDocument fails as a broken queue does
+    // Runs while a window is being printed, to look at it as it is then.
+    std::function<void(QWidget *)> onPrintWindow;
+
+    // What the screens did.
+    QList<Page> pages; // pages sent
+    int begun = 0;
+
+    QStringList fontNames() override { return fonts; }
+    bool beginDocument() override;
+    void setFontName(const QString &name) override { m_name = name; }
+    void setFontSize(double points) override { m_size = points; }
+    void setFontBold(bool bold) override { m_bold = bold; }
+    void setPosition(int xTwips, int yTwips) override;
+    void printLine(const QString &text) override;
+    void printWindow(QWidget *clientArea) override;
+    bool endDocument() override;
+    QString errorText() const override { return m_error; }
+
+    static constexpr int LineHeightTwips = 240;
+
+private:
+    Page m_page;
+    bool m_open = false;
+    QString m_name;
+    double m_size = 0;
+    bool m_bold = false;
+    int m_x = 0;
+    int m_y = 0;
+    QString m_error;
+};

@@ -1,0 +1,40 @@
+#include "FakeServices.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+
+void ScriptedRandomSource::seed(double clockReading)
+{
+    ++seedings;
+    m_fallback.seed(clockReading);
+}
+
+double ScriptedRandomSource::next()
+{
+    return draws.isEmpty() ? m_fallback.next() : draws.takeFirst();
+}
+
+void FakeServices::advance(double seconds)
+{
+    clock += static_cast<float>(seconds);
+    monotonic += seconds;
+}
+
+int FakeServices::messageBox(const QString &text, int style, const QString &title)
+{
+    messages.append(Message { text, style, title });
+    if (!answers.isEmpty())
+        return answers.takeFirst();
+    return (style & 0x0F) == 4 ? MsgBox::Yes : MsgBox::Ok;
+}
+
+bool FakeServices::startProgram(const QString &absolutePath)
+{
+    started.append(absolutePath);
+    return startSucceeds;
+}
+
+void flushDeletedScreens()
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "FakePrinter.h"
+#include "ui/RandomSource.h"
+#include "ui/ScreenRegistry.h"
+#include "ui/Services.h"
+
+#include <QList>
+#include <QStringList>
+
+// Random draws that a test scripts; once the script runs out, a fixed-seed generator.
+class ScriptedRandomSource final : public RandomSource
+{
+public:
+    QList<double> draws;
+    int seedings = 0;
+
+    void seed(double clockReading) override;
+    double next() override;
+
+private:
+    MixingRandomSource m_fallback { 20261208 };
+};
+
+// The desktop as tests see it: messages are logged and answered from a queue, clocks move
+// only when the test moves them, nothing is printed, played or started for real.
+class FakeServices final : public Services
+{
+public:
+    struct Message
+    {
+        QString text;
+        int style = 0;
+        QString title;
+    };
+
+    ScreenRegistry registry;
+    QList<int> answers; // next message-box answers; empty: OK, or Yes for a Yes/No question
+    QList<Message> messages;
+    int beeps = 0;
+    float clock = 36000.0f; // seconds since midnight
+    double monotonic = 5000.0;
+    QString date = QStringLiteral("08/12/2026");
+    ScriptedRandomSource randomSource;
+    FakePrinter printerDouble;
+    QStringList sounds;
+    QString folder = QStringLiteral("/opt/vovorudoroz");
+    bool startSucceeds = true;
+    QStringList started;
+    int endRequests = 0;
+
+    // Moves both clocks on together, as real time does.
+    void advance(double seconds);
+
+    ScreenRegistry &screens() override { return registry; }
+    int messageBox(const QString &text, int style, const QString &title) override;
+    void beep() override { ++beeps; }
+    float timeOfDay() override { return clock; }
+    double monotonicSeconds() override { return monotonic; }
+    QString shortDate() override { return date; }
+    RandomSource &random() override { return randomSource; }
+    PrinterService &printer() override { return printerDouble; }
+    void playSound(const QString &path) override { sounds.append(path); }
+    QString programFolder() override { return folder; }
+    bool startProgram(const QString &absolutePath) override;
+    void endProgram() override { ++endRequests; }
+};
+
+// Deletes the screens that closed during a test (Qt deletes them later, from the event loop).
+void flushDeletedScreens();

@@ -1,0 +1,121 @@
+#include "FakeServices.h"
+#include "ui/Colour.h"
+#include "ui/PrinterFontList.h"
+#include "ui/RandomSource.h"
+#include "ui/ScreenRegistry.h"
+#include "ui/ShortDate.h"
+#include "ui/Twips.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+class TestServices : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A screen exists at most once; after closing, the next access builds a new one.
+    void registryKeepsOneScreen()
+    {
+        ScreenRegistry registry;
+        int built = 0;
+        registry.setFactory(ScreenId::Scale, [&] {
+            ++built;
+            return new Screen;
+        });
+        QVERIFY(!registry.existing(ScreenId::Scale));
+        Screen *first = registry.show(ScreenId::Scale);
+        QCOMPARE(registry.show(ScreenId::Scale), first);
+        QCOMPARE(built, 1);
+        QVERIFY(first->isVisible());
+
+        registry.close(ScreenId::Scale);
+        QVERIFY(!registry.existing(ScreenId::Scale));
+        registry.close(ScreenId::Scale); // closing a closed screen does nothing
+        flushDeletedScreens();
+        QVERIFY(registry.get(ScreenId::Scale) != nullptr);
+        QCOMPARE(built, 2);
+        QVERIFY(!registry.get(ScreenId::Report)); // nothing known, nothing built
+    }
+
+    // A click on the bare client area reaches the screen; a click on a control does not.
+    void backgroundClickOnlyOnBareArea()
+    {
+        struct ClickScreen : Screen
+        {
+            int clicks = 0;
+            void onBackgroundClick() override { ++clicks; }
+        } screen;
+        screen.setClientSize(3000, 3000);
+        auto *child = new QWidget(screen.client());
+        child->setGeometry(0, 0, 50, 50);
+        screen.show();
+        QTest::mouseClick(child, Qt::LeftButton);
+        QCOMPARE(screen.clicks, 0);
+        QTest::mouseClick(screen.client(), Qt::LeftButton, {}, QPoint(150, 150));
+        QCOMPARE(screen.clicks, 1);
+    }
+
+    void twips()
+    {
+        QCOMPARE(Twips::toPixels(1440), 96);
+        QCOMPARE(Twips::toPixels(15), 1);
+        QCOMPARE(Twips::toPixels(-30), -2);
+        QCOMPARE(Twips::toPixels(120, 150, 3015, 1845), QRect(8, 10, 201, 123));
+        QCOMPARE(Twips::toDevice(1000, 1200), 1000.0 * 1200 / 1440);
+    }
+
+    // Colour values are red + 256 x green + 65536 x blue, both ways.
+    void colourValues()
+    {
+        QCOMPARE(Colour::value(Colour::rgb(240, 220, 150)), 9886960);
+        QCOMPARE(Colour::value(Colour::rgb(200, 200, 255)), 16763080);
+        QCOMPARE(Colour::fromValue(14464240), Colour::rgb(240, 180, 220));
+        QCOMPARE(Colour::fromValue(0x4080), Colour::rgb(128, 64, 0));
+    }
+
+    // Draws stay in [0, 1); seeding twice with one reading does not replay the sequence.
+    void randomSeedingMixes()
+    {
+        MixingRandomSource random(1);
+        random.seed(36000.5);
+        const double first = random.next();
+        random.seed(36000.5);
+        QVERIFY(random.next() != first);
+        for (int i = 0; i < 100000; ++i) {
+            const double r = random.next();
+            QVERIFY(r >= 0.0 && r < 1.0);
+        }
+    }
+
+    void shortDate()
+    {
+        const QDate day(2026, 12, 8);
+        QCOMPARE(shortDateText(day, QLocale::c()), QStringLiteral("08/12/2026"));
+        QCOMPARE(shortDateText(day, QLocale(QLocale::Italian, QLocale::Italy)),
+                 QStringLiteral("08/12/2026"));
+        QVERIFY(shortDateText(day, QLocale(QLocale::English, QLocale::UnitedStates))
+                    .contains(QStringLiteral("2026")));
+    }
+
+    // Foundry suffixes and duplicates go; the Courier names come only with a compatible face.
+    void printerFontList()
+    {
+        const QStringList installed { "DejaVu Sans", "Nimbus Mono PS [urw]", "Nimbus Mono PS",
+                                      "DejaVu Sans Mono", "Liberation Mono [1ASC]" };
+        const auto compatible = [](const QString &name) {
+            return name == QStringLiteral("Courier") ? QStringLiteral("Nimbus Mono PS")
+                                                     : QStringLiteral("Liberation Mono");
+        };
+        QCOMPARE(::printerFontList(installed, compatible),
+                 QStringList({ "DejaVu Sans", "Nimbus Mono PS", "DejaVu Sans Mono",
+                               "Liberation Mono", "Courier New", "Courier" }));
+
+        const auto anyMono = [](const QString &) { return QStringLiteral("DejaVu Sans Mono"); };
+        QCOMPARE(::printerFontList({ "DejaVu Sans Mono" }, anyMono),
+                 QStringList({ "DejaVu Sans Mono" }));
+    }
+};
+
+QTEST_MAIN(TestServices)
+#include "tst_services.moc"
