@@ -2,9 +2,18 @@
 
 #include "ui/Screen.h"
 
+class CertificateArt;
+class QFrame;
+class QLabel;
+class QPushButton;
 class Services;
 struct SessionRecord;
 
+// The certificate ("ATTESTATO"): the pupil's name, the objective, the mode, the range, the
+// grade word, the count of right answers and the date on a small card to print, cut out and
+// paste into the exercise book. Every activation works the texts out again from the session
+// record, so answers given meanwhile on the exercise screen show up on return. The card is
+// printed as an image of the window, at the size it has on screen, without the buttons.
 class FrmAttestato : public Screen
 {
     Q_OBJECT
@@ -12,7 +21,37 @@ class FrmAttestato : public Screen
 public:
     FrmAttestato(SessionRecord &session, Services &services);
 
+protected:
+    void onActivate() override { Form_Activate(); }
+
+private slots:
+    void Command2_Click();
+    void Command1_Click();
+    void cmdFine_Click();
+
 private:
+    void Form_Activate();
+    void setButtonsVisible(bool visible);
+    void focusFirstEnabledButton();
+
     SessionRecord &m_session;
     Services &m_services;
+
+    QFrame *Frame2;
+    QFrame *Frame1;
+    CertificateArt *Image1;
+    QLabel *Label1;
+    QLabel *Label2;
+    QLabel *lblNome;
+    QLabel *lblMotivo;
+    QLabel *lblObiettivo1;
+    QLabel *lblObiettivo3;
+    QLabel *lblObiettivo2;
+    QLabel *Label3;
+    QLabel *lblRapporto;
+    QLabel *lblPerche;
+    QLabel *lblData;
+    QPushButton *Command2;
+    QPushButton *Command1;
+    QPushButton *CmdFine;
 };

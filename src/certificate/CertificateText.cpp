@@ -1,0 +1,74 @@
+#include "certificate/CertificateText.h"
+
+#include "certificate/Grading.h"
+#include "session/NumberText.h"
+#include "session/SessionRecord.h"
+
+namespace CertificateText {
+
+QString capitalisedName(const QString &name, const QLocale &locale)
+{
+    if (name.isEmpty())
+        return name;
+    // A letter outside the basic plane is two UTF-16 units: keep it whole.
+    const qsizetype first = name.at(0).isHighSurrogate() && name.size() > 1 ? 2 : 1;
+    return locale.toUpper(name.left(first)) + locale.toLower(name.mid(first));
+}
+
+QString motiveLine()
+{
+    return QStringLiteral("per aver  conseguito l'obiettivo");
+}
+
+QString objectiveLine()
+{
+    return QStringLiteral("Saper eseguire le sottrazioni");
+}
+
+QString rangeLine(int low, int high)
+{
+    return QStringLiteral(" Numeri da ") + NumberText::strForm(low) + QStringLiteral(" a")
+        + NumberText::strForm(high);
+}
+
+QString countLine(int right, int judged)
+{
+    return QStringLiteral("Per aver dato ") + NumberText::plainForm(right)
+        + QStringLiteral(" risposte esatte su ") + NumberText::plainForm(judged);
+}
+
+QString dateLine(const QString &shortDate)
+{
+    return QStringLiteral("Data        ") + shortDate;
+}
+
+QString printCaption(bool printable)
+{
+    return printable ? QStringLiteral("STAMPA  L'ATTESTATO ")
+                     : QStringLiteral("ATTESTATO NON STAMPABILE");
+}
+
+CertificateTexts certificateTexts(
+    SessionRecord &session, const QString &shortDate, const QLocale &locale)
+{
+    session.PupilName = capitalisedName(session.PupilName, locale);
+
+    const int judged = Grading::judgedOperations(session);
+    session.Grade = Grading::grade(session.RightCount, judged);
+    session.GradeText = Grading::gradeText(session.Grade);
+
+    CertificateTexts texts;
+    texts.date = dateLine(shortDate);
+    texts.name = session.PupilName;
+    texts.motive = motiveLine();
+    texts.objective = objectiveLine();
+    texts.mode = session.ModeCaption;
+    texts.range = rangeLine(session.RangeLow, session.RangeHigh);
+    texts.gradeWord = session.GradeText;
+    texts.printable = Grading::isPrintable(session.GradeText);
+    texts.printCaption = printCaption(texts.printable);
+    texts.count = countLine(session.RightCount, judged);
+    return texts;
+}
+
+} // namespace CertificateText

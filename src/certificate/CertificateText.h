@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QLocale>
+#include <QString>
+
+struct SessionRecord;
+
+// Every text the certificate shows, as the last activation worked it out.
+struct CertificateTexts
+{
+    QString name; // lblNome
+    QString motive; // lblMotivo
+    QString objective; // lblObiettivo1
+    QString mode; // lblObiettivo3
+    QString range; // lblObiettivo2
+    QString gradeWord; // lblRapporto
+    QString count; // lblPerche
+    QString date; // lblData
+    bool printable = false;
+    QString printCaption; // Command2
+};
+
+namespace CertificateText {
+
+// The first character in upper case and the rest in lower case, by the locale's rules.
+QString capitalisedName(const QString &name, const QLocale &locale);
+
+QString motiveLine(); // "per aver  conseguito l'obiettivo"
+QString objectiveLine(); // "Saper eseguire le sottrazioni"
+// " Numeri da " + Str(low) + " a" + Str(high): " Numeri da  1 a 10".
+QString rangeLine(int low, int high);
+// "Per aver dato 35 risposte esatte su 40".
+QString countLine(int right, int judged);
+// "Data" and eight blanks before the date.
+QString dateLine(const QString &shortDate);
+// "STAMPA  L'ATTESTATO " when the certificate can be printed, "ATTESTATO NON STAMPABILE" else.
+QString printCaption(bool printable);
+
+// Works the certificate out from the session record. Writes back the capitalised PupilName,
+// Grade and GradeText, as every activation of the certificate does.
+CertificateTexts certificateTexts(
+    SessionRecord &session, const QString &shortDate, const QLocale &locale);
+
+} // namespace CertificateText

@@ -1,0 +1,186 @@
+#include "FakeServices.h"
+#include "certificate/FrmAttestato.h"
+#include "session/SessionRecord.h"
+#include "ui/QtPrinterService.h"
+
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The fake desktop, but printing for real into a PDF file.
+class PdfServices final : public Services
+{
+public:
+    FakeServices fake;
+    QtPrinterService pdf;
+
+    ScreenRegistry &screens() override { return fake.screens(); }
+    int messageBox(const QString &text, int style, const QString &title) override
+    {
+        return fake.messageBox(text, style, title);
+    }
+    void beep() override { fake.beep(); }
+    float timeOfDay() override { return fake.timeOfDay(); }
+    double monotonicSeconds() override { return fake.monotonicSeconds(); }
+    QString shortDate() override { return fake.shortDate(); }
+    RandomSource &random() override { return fake.random(); }
+    PrinterService &printer() override { return pdf; }
+    void playSound(const QString &path) override { fake.playSound(path); }
+    QString programFolder() override { return fake.programFolder(); }
+    bool startProgram(const QString &absolutePath) override
+    {
+        return fake.startProgram(absolutePath);
+    }
+    void endProgram() override { fake.endProgram(); }
+};
+
+bool run(const QString &program, const QStringList &arguments, QString *output = nullptr)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit
+        || process.exitCode() != 0)
+        return false;
+    if (output)
+        *output = QString::fromLocal8Bit(process.readAllStandardOutput());
+    return true;
+}
+
+// The bounding box of everything that is not white paper.
+QRect inkBox(const QImage &page)
+{
+    QRect box;
+    for (int y = 0; y < page.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(page.constScanLine(y));
+        for (int x = 0; x < page.width(); ++x) {
+            const QRgb pixel = line[x];
+            if (qRed(pixel) < 245 || qGreen(pixel) < 245 || qBlue(pixel) < 245)
+                box |= QRect(x, y, 1, 1);
+        }
+    }
+    return box;
+}
+
+} // namespace
+
+class TestCertificatePrint : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Through the real printer into a PDF: one image, the window's physical size at 300 dots
+    // per inch or more, at the top-left of the printable area, with no buttons on it.
+    void printsTheWindowAtItsSize()
+    {
+        for (const char *tool : { "pdfimages", "pdftoppm" }) {
+            if (QStandardPaths::findExecutable(QString::fromLatin1(tool)).isEmpty())
+                QSKIP("poppler-utils are not installed");
+        }
+        QTemporaryDir folder;
+        QVERIFY(folder.isValid());
+        const QString file = folder.filePath(QStringLiteral("attestato.pdf"));
+
+        SessionRecord session;
+        session.PupilName = QStringLiteral("anna");
+        session.RangeLow = 10;
+        session.RangeHigh = 20;
+        session.ModeCaption =
+            QStringLiteral(" Calcola il minuen., sottr., resto/differ. secondo richiesta");
+        session.RightCount = 36;
+        session.OpCount = 40;
+        session.OpRecords[40] = QStringLiteral("12 -  ? =  5   ( 7)   4 Tp");
+        PdfServices services;
+        services.pdf.setOutputPdf(file);
+        services.fake.registry.setFactory(
+            ScreenId::Certificate, [&] { return new FrmAttestato(session, services); });
+        auto *screen = qobject_cast<FrmAttestato *>(services.screens().show(ScreenId::Certificate));
+        QVERIFY(screen);
+        QVERIFY(QTest::qWaitForWindowActive(screen));
+
+        auto *print = screen->findChild<QPushButton *>(QStringLiteral("Command2"));
+        QElapsedTimer timer;
+        timer.start();
+        QTest::mouseClick(print, Qt::LeftButton);
+        qInfo("certificate printed to PDF in %lld ms", timer.elapsed());
+        QVERIFY2(
+            services.fake.messages.isEmpty(), qPrintable(services.fake.messages.value(0).text));
+        QVERIFY(print->isVisible());
+
+        // pdfimages -list: two header lines, then one row per image:
+        // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
+        QString listing;
+        QVERIFY(run(QStringLiteral("pdfimages"), { QStringLiteral("-list"), file }, &listing));
+        const QStringList rows = listing.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
+        QCOMPARE(rows.size(), 1);
+        const QStringList columns = rows[0].split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QVERIFY(columns.size() >= 14);
+        QCOMPARE(columns[0], QStringLiteral("1"));
+        QCOMPARE(columns[2], QStringLiteral("image"));
+        const double width = columns[3].toDouble();
+        const double height = columns[4].toDouble();
+        const double xPpi = columns[12].toDouble();
+        const double yPpi = columns[13].toDouble();
+        QVERIFY2(xPpi >= 299.5 && yPpi >= 299.5, qPrintable(rows[0]));
+        // 12000 x 9000 twips is 8.333 x 6.25 inches.
+        QVERIFY2(qAbs(width / xPpi - 12000.0 / 1440) < 0.02, qPrintable(rows[0]));
+        QVERIFY2(qAbs(height / yPpi - 9000.0 / 1440) < 0.02, qPrintable(rows[0]));
+
+        // Where it lies: render the page and find the ink.
+        constexpr int Dpi = 60;
+        const QString stem = folder.filePath(QStringLiteral("page"));
+        QVERIFY(run(QStringLiteral("pdftoppm"),
+            { QStringLiteral("-png"), QStringLiteral("-r"), QString::number(Dpi),
+                QStringLiteral("-singlefile"), file, stem }));
+        const QImage page =
+            QImage(stem + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
+        QVERIFY(!page.isNull());
+
+        QPrinter reference(QPrinter::HighResolution);
+        reference.setOutputFormat(QPrinter::PdfFormat);
+        reference.setFullPage(false);
+        const QRectF printable = reference.pageLayout().paintRect(QPageLayout::Inch);
+        const QPoint origin((printable.topLeft() * Dpi).toPoint());
+        const QRect ink = inkBox(page);
+        QVERIFY2(qAbs(ink.left() - origin.x()) <= 1 && qAbs(ink.top() - origin.y()) <= 1,
+            qPrintable(QStringLiteral("ink at %1,%2, printable area at %3,%4")
+                           .arg(ink.left())
+                           .arg(ink.top())
+                           .arg(origin.x())
+                           .arg(origin.y())));
+        QVERIFY(qAbs(ink.bottom() + 1 - (origin.y() + 6.25 * Dpi)) <= 1);
+        const int expectedRight =
+            qMin<int>(origin.x() + qRound(12000.0 / 1440 * Dpi), page.width());
+        QVERIFY(qAbs(ink.right() + 1 - expectedRight) <= 1);
+
+        // Where the buttons stand on screen the page shows the window's own pink.
+        const auto onPage = [&](int xTwips, int yTwips) {
+            return QColor(
+                page.pixel(origin.x() + xTwips * Dpi / 1440, origin.y() + yTwips * Dpi / 1440));
+        };
+        const int blockLeft = (12000 - 6090) / 2;
+        const QList<QPoint> buttonMiddles { { blockLeft + 465 + 2600, 465 + 7050 + 225 },
+            { blockLeft + 450 + 1275, 465 + 7590 + 225 },
+            { blockLeft + 3045 + 1290, 465 + 7605 + 225 } };
+        for (const QPoint &middle : buttonMiddles) {
+            const QColor colour = onPage(middle.x(), middle.y());
+            QVERIFY2(qAbs(colour.red() - 255) < 12 && qAbs(colour.green() - 192) < 12
+                    && qAbs(colour.blue() - 192) < 12,
+                qPrintable(colour.name()));
+        }
+        // And the card is there, in its own colour around the picture.
+        const QColor card = onPage(blockLeft + 465 + 30, 465 + 150 + 3000);
+        QVERIFY2(qAbs(card.red() - 192) < 12 && card.green() > 243 && card.blue() > 243,
+            qPrintable(card.name()));
+    }
+};
+
+QTEST_MAIN(TestCertificatePrint)
+#include "tst_certificateprint.moc"
