@@ -10,6 +10,7 @@
 #include "ui/QtServices.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QStyleFactory>
 #include <QTimer>
@@ -19,6 +20,11 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vovorudoroz"));
+    QApplication::setDesktopFileName(QStringLiteral("org.vovorudoroz.Vovorudoroz"));
+    QIcon icon;
+    for (int size : { 16, 32, 48, 64, 128, 256 })
+        icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     // One look everywhere, and one that honours the buttons' own colours.
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
@@ -31,7 +37,8 @@ int main(int argc, char *argv[])
     SessionRecord session;
     QtServices services;
     registerScreens(services.screens(), session, services);
-    services.screens().show(ScreenId::Background);
+    // The background screen shows itself and then the start screen above it.
+    services.screens().get(ScreenId::Background);
     QTimer::singleShot(0, &app, [&services] { services.prepareSound(); });
     return QApplication::exec();
 }
