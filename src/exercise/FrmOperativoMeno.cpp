@@ -1,13 +1,676 @@
 #include "exercise/FrmOperativoMeno.h"
 
+#include "exercise/FaceMark.h"
+#include "exercise/OperationDisplay.h"
+#include "exercise/OperationGenerator.h"
+#include "exercise/Scoring.h"
+#include "exercise/SessionFlow.h"
+#include "session/NumberText.h"
 #include "session/SessionRecord.h"
+#include "ui/Colour.h"
+#include "ui/Controls.h"
+#include "ui/KeyPressFilter.h"
+#include "ui/ScreenRegistry.h"
 #include "ui/Services.h"
+#include "ui/Twips.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QValidator>
+
+#include <functional>
+
+namespace {
+
+const QString ReadyPrompt = QStringLiteral(" Digita il risultato");
+const QString VerifyPrompt = QStringLiteral("Clicca sul pulsante Verifica");
+const QString NextOperationPrompt = QStringLiteral("Clicca sul pulsante Nuova sottrazione");
+const QString NextExercisePrompt = QStringLiteral("Clicca sul pulsante Nuovo esercizio");
+const QString PartialTimeTip = QStringLiteral("Secondi impiegati per ogni risposta");
+const QString ExerciseTimeTip = QStringLiteral("Secondi impiegati per ogni esercizio");
+
+constexpr int NumberTop = 150;
+constexpr int AnswerCharacters = 3;
+
+// The desktop's own colours for menus and for window backgrounds.
+QColor systemMenuColour()
+{
+    return QApplication::palette().color(QPalette::Button);
+}
+
+QColor systemWindowColour()
+{
+    return QApplication::palette().color(QPalette::Base);
+}
+
+// Whatever way text reaches the answer box (paste, drag and drop, an input method), an edit
+// that would leave anything but digits in it is undone, with the beep.
+class DigitsOnly final : public QValidator
+{
+public:
+    DigitsOnly(std::function<void()> refused, QObject *parent)
+        : QValidator(parent), m_refused(std::move(refused))
+    {
+    }
+
+    State validate(QString &input, int &) const override
+    {
+        for (const QChar c : input) {
+            if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
+                m_refused();
+                return Invalid;
+            }
+        }
+        return Acceptable;
+    }
+
+private:
+    std::function<void()> m_refused;
+};
+
+void moveLeft(QWidget *widget, int leftTwips)
+{
+    widget->move(Twips::toPixels(leftTwips), widget->y());
+}
+
+} // namespace
 
 FrmOperativoMeno::FrmOperativoMeno(SessionRecord &session, Services &services)
-    : m_session(session)
-    , m_services(services)
+    : m_session(session), m_services(services)
 {
     setObjectName(QStringLiteral("FrmOperativoMeno"));
     setWindowTitle(QStringLiteral("ESERCIZI SULLE VOVORUDOROZ.1"));
+    Controls::setBackground(this, Colour::rgb(192, 255, 192));
+
+    buildMenu();
+    useFixedDialogFrame();
     setClientSize(11910, 8340);
+    centreOnScreen();
+
+    buildOperation();
+    buildKeypad();
+    buildActions();
+    buildMarks();
+    buildProgress();
+
+    // The answer box comes first, then the action buttons, then the keypad.
+    QWidget::setTabOrder(TxtRisultato, CmdVerifica);
+    QWidget::setTabOrder(CmdVerifica, CmdOperazione);
+    QWidget::setTabOrder(CmdOperazione, CmdEsercizio);
+    QWidget::setTabOrder(CmdEsercizio, CmdStampa);
+    QWidget::setTabOrder(CmdStampa, CmdFine);
+
+    connect(CmdVerifica, &QPushButton::clicked, this, &FrmOperativoMeno::CmdVerifica_Click);
+    connect(CmdOperazione, &QPushButton::clicked, this, &FrmOperativoMeno::CmdOperazione_Click);
+    connect(CmdEsercizio, &QPushButton::clicked, this, &FrmOperativoMeno::CmdEsercizio_Click);
+    connect(CmdStampa, &QPushButton::clicked, this, &FrmOperativoMeno::CmdStampa_Click);
+    connect(CmdFine, &QPushButton::clicked, this, &FrmOperativoMeno::cmdFine_Click);
+    connect(cmdCancella, &QPushButton::clicked, this, &FrmOperativoMeno::cmdCancella_Click);
+    connect(mnuStampa, &QAction::triggered, this, &FrmOperativoMeno::mnuStampa_Click);
+    connect(mnuAttestato, &QAction::triggered, this, &FrmOperativoMeno::mnuAttestato_Click);
+    connect(MnuEsci, &QAction::triggered, this, &FrmOperativoMeno::mnuEsci_Click);
+    connect(TxtRisultato, &QLineEdit::textChanged, this, &FrmOperativoMeno::TxtRisultato_Change);
+    new KeyPressFilter(TxtRisultato, [this](int &keyAscii) { TxtRisultato_KeyPress(keyAscii); });
+    TxtRisultato->installEventFilter(this);
+
+    Form_Load();
+}
+
+void FrmOperativoMeno::buildMenu()
+{
+    // The menu keeps the desktop's colours whatever colour the mode gives the screen.
+    QMenuBar *bar = menuBar();
+    QPalette system = bar->palette();
+    for (const auto role : { QPalette::Window, QPalette::Button, QPalette::Base,
+             QPalette::WindowText, QPalette::ButtonText, QPalette::Text })
+        system.setColor(role, QApplication::palette().color(role));
+    bar->setPalette(system);
+
+    MnuFile = bar->addMenu(QStringLiteral("File"));
+    MnuFile->setObjectName(QStringLiteral("MnuFile"));
+    mnuStampa = MnuFile->addAction(QStringLiteral("Visualizza operazioni"));
+    mnuStampa->setObjectName(QStringLiteral("mnuStampa"));
+    mnuAttestato = MnuFile->addAction(QStringLiteral("Visualizza attestato"));
+    mnuAttestato->setObjectName(QStringLiteral("mnuAttestato"));
+    mnuseparatore = MnuFile->addSeparator();
+    mnuseparatore->setObjectName(QStringLiteral("mnuseparatore"));
+    MnuEsci = MnuFile->addAction(QStringLiteral("Esci"));
+    MnuEsci->setObjectName(QStringLiteral("MnuEsci"));
+}
+
+void FrmOperativoMeno::buildOperation()
+{
+    QWidget *area = client();
+
+    Label2 =
+        Controls::label(area, QStringLiteral("Label2"), QString(), Controls::arial(21.75, true));
+    Controls::place(Label2, -30, 0, 11985, 555);
+    Label1 =
+        Controls::label(area, QStringLiteral("Label1"), QString(), Controls::arial(20.25, true));
+    Controls::place(Label1, -30, 540, 11985, 555);
+
+    frmNumero = Controls::panel(area, QStringLiteral("frmNumero"), Colour::rgb(255, 255, 192));
+    Controls::place(frmNumero, 90, 1080, 11535, 2265);
+
+    const QFont big = Controls::arial(72, true);
+    auto numberLabel = [&](const QString &name, const QString &text, Qt::Alignment alignment) {
+        QLabel *label = Controls::label(frmNumero, name, text, big);
+        label->setAlignment(alignment);
+        return label;
+    };
+    LblNumero1 =
+        numberLabel(QStringLiteral("LblNumero1"), QString(), Qt::AlignHCenter | Qt::AlignTop);
+    Controls::place(LblNumero1, 120, NumberTop, 3015, 1845);
+    LblSegno =
+        numberLabel(QStringLiteral("LblSegno"), QStringLiteral("-"), Qt::AlignLeft | Qt::AlignTop);
+    Controls::place(LblSegno, 3180, 180, 765, 1815);
+
+    TxtRisultato = new QLineEdit(frmNumero);
+    TxtRisultato->setObjectName(QStringLiteral("TxtRisultato"));
+    TxtRisultato->setAccessibleName(QStringLiteral("Risultato"));
+    TxtRisultato->setFont(big);
+    TxtRisultato->setAlignment(Qt::AlignCenter);
+    TxtRisultato->setMaxLength(AnswerCharacters);
+    TxtRisultato->setValidator(new DigitsOnly([this] { m_services.beep(); }, TxtRisultato));
+    Controls::setBackground(TxtRisultato, systemMenuColour());
+    Controls::place(TxtRisultato, 3990, NumberTop, 3015, 1875);
+
+    LblUguale =
+        numberLabel(QStringLiteral("LblUguale"), QStringLiteral("="), Qt::AlignLeft | Qt::AlignTop);
+    Controls::place(LblUguale, 7020, 120, 915, 1815);
+    LblNumero2 =
+        numberLabel(QStringLiteral("LblNumero2"), QString(), Qt::AlignHCenter | Qt::AlignTop);
+    Controls::place(LblNumero2, 7980, NumberTop, 3015, 1845);
+
+    LblEsito =
+        Controls::label(area, QStringLiteral("LblEsito"), QString(), Controls::arial(48, true));
+    LblEsito->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Controls::setTextColour(LblEsito, Colour::rgb(255, 0, 0));
+    Controls::place(LblEsito, 600, 3870, 6375, 975);
+
+    LblIstruzione = Controls::label(
+        area, QStringLiteral("LblIstruzione"), QString(), Controls::arial(11.25, true));
+    Controls::setBackground(LblIstruzione, Colour::rgb(192, 255, 255));
+    Controls::setTextColour(LblIstruzione, Colour::rgb(0, 0, 192));
+    Controls::place(LblIstruzione, 900, 7965, 10245, 270);
+}
+
+void FrmOperativoMeno::buildKeypad()
+{
+    fraTastierino = Controls::captionedPanel(client(), QStringLiteral("fraTastierino"),
+        QStringLiteral("TASTIERINO"), Colour::rgb(255, 255, 192));
+    fraTastierino->setFont(Controls::arial(9.75));
+    Controls::place(fraTastierino, 8220, 3090, 2805, 2595);
+
+    struct Key
+    {
+        const char *name;
+        const char *caption;
+        int left;
+        int top;
+    };
+    static constexpr Key keys[] = {
+        { "Command2", "1", 240, 240 },
+        { "Command3", "2", 1020, 240 },
+        { "Command4", "3", 1800, 240 },
+        { "Command5", "4", 240, 690 },
+        { "Command6", "5", 1020, 690 },
+        { "Command7", "6", 1800, 690 },
+        { "Command8", "7", 240, 1140 },
+        { "Command9", "8", 1020, 1140 },
+        { "Command10", "9", 1800, 1140 },
+        { "Command13", "0", 240, 1605 },
+        { "Command11", "00", 1020, 1605 },
+        { "Command12", "000", 1800, 1605 },
+    };
+    const QFont keyFont = Controls::arial(14.25, true);
+    const QColor keyColour = Colour::rgb(255, 255, 128);
+    auto makeKey = [&](const QString &name, const QString &caption) {
+        QPushButton *button = Controls::button(fraTastierino, name, caption, keyFont);
+        Controls::setBackground(button, keyColour);
+        button->setCursor(Qt::PointingHandCursor);
+        return button;
+    };
+    for (const Key &key : keys) {
+        const QString caption = QString::fromLatin1(key.caption);
+        QPushButton *button = makeKey(QString::fromLatin1(key.name), caption);
+        Controls::place(button, key.left, key.top, 765, 405);
+        connect(button, &QPushButton::clicked, this, [this, caption] { digitKey_Click(caption); });
+    }
+    cmdCancella = makeKey(QStringLiteral("cmdCancella"), QStringLiteral("Cancella"));
+    Controls::place(cmdCancella, 240, 2055, 2325, 435);
+}
+
+void FrmOperativoMeno::buildActions()
+{
+    QWidget *area = client();
+    auto action = [&](const QString &name, const QString &caption, double points) {
+        QPushButton *button = Controls::button(area, name, caption, Controls::arial(points, true));
+        Controls::setBackground(button, systemMenuColour());
+        button->setCursor(Qt::PointingHandCursor);
+        return button;
+    };
+
+    // Lies under the three action buttons and shows their place while none is on screen.
+    cmdSfondo =
+        Controls::button(area, QStringLiteral("cmdSfondo"), QString(), Controls::arial(8.25, true));
+    cmdSfondo->setEnabled(false);
+    Controls::place(cmdSfondo, 960, 5715, 6810, 495);
+
+    CmdVerifica = action(QStringLiteral("CmdVerifica"), QStringLiteral("V e r i f i c a "), 12);
+    Controls::place(CmdVerifica, 960, 5715, 6810, 495);
+    CmdOperazione = action(
+        QStringLiteral("CmdOperazione"), QStringLiteral("N u o v a   s o t t r a z i o n e"), 12);
+    Controls::place(CmdOperazione, 975, 5715, 6810, 495);
+    CmdEsercizio = action(QStringLiteral("CmdEsercizio"), QStringLiteral("Nuovo esercizio"), 12);
+    Controls::place(CmdEsercizio, 945, 5715, 6810, 495);
+    CmdStampa = action(QStringLiteral("CmdStampa"), QStringLiteral("Visualizza  esercizio"), 9.75);
+    Controls::place(CmdStampa, 7875, 5715, 1965, 525);
+    CmdFine = action(QStringLiteral("CmdFine"), QStringLiteral("Esci"), 9.75);
+    Controls::place(CmdFine, 9900, 5715, 1335, 525);
+}
+
+void FrmOperativoMeno::buildMarks()
+{
+    frmValutazione = new QGroupBox(QStringLiteral("VALUTAZIONE"), client());
+    frmValutazione->setObjectName(QStringLiteral("frmValutazione"));
+    frmValutazione->setFont(Controls::arial(9.75, true));
+    Controls::place(frmValutazione, 870, 6285, 6900, 1695);
+
+    const QColor navy = Colour::rgb(0, 0, 128);
+    const QFont rowFont = Controls::sansSerif(12);
+    QLabel *label4 = Controls::label(
+        frmValutazione, QStringLiteral("Label4"), QStringLiteral("Risp. esatte"), rowFont);
+    Controls::setTextColour(label4, navy);
+    Controls::place(label4, 120, 240, 1575, 375);
+    QLabel *label8 = Controls::label(
+        frmValutazione, QStringLiteral("Label8"), QStringLiteral("Esercizio n."), rowFont);
+    Controls::place(label8, 120, 600, 1215, 375);
+    QLabel *label6 = Controls::label(
+        frmValutazione, QStringLiteral("Label6"), QStringLiteral("Risp. errate"), rowFont);
+    Controls::setTextColour(label6, navy);
+    Controls::place(label6, 120, 1080, 1455, 375);
+    QLabel *counter = Controls::label(frmValutazione, QStringLiteral("LblContatore"),
+        QStringLiteral("  1      2       3      4      5      6      7      8      9     10"),
+        Controls::sansSerif(9.75));
+    Controls::place(counter, 1935, 720, 4815, 255);
+
+    static constexpr int columnLefts[] = { 1875, 2370, 2865, 3360, 3840, 4335, 4815, 5295, 5790,
+        6270 };
+    for (int number = 1; number <= 20; ++number) {
+        const bool smiling = number <= 10;
+        const int column = smiling ? number : number - 10;
+        auto *mark = new FaceMark(smiling, frmValutazione);
+        mark->setObjectName(QStringLiteral("Image%1").arg(number));
+        mark->setAccessibleName(
+            (smiling ? QStringLiteral("Risposta esatta %1") : QStringLiteral("Risposta errata %1"))
+                .arg(column));
+        Controls::place(mark, columnLefts[column - 1], smiling ? 255 : 990, 480, 480);
+        mark->hide();
+        Image[number] = mark;
+    }
+}
+
+void FrmOperativoMeno::buildProgress()
+{
+    frmElaborazione = new QGroupBox(QStringLiteral("ELABORAZIONE"), client());
+    frmElaborazione->setObjectName(QStringLiteral("frmElaborazione"));
+    frmElaborazione->setFont(Controls::arial(9.75, true));
+    Controls::place(frmElaborazione, 7815, 6285, 3375, 1695);
+
+    const QFont headFont = Controls::sansSerif(8.25);
+    QLabel *label5 = Controls::label(frmElaborazione, QStringLiteral("Label5"),
+        QStringLiteral(" Eser.    Oper.   Tempo      Tempo "), headFont);
+    Controls::place(label5, 240, 360, 3015, 255);
+    QLabel *label3 = Controls::label(frmElaborazione, QStringLiteral("Label3"),
+        QStringLiteral("                        parziale    totale"), headFont);
+    Controls::place(label3, 240, 600, 3015, 255);
+
+    for (const auto &[name, x] :
+        { std::pair { "Line1", 840 }, std::pair { "Line2", 1560 }, std::pair { "Line4", 2400 } }) {
+        auto *line = new QFrame(frmElaborazione);
+        line->setObjectName(QString::fromLatin1(name));
+        Controls::setBackground(line, Qt::black);
+        Controls::place(line, x, 360, Twips::PerLogicalPixel, 840);
+    }
+
+    const QFont valueFont = Controls::arial(14.25, true);
+    auto value = [&](const QString &name, const QColor &colour, int left) {
+        QLabel *label = Controls::label(frmElaborazione, name, QString(), valueFont);
+        label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+        Controls::setBackground(label, systemWindowColour());
+        Controls::setTextColour(label, colour);
+        Controls::place(label, left, 960, 480, 480);
+        return label;
+    };
+    LblEsercizio = value(QStringLiteral("LblEsercizio"), Colour::rgb(0, 192, 0), 255);
+    LblOperazione = value(QStringLiteral("LblOperazione"), Colour::rgb(0, 192, 0), 975);
+    LblTempoParziale = value(QStringLiteral("LblTempoParziale"), Colour::rgb(255, 0, 0), 1695);
+    LblTempoParziale->setToolTip(PartialTimeTip);
+    LblTempoParziale->setAccessibleName(PartialTimeTip);
+    LblTempoTotale = value(QStringLiteral("LblTempoTotale"), Colour::rgb(255, 0, 0), 2535);
+    LblTempoTotale->setToolTip(ExerciseTimeTip);
+    LblTempoTotale->setAccessibleName(ExerciseTimeTip);
+}
+
+void FrmOperativoMeno::showEvent(QShowEvent *event)
+{
+    Screen::showEvent(event);
+    if (!m_focusGivenOnShow) {
+        m_focusGivenOnShow = true;
+        requestFocus(TxtRisultato);
+    }
+}
+
+bool FrmOperativoMeno::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == TxtRisultato && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton)
+        TxtRisultato_Click();
+    return Screen::eventFilter(watched, event);
+}
+
+// The set-up: run when the screen is created and when a finished session is thrown away.
+void FrmOperativoMeno::Form_Load()
+{
+    mnuStampa->setEnabled(false);
+    mnuAttestato->setEnabled(false);
+    setWindowTitle(QStringLiteral("ESERCIZI SULLE VOVORUDOROZ.1"));
+    Controls::setBackground(Label2, Colour::rgb(250, 200, 110));
+    Controls::setTextColour(Label2, Colour::rgb(128, 0, 0));
+    Controls::setBackground(Label1, Colour::rgb(255, 240, 150));
+    Controls::setTextColour(Label1, Colour::rgb(250, 170, 110));
+    Controls::setTextColour(TxtRisultato, Colour::rgb(128, 64, 0));
+    Label2->setText(Exercise::rangeBanner(m_session.RangeLow, m_session.RangeHigh));
+    Exercise::startSession(m_session);
+    newExercise();
+}
+
+void FrmOperativoMeno::CmdEsercizio_Click()
+{
+    if (m_judged && Exercise::isExerciseComplete(m_session))
+        newExercise();
+}
+
+void FrmOperativoMeno::newExercise()
+{
+    if (!Exercise::startExercise(m_session))
+        return;
+    fraTastierino->setEnabled(true);
+    hideMarks();
+    LblOperazione->setText(NumberText::plainForm(m_session.OpInExercise));
+    LblEsercizio->setText(NumberText::plainForm(m_session.ExerciseNo));
+    setTimeLabel(LblTempoParziale, QString());
+    setTimeLabel(LblTempoTotale, QString());
+    LblNumero1->clear();
+    LblNumero2->clear();
+    LblEsito->clear();
+    CmdFine->show();
+    CmdVerifica->hide();
+    CmdOperazione->hide();
+    CmdEsercizio->hide();
+    CmdStampa->hide();
+    livello();
+    visualizza();
+    requestFocus(TxtRisultato);
+}
+
+void FrmOperativoMeno::CmdOperazione_Click()
+{
+    if (!m_judged || !Exercise::startNextOperation(m_session))
+        return;
+    fraTastierino->setEnabled(true);
+    setTimeLabel(LblTempoParziale, QString());
+    LblOperazione->setText(NumberText::plainForm(m_session.OpInExercise));
+    CmdOperazione->hide();
+    CmdVerifica->hide();
+    CmdEsercizio->hide();
+    TxtRisultato->clear();
+    livello();
+    visualizza();
+    requestFocus(TxtRisultato);
+}
+
+void FrmOperativoMeno::livello()
+{
+    Exercise::livello(m_session, m_services.random(), [this] { return m_services.timeOfDay(); });
+}
+
+void FrmOperativoMeno::visualizza()
+{
+    if (const auto view = Exercise::presentOperation(m_session, m_services.random())) {
+        LblNumero1->setText(view->number1);
+        moveLeft(LblNumero1, view->number1Left);
+        LblNumero2->setText(view->number2);
+        moveLeft(LblNumero2, view->number2Left);
+        moveLeft(TxtRisultato, view->answerLeft);
+        frmNumero->setAccessibleName(view->spoken);
+    }
+    m_judged = false;
+    TxtRisultato->setReadOnly(false);
+    m_session.AnswerText.clear();
+    TxtRisultato->clear();
+    LblEsito->clear();
+    LblIstruzione->setText(ReadyPrompt);
+    m_session.StartTime = m_services.timeOfDay();
+    m_shownAt = m_services.monotonicSeconds();
+}
+
+void FrmOperativoMeno::CmdVerifica_Click()
+{
+    if (m_judged)
+        return;
+    if (TxtRisultato->text().isEmpty()) {
+        askForAnswer();
+        return;
+    }
+    checkAnswer();
+}
+
+// Judges the answer on show, once: a second check of the same operation does nothing.
+void FrmOperativoMeno::checkAnswer()
+{
+    if (m_judged)
+        return;
+    m_judged = true;
+    TxtRisultato->setReadOnly(true);
+    fraTastierino->setEnabled(false);
+
+    const bool right = Exercise::isRight(m_session.AnswerText, m_session.ExpectedAnswerText);
+    if (right) {
+        m_services.playSound(m_services.programFolder() + QStringLiteral("/positivo.wav"));
+        showVerdict(QStringLiteral("E S A T T O"));
+    } else {
+        showVerdict(QStringLiteral("E R R A T O"));
+    }
+    m_answerMark = Exercise::answerMark(right);
+    if (const int mark = Exercise::countAnswer(m_session, right))
+        Image[mark]->show();
+
+    switchAfterCheck();
+    timeAnswer();
+    Exercise::completeRecord(m_session, TxtRisultato->text(), m_answerMark);
+    menusAndEndOfSession();
+}
+
+void FrmOperativoMeno::switchAfterCheck()
+{
+    if (Exercise::isExerciseComplete(m_session)) {
+        CmdEsercizio->show();
+        CmdFine->show();
+        CmdStampa->show();
+        CmdOperazione->hide();
+        CmdVerifica->hide();
+        LblIstruzione->setText(NextExercisePrompt);
+    } else {
+        CmdOperazione->show();
+        CmdVerifica->hide();
+        requestFocus(CmdOperazione);
+        LblIstruzione->setText(NextOperationPrompt);
+    }
+}
+
+// Answer times run on the monotonic clock, so an answer across midnight is never negative; the
+// time of day is still kept as the session's start and stop readings.
+void FrmOperativoMeno::timeAnswer()
+{
+    m_session.StopTime = m_services.timeOfDay();
+    Exercise::timeAnswer(m_session, m_services.monotonicSeconds() - m_shownAt);
+    setTimeLabel(LblTempoParziale, Exercise::partialTimeCaption(m_session));
+    setTimeLabel(LblTempoTotale, Exercise::exerciseTimeCaption(m_session));
+}
+
+void FrmOperativoMeno::menusAndEndOfSession()
+{
+    if (Exercise::areMenusUnlocked(m_session)) {
+        mnuStampa->setEnabled(true);
+        mnuAttestato->setEnabled(true);
+    }
+    if (!Exercise::isSessionComplete(m_session))
+        return;
+
+    m_session.ExerciseNo = 0;
+    m_session.MsgTitle = Exercise::endOfSessionTitle();
+    m_session.MsgText = Exercise::endOfSessionQuestion();
+    m_session.MsgStyle = MsgBox::YesNoInformation;
+    m_session.MsgResponse =
+        m_services.messageBox(m_session.MsgText, m_session.MsgStyle, m_session.MsgTitle);
+    if (m_session.MsgResponse == MsgBox::Yes) {
+        // The session is over: no further exercise, only the report and the exit.
+        CmdEsercizio->hide();
+        LblIstruzione->clear();
+        m_services.screens().show(ScreenId::Report);
+    } else {
+        Exercise::discardRecords(m_session);
+        Form_Load();
+    }
+}
+
+void FrmOperativoMeno::hideMarks()
+{
+    for (int number = 1; number <= 20; ++number)
+        Image[number]->hide();
+}
+
+void FrmOperativoMeno::CmdStampa_Click()
+{
+    if (Screen *report = m_services.screens().show(ScreenId::Report)) {
+        if (auto *button = report->findChild<QWidget *>(QStringLiteral("cmdStampaS")))
+            button->setFocus();
+    }
+}
+
+void FrmOperativoMeno::mnuStampa_Click()
+{
+    m_services.screens().show(ScreenId::Report);
+}
+
+void FrmOperativoMeno::mnuAttestato_Click()
+{
+    m_services.screens().show(ScreenId::Certificate);
+}
+
+void FrmOperativoMeno::cmdFine_Click()
+{
+    close();
+}
+
+void FrmOperativoMeno::mnuEsci_Click()
+{
+    close();
+}
+
+void FrmOperativoMeno::digitKey_Click(const QString &digits)
+{
+    m_session.AnswerText += digits;
+    TxtRisultato->setText(m_session.AnswerText);
+    // The box keeps its first three characters; an unchanged text raises no change event.
+    m_session.AnswerText = TxtRisultato->text();
+}
+
+void FrmOperativoMeno::cmdCancella_Click()
+{
+    m_session.AnswerText.clear();
+    TxtRisultato->clear();
+}
+
+void FrmOperativoMeno::TxtRisultato_KeyPress(int &keyAscii)
+{
+    constexpr int Enter = 13;
+    constexpr int Backspace = 8;
+    const bool digit = keyAscii >= '0' && keyAscii <= '9';
+    if (m_judged || (!digit && keyAscii != Enter && keyAscii != Backspace)) {
+        m_services.beep();
+        keyAscii = 0;
+        return;
+    }
+    if (keyAscii != Enter)
+        return;
+    keyAscii = 0;
+    if (TxtRisultato->text().isEmpty()) {
+        askForAnswer();
+        return;
+    }
+    if (Exercise::isExerciseComplete(m_session)) {
+        CmdEsercizio->show();
+        requestFocus(CmdEsercizio);
+    } else {
+        CmdVerifica->hide();
+        CmdOperazione->show();
+        requestFocus(CmdOperazione);
+    }
+    checkAnswer();
+}
+
+void FrmOperativoMeno::TxtRisultato_Change(const QString &text)
+{
+    m_session.AnswerText = text;
+    if (text.isEmpty() || m_judged)
+        return;
+    CmdFine->hide();
+    CmdStampa->hide();
+    CmdVerifica->show();
+    LblIstruzione->setText(VerifyPrompt);
+}
+
+void FrmOperativoMeno::TxtRisultato_Click()
+{
+    requestFocus(CmdOperazione);
+}
+
+void FrmOperativoMeno::askForAnswer()
+{
+    m_session.MsgText = QStringLiteral("Hai dimenticato il risultato");
+    m_session.MsgTitle = QStringLiteral("distrazione");
+    m_session.MsgStyle = MsgBox::OkOnly;
+    m_session.MsgResponse =
+        m_services.messageBox(m_session.MsgText, m_session.MsgStyle, m_session.MsgTitle);
+    requestFocus(TxtRisultato);
+}
+
+void FrmOperativoMeno::showVerdict(const QString &verdict)
+{
+    LblEsito->setText(verdict);
+    QAccessibleEvent alert(LblEsito, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
+
+void FrmOperativoMeno::setTimeLabel(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    label->setAccessibleDescription(text);
+}
+
+void FrmOperativoMeno::requestFocus(QWidget *widget)
+{
+    if (widget->isVisibleTo(this) && widget->isEnabled())
+        widget->setFocus(Qt::OtherFocusReason);
 }
