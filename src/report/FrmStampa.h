@@ -2,9 +2,18 @@
 
 #include "ui/Screen.h"
 
+#include <array>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QPushButton;
 class Services;
 struct SessionRecord;
 
+// The operations report: the session's record lines in four columns, one per exercise, with
+// each exercise's total time, in a Courier face from the printer's font list. It shows the
+// session as it is whenever it comes to the front, and prints the same lines on one page.
 class FrmStampa : public Screen
 {
     Q_OBJECT
@@ -12,7 +21,40 @@ class FrmStampa : public Screen
 public:
     FrmStampa(SessionRecord &session, Services &services);
 
+    // Prints the header, the records and the four exercise times on one page.
+    void printOperations();
+
+protected:
+    void onActivate() override;
+    void showEvent(QShowEvent *event) override;
+
+private slots:
+    void Command1_Click();
+    void CmdStampaS_Click();
+    void Command2_Click();
+    void mnuEsci_Click();
+
 private:
+    void buildControls();
+    void Form_Load();
+    void fill();
+    void printHeader();
+    void reportPrintFailure();
+
     SessionRecord &m_session;
     Services &m_services;
+    QString m_fontName; // the Courier name found, empty when the printer has none
+
+    QMenu *MnuFile = nullptr;
+    QAction *MnuEsci = nullptr;
+    QLabel *Label5 = nullptr;
+    std::array<QLabel *, 41> LblOp {}; // indices 1 to 40
+    QLabel *Label1 = nullptr;
+    QLabel *Label2 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label6 = nullptr;
+    QPushButton *Command1 = nullptr;
+    QPushButton *cmdStampaS = nullptr;
+    QPushButton *Command2 = nullptr;
 };

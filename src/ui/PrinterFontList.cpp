@@ -24,7 +24,9 @@ QStringList printerFontList(const QStringList &installedFamilies,
             result.append(family);
     }
     for (const QString &name : { QStringLiteral("Courier New"), QStringLiteral("Courier") }) {
-        if (!result.contains(name) && isCourierCompatible(resolvedFamily(name)))
+        // The face a name resolves to may carry a foundry suffix too ("Nimbus Mono PS [urw]").
+        const QString face = resolvedFamily(name).remove(foundry);
+        if (!result.contains(name) && isCourierCompatible(face))
             result.append(name);
     }
     return result;

@@ -1,0 +1,232 @@
+#include "FakeServices.h"
+#include "ReportSamples.h"
+#include "report/FrmStampa.h"
+#include "ui/QtPrinterService.h"
+
+#include <QElapsedTimer>
+#include <QPageLayout>
+#include <QPrinter>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// The desktop of the tests, except that printing goes through Qt into a PDF file.
+class PdfServices final : public Services
+{
+public:
+    FakeServices fake;
+    QtPrinterService pdfPrinter;
+
+    ScreenRegistry &screens() override { return fake.screens(); }
+    int messageBox(const QString &text, int style, const QString &title) override
+    {
+        return fake.messageBox(text, style, title);
+    }
+    void beep() override { fake.beep(); }
+    float timeOfDay() override { return fake.timeOfDay(); }
+    double monotonicSeconds() override { return fake.monotonicSeconds(); }
+    QString shortDate() override { return fake.shortDate(); }
+    RandomSource &random() override { return fake.random(); }
+    PrinterService &printer() override { return pdfPrinter; }
+    void playSound(const QString &path) override { fake.playSound(path); }
+    QString programFolder() override { return fake.programFolder(); }
+    bool startProgram(const QString &absolutePath) override
+    {
+        return fake.startProgram(absolutePath);
+    }
+    void endProgram() override { fake.endProgram(); }
+};
+
+struct Word
+{
+    QRectF box; // points, from the page's top-left
+    QString text;
+};
+
+QString run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return QString();
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QList<Word> words(const QString &bboxHtml)
+{
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    QList<Word> result;
+    for (const QRegularExpressionMatch &match : word.globalMatch(bboxHtml)) {
+        const QPointF topLeft(match.captured(1).toDouble(), match.captured(2).toDouble());
+        const QPointF bottomRight(match.captured(3).toDouble(), match.captured(4).toDouble());
+        QString text = match.captured(5);
+        text.replace(QStringLiteral("&lt;"), QStringLiteral("<"))
+            .replace(QStringLiteral("&gt;"), QStringLiteral(">"))
+            .replace(QStringLiteral("&amp;"), QStringLiteral("&"));
+        result.append(Word { QRectF(topLeft, bottomRight), text });
+    }
+    return result;
+}
+
+QString withoutBlanks(QString text)
+{
+    return text.remove(QLatin1Char(' '));
+}
+
+// Where the page's painting origin lies: the printer leaves its margins with fullPage off.
+QPointF printableOrigin(const QString &probePath)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setFullPage(false);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(probePath);
+    return printer.pageLayout().paintRect(QPageLayout::Point).topLeft();
+}
+
+} // namespace
+
+class TestReportPdf : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        m_pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (m_pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QVERIFY(m_dir.isValid());
+    }
+
+    // The page as the pupil gets it: every line where the layout puts it, to a fraction of a
+    // point, in a face with Courier's metrics (the columns of a record line depend on it).
+    void printedPage()
+    {
+        SessionRecord session;
+        fillSession(session, 40);
+        PdfServices services;
+        const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
+        services.pdfPrinter.setOutputPdf(pdf);
+
+        QElapsedTimer timer;
+        timer.start();
+        {
+            FrmStampa screen(session, services);
+            screen.findChild<QPushButton *>(QStringLiteral("cmdStampaS"))->click();
+        }
+        qInfo("report built and printed to PDF in %lld ms", timer.elapsed());
+        QVERIFY(services.fake.messages.isEmpty());
+
+        const QString html =
+            run(m_pdftotext, { QStringLiteral("-bbox"), pdf, QStringLiteral("-") });
+        QVERIFY2(!html.isEmpty(), "pdftotext could not read the page");
+        QCOMPARE(html.count(QStringLiteral("<page ")), 1);
+        const QList<Word> page = words(html);
+        const QPointF origin = printableOrigin(m_dir.filePath(QStringLiteral("probe.pdf")));
+
+        struct Expected
+        {
+            QString text;
+            int x;
+            int y;
+            double points;
+        };
+        QList<Expected> expected {
+            { QStringLiteral("SCUOLA ELEMENTARE DI_____________________   "), 1000, 1000, 18 },
+            { sampleRecord(1), 1000, 2000, 12 },
+            { sampleRecord(11), 6000, 2000, 12 },
+            { sampleRecord(21), 1000, 6400, 12 },
+            { sampleRecord(31), 6000, 6400, 12 },
+            { sampleRecord(40), 6000, 10000, 12 },
+            { QStringLiteral("Eser. n.1: Tempo tot.  53 secondi"), 1000, 11000, 12 },
+            { QStringLiteral("Eser. n.2: Tempo tot.  61 secondi"), 6000, 11000, 12 },
+            { QStringLiteral("Eser. n.3: Tempo tot.  100 secondi"), 1000, 12000, 12 },
+            { QStringLiteral("Eser. n.4: Tempo tot.  9 secondi"), 6000, 12000, 12 },
+        };
+        constexpr double Tolerance = 0.25; // points
+        for (const Expected &line : expected) {
+            const double left = origin.x() + line.x / 20.0;
+            const double top = origin.y() + line.y / 20.0;
+            const double advance = 0.6 * line.points; // every Courier glyph is 600/1000 em
+            const QString trimmed = QString(line.text).remove(QRegularExpression(" +$"));
+            const double right = left + trimmed.size() * advance;
+
+            QList<Word> found;
+            for (const Word &word : page) {
+                if (qAbs(word.box.top() - top) < 2 && word.box.left() > left - 2
+                    && word.box.right() < right + 2)
+                    found.append(word);
+            }
+            std::sort(found.begin(), found.end(),
+                [](const Word &a, const Word &b) { return a.box.left() < b.box.left(); });
+            QString text;
+            for (const Word &word : found) {
+                text += word.text;
+                QVERIFY2(qAbs(word.box.top() - top) < Tolerance,
+                    qPrintable(QStringLiteral("%1: top %2, expected %3")
+                                   .arg(line.text)
+                                   .arg(word.box.top())
+                                   .arg(top)));
+            }
+            QCOMPARE(text, withoutBlanks(line.text));
+            QVERIFY2(qAbs(found.first().box.left() - left) < Tolerance,
+                qPrintable(QStringLiteral("%1: left %2, expected %3")
+                               .arg(line.text)
+                               .arg(found.first().box.left())
+                               .arg(left)));
+            QVERIFY2(qAbs(found.last().box.right() - right) < Tolerance,
+                qPrintable(QStringLiteral("%1: right %2, expected %3")
+                               .arg(line.text)
+                               .arg(found.last().box.right())
+                               .arg(right)));
+        }
+
+        // The faces really embedded: Courier-compatible ones only, regular and bold.
+        const QString pdffonts = QStandardPaths::findExecutable(QStringLiteral("pdffonts"));
+        QVERIFY2(!pdffonts.isEmpty(), "pdffonts (poppler-utils) is missing");
+        const QStringList fontTable = run(pdffonts, { pdf }).split(QLatin1Char('\n'));
+        static const QRegularExpression compatible(
+            QStringLiteral(R"(^(?:[A-Z]{6}\+)?(?:LiberationMono|NimbusMonoPS|Cousine)(-\w+)?$)"));
+        QStringList faces;
+        for (const QString &row : fontTable.mid(2)) {
+            const QString name = row.section(QLatin1Char(' '), 0, 0);
+            if (name.isEmpty())
+                continue;
+            QVERIFY2(compatible.match(name).hasMatch(), qPrintable(name));
+            faces.append(name);
+        }
+        QVERIFY2(faces.size() >= 2, qPrintable(faces.join(QLatin1Char(','))));
+        QVERIFY(std::any_of(faces.cbegin(), faces.cend(),
+            [](const QString &face) { return face.contains(QLatin1String("Bold")); }));
+        QVERIFY(std::any_of(faces.cbegin(), faces.cend(),
+            [](const QString &face) { return !face.contains(QLatin1String("Bold")); }));
+    }
+
+    // A page that cannot be written is reported to the pupil; nothing else changes.
+    void unwritablePageIsReported()
+    {
+        SessionRecord session;
+        fillSession(session, 10);
+        PdfServices services;
+        services.pdfPrinter.setOutputPdf(m_dir.filePath(QStringLiteral("missing/folder/r.pdf")));
+        FrmStampa screen(session, services);
+        screen.findChild<QPushButton *>(QStringLiteral("cmdStampaS"))->click();
+        QCOMPARE(services.fake.messages.size(), 1);
+        QVERIFY(services.fake.messages[0].text.startsWith(QStringLiteral("Stampa non riuscita")));
+        QCOMPARE(session.OpCount, 10);
+        QCOMPARE(session.ExerciseTimeText[1], QStringLiteral(" 53"));
+    }
+
+private:
+    QString m_pdftotext;
+    QTemporaryDir m_dir;
+};
+
+QTEST_MAIN(TestReportPdf)
+#include "tst_reportpdf.moc"
