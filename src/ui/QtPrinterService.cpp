@@ -27,9 +27,8 @@ QtPrinterService::~QtPrinterService()
 QStringList QtPrinterService::fontNames()
 {
     if (m_fontNames.isEmpty()) {
-        m_fontNames = printerFontList(QFontDatabase::families(), [](const QString &name) {
-            return QFontInfo(QFont(name)).family();
-        });
+        m_fontNames = printerFontList(QFontDatabase::families(),
+            [](const QString &name) { return QFontInfo(QFont(name)).family(); });
     }
     return m_fontNames;
 }
@@ -59,11 +58,24 @@ bool QtPrinterService::beginDocument()
         m_printer->setOutputFileName(m_outputPdf);
     }
     m_printer->setDocName(QStringLiteral("VOVORUDOROZ.1"));
-    if (!m_painter.begin(m_printer.get()))
-        return fail(QStringLiteral("Stampa non riuscita: la stampante non risponde"));
     m_font = QFont(QStringLiteral("Arial"));
     m_font.setPointSizeF(12);
     m_x = m_y = 0;
+    return true;
+}
+
+bool QtPrinterService::startPage(QPageLayout::Orientation orientation)
+{
+    // The page opens at the first thing drawn, so that its orientation can suit it.
+    if (m_painter.isActive())
+        return true;
+    if (!m_printer || !m_error.isEmpty())
+        return false;
+    m_printer->setPageOrientation(orientation);
+    if (!m_painter.begin(m_printer.get())) {
+        m_error = QStringLiteral("Stampa non riuscita: la stampante non risponde");
+        return false;
+    }
     return true;
 }
 
@@ -95,7 +107,7 @@ double QtPrinterService::toDevice(double twips) const
 
 void QtPrinterService::printLine(const QString &text)
 {
-    if (!m_painter.isActive())
+    if (!startPage(QPageLayout::Portrait))
         return;
     m_painter.setFont(m_font);
     const QFontMetricsF metrics(m_font, m_printer.get());
@@ -106,9 +118,21 @@ void QtPrinterService::printLine(const QString &text)
 
 void QtPrinterService::printWindow(QWidget *clientArea)
 {
-    if (!m_painter.isActive() || !clientArea)
+    if (!clientArea || !m_printer)
         return;
     const double dpi = clientArea->logicalDpiX();
+    // A window wider than the upright page's printable width goes on a page turned sideways,
+    // so that it prints whole at its size on screen.
+    const double widthInches = clientArea->width() / dpi;
+    const QPageLayout upright = [this] {
+        QPageLayout layout = m_printer->pageLayout();
+        layout.setOrientation(QPageLayout::Portrait);
+        return layout;
+    }();
+    const bool sideways = widthInches > upright.paintRect(QPageLayout::Inch).width();
+    if (!startPage(sideways ? QPageLayout::Landscape : QPageLayout::Portrait))
+        return;
+
     const double ratio = WindowImageDpi / dpi;
     QImage image(clientArea->size() * ratio, QImage::Format_RGB32);
     image.setDevicePixelRatio(ratio);
@@ -121,7 +145,7 @@ void QtPrinterService::printWindow(QWidget *clientArea)
 
 bool QtPrinterService::endDocument()
 {
-    if (!m_painter.isActive())
+    if (!startPage(QPageLayout::Portrait))
         return fail(m_error.isEmpty() ? QStringLiteral("Stampa non riuscita") : m_error);
     const bool ended = m_painter.end();
     const bool failed = !ended || m_printer->printerState() == QPrinter::Error;

@@ -3,6 +3,7 @@
 #include "ui/PrinterService.h"
 
 #include <QFont>
+#include <QPageLayout>
 #include <QPainter>
 #include <memory>
 
@@ -30,6 +31,7 @@ public:
     QString errorText() const override { return m_error; }
 
 private:
+    bool startPage(QPageLayout::Orientation orientation);
     double toDevice(double twips) const;
     bool fail(const QString &error);
 
