@@ -2,9 +2,14 @@
 
 #include "ui/Screen.h"
 
+class QFrame;
+class QLabel;
 class Services;
 struct SessionRecord;
 
+// The marks scale of the certificate and how the certificate is used: fixed texts, nothing to
+// press. A click on the bare background closes it; it lives on its own, whatever the start
+// screen does.
 class FrmValutazione : public Screen
 {
     Q_OBJECT
@@ -12,7 +17,20 @@ class FrmValutazione : public Screen
 public:
     FrmValutazione(SessionRecord &session, Services &services);
 
+protected:
+    void onBackgroundClick() override;
+
 private:
-    SessionRecord &m_session;
-    Services &m_services;
+    QFrame *Frame1 = nullptr;
+    QLabel *Label9 = nullptr;
+    QLabel *Label1 = nullptr;
+    QLabel *Label7 = nullptr;
+    QLabel *Label6 = nullptr;
+    QLabel *Label5 = nullptr;
+    QLabel *Label3 = nullptr;
+    QLabel *Label2 = nullptr;
+    QFrame *Frame2 = nullptr;
+    QLabel *Label8 = nullptr;
+    QLabel *Label4 = nullptr;
+    QLabel *Label10 = nullptr;
 };

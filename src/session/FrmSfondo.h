@@ -5,6 +5,10 @@
 class Services;
 struct SessionRecord;
 
+// The plain background that lies behind the program's working screens. Creating it starts the
+// program: it shows itself and opens the start screen above it; a click on it brings the start
+// screen back to the front. Only the start screen's exits close it, and it never keeps the
+// program running on its own.
 class FrmSfondo : public Screen
 {
     Q_OBJECT
@@ -12,7 +16,11 @@ class FrmSfondo : public Screen
 public:
     FrmSfondo(SessionRecord &session, Services &services);
 
+protected:
+    void onBackgroundClick() override;
+
 private:
-    SessionRecord &m_session;
+    void Form_Load();
+
     Services &m_services;
 };

@@ -1,0 +1,289 @@
+#include "FakeServices.h"
+#include "session/FrmSfondo.h"
+#include "session/ScreenWiring.h"
+#include "session/SessionRecord.h"
+#include "start/FrmInizio.h"
+#include "ui/QtServices.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// The fake desktop, except that programs are started for real from a folder the test chooses.
+class RealStartServices final : public Services
+{
+public:
+    RealStartServices(FakeServices &fake, QtServices &real, const QString &folder)
+        : m_fake(fake), m_real(real), m_folder(folder)
+    {
+    }
+    ScreenRegistry &screens() override { return m_fake.screens(); }
+    int messageBox(const QString &text, int style, const QString &title) override
+    {
+        return m_fake.messageBox(text, style, title);
+    }
+    void beep() override { m_fake.beep(); }
+    float timeOfDay() override { return m_fake.timeOfDay(); }
+    double monotonicSeconds() override { return m_fake.monotonicSeconds(); }
+    QString shortDate() override { return m_fake.shortDate(); }
+    RandomSource &random() override { return m_fake.random(); }
+    PrinterService &printer() override { return m_fake.printer(); }
+    void playSound(const QString &path) override { m_fake.playSound(path); }
+    QString programFolder() override { return m_folder; }
+    bool startProgram(const QString &absolutePath) override
+    {
+        return m_real.startProgram(absolutePath);
+    }
+    void endProgram() override { m_fake.endProgram(); }
+
+private:
+    FakeServices &m_fake;
+    QtServices &m_real;
+    QString m_folder;
+};
+
+// A program named like the information program that leaves a mark when it runs.
+void plantProgram(const QString &folder, const QString &mark, bool executable = true)
+{
+    QFile script(folder + QStringLiteral("/www"));
+    QVERIFY(script.open(QIODevice::WriteOnly));
+    script.write(QStringLiteral("#!/bin/sh\ntouch '%1'\n").arg(mark).toUtf8());
+    script.close();
+    QFile::Permissions permissions = QFile::ReadOwner | QFile::WriteOwner;
+    if (executable)
+        permissions |= QFile::ExeOwner;
+    QVERIFY(script.setPermissions(permissions));
+}
+
+int visibleTopLevels()
+{
+    int count = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
+        if (widget->isVisible())
+            ++count;
+    }
+    return count;
+}
+
+} // namespace
+
+// How the program starts from its background screen, and that it ends exactly when its last
+// screen closes.
+class TestStartup : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // Creating the background screen shows it and opens the start screen above it, with the
+    // focus in the name field.
+    void backgroundOpensStartScreen()
+    {
+        SessionRecord session;
+        FakeServices services;
+        registerScreens(services.registry, session, services);
+        Screen *background = services.registry.get(ScreenId::Background);
+        QVERIFY(background->isVisible());
+        QVERIFY(background->windowFlags() & Qt::FramelessWindowHint);
+        QCOMPARE(background->client()->size(), QSize(713, 634));
+        QCOMPARE(background->client()->palette().color(QPalette::Window), QColor(192, 255, 192));
+
+        auto *start = services.registry.existing<FrmInizio>(ScreenId::Start);
+        QVERIFY(start);
+        QVERIFY(start->isVisible());
+        QVERIFY(QTest::qWaitForWindowActive(start));
+        QCOMPARE(QApplication::activeWindow(), start);
+        QCOMPARE(
+            QApplication::focusWidget(), start->findChild<QLineEdit *>(QStringLiteral("txtNome")));
+        QCOMPARE(services.registry.existing(ScreenId::Background), background);
+        flushDeletedScreens();
+    }
+
+    // A click or a double click on the background brings the start screen back to the front;
+    // the exercise screen it covered stays open.
+    void backgroundClickRaisesStartScreen_data()
+    {
+        QTest::addColumn<bool>("doubleClick");
+        QTest::newRow("click") << false;
+        QTest::newRow("double click") << true;
+    }
+    void backgroundClickRaisesStartScreen()
+    {
+        QFETCH(bool, doubleClick);
+        SessionRecord session;
+        FakeServices services;
+        registerScreens(services.registry, session, services);
+        Screen *background = services.registry.get(ScreenId::Background);
+        auto *start = services.registry.existing<FrmInizio>(ScreenId::Start);
+        QTest::keyClicks(
+            start->findChild<QLineEdit *>(QStringLiteral("txtNome")), QStringLiteral("Ugo"));
+        start->findChild<QPushButton *>(QStringLiteral("cmdAvanti"))->click();
+        start->findChild<QPushButton *>(QStringLiteral("Command1"))->click();
+        Screen *exercise = services.registry.existing(ScreenId::Exercise);
+        QVERIFY(exercise);
+        QVERIFY(QTest::qWaitForWindowActive(exercise));
+
+        if (doubleClick)
+            QTest::mouseDClick(background->client(), Qt::LeftButton, {}, QPoint(5, 5));
+        else
+            QTest::mouseClick(background->client(), Qt::LeftButton, {}, QPoint(5, 5));
+        QTRY_COMPARE(QApplication::activeWindow(), static_cast<QWidget *>(start));
+        QVERIFY(exercise->isVisible());
+        QCOMPARE(services.registry.existing(ScreenId::Start), start);
+        flushDeletedScreens();
+    }
+
+    // The program runs until its last screen has closed, and ends then: the start screen's
+    // exit leaves the exercise screen and the evaluation scale working.
+    void programEndsWithLastScreen_data()
+    {
+        QTest::addColumn<bool>("exercise");
+        QTest::addColumn<bool>("scale");
+        QTest::newRow("start screen alone") << false << false;
+        QTest::newRow("exercise screen open") << true << false;
+        QTest::newRow("evaluation scale open") << false << true;
+        QTest::newRow("both open") << true << true;
+    }
+    void programEndsWithLastScreen()
+    {
+        QFETCH(bool, exercise);
+        QFETCH(bool, scale);
+        SessionRecord session;
+        FakeServices services;
+        registerScreens(services.registry, session, services);
+        services.registry.get(ScreenId::Background);
+        auto *start = services.registry.existing<FrmInizio>(ScreenId::Start);
+
+        QStringList steps;
+        QObject context; // cancels this run's timers when the test ends
+        QList<ScreenId> others;
+        std::function<void()> closeNext = [&] {
+            steps << QStringLiteral("running");
+            if (others.isEmpty())
+                return;
+            const ScreenId next = others.takeFirst();
+            steps << QStringLiteral("close %1").arg(int(next));
+            services.registry.close(next);
+            QTimer::singleShot(50, &context, closeNext);
+        };
+        QTimer::singleShot(0, &context, [&] {
+            if (scale) {
+                start->findChild<QAction *>(QStringLiteral("mnuValutazione"))->trigger();
+                others << ScreenId::Scale;
+            }
+            QTest::keyClicks(
+                start->findChild<QLineEdit *>(QStringLiteral("txtNome")), QStringLiteral("Ivo"));
+            start->findChild<QPushButton *>(QStringLiteral("cmdAvanti"))->click();
+            if (exercise) {
+                start->findChild<QPushButton *>(QStringLiteral("Command5"))->click();
+                others << ScreenId::Exercise;
+            }
+            start->findChild<QPushButton *>(QStringLiteral("Command9"))->click();
+            steps << QStringLiteral("exit");
+            QTimer::singleShot(50, &context, closeNext);
+        });
+        QTimer::singleShot(5000, &context, [&] {
+            steps << QStringLiteral("timeout");
+            QApplication::quit();
+        });
+        QApplication::exec();
+
+        QStringList expected { QStringLiteral("exit") };
+        if (scale)
+            expected << QStringLiteral("running")
+                     << QStringLiteral("close %1").arg(int(ScreenId::Scale));
+        if (exercise)
+            expected << QStringLiteral("running")
+                     << QStringLiteral("close %1").arg(int(ScreenId::Exercise));
+        QCOMPARE(steps, expected);
+        QCOMPARE(visibleTopLevels(), 0);
+        QVERIFY(!services.registry.existing(ScreenId::Background));
+        flushDeletedScreens();
+    }
+
+    // The real desktop service starts a program only by its absolute path: a relative name
+    // never reaches the working folder or the search path.
+    void startProgramTakesAbsolutePathsOnly()
+    {
+        QTemporaryDir folder;
+        QTemporaryDir planted;
+        QVERIFY(folder.isValid() && planted.isValid());
+        const QString plantedMark = planted.filePath(QStringLiteral("planted-ran"));
+        plantProgram(planted.path(), plantedMark);
+        const QString folderMark = folder.filePath(QStringLiteral("folder-ran"));
+
+        const QString workingFolder = QDir::currentPath();
+        const QByteArray searchPath = qgetenv("PATH");
+        QDir::setCurrent(planted.path());
+        qputenv("PATH", planted.path().toLocal8Bit() + ':' + searchPath);
+
+        QtServices real;
+        const bool relativeStarted = real.startProgram(QStringLiteral("www"));
+        const bool dotStarted = real.startProgram(QStringLiteral("./www"));
+        const bool missingStarted = real.startProgram(folder.filePath(QStringLiteral("www")));
+        plantProgram(folder.path(), folderMark, false);
+        const bool notExecutableStarted = real.startProgram(folder.filePath(QStringLiteral("www")));
+        plantProgram(folder.path(), folderMark);
+        const bool absoluteStarted = real.startProgram(folder.filePath(QStringLiteral("www")));
+
+        QDir::setCurrent(workingFolder);
+        qputenv("PATH", searchPath);
+
+        QVERIFY(!relativeStarted);
+        QVERIFY(!dotStarted);
+        QVERIFY(!missingStarted);
+        QVERIFY(!notExecutableStarted);
+        QVERIFY(absoluteStarted);
+        QTRY_VERIFY(QFile::exists(folderMark));
+        QVERIFY(!QFile::exists(plantedMark));
+    }
+
+    // "?" on the start screen looks only in the program's folder: with the information program
+    // missing there, one of that name in the working folder or on the search path stays
+    // unstarted and the pupil reads "File mancante".
+    void informationProgramOnlyFromProgramFolder()
+    {
+        QTemporaryDir folder;
+        QTemporaryDir planted;
+        QVERIFY(folder.isValid() && planted.isValid());
+        const QString plantedMark = planted.filePath(QStringLiteral("planted-ran"));
+        plantProgram(planted.path(), plantedMark);
+        const QString folderMark = folder.filePath(QStringLiteral("folder-ran"));
+
+        const QString workingFolder = QDir::currentPath();
+        const QByteArray searchPath = qgetenv("PATH");
+        QDir::setCurrent(planted.path());
+        qputenv("PATH", planted.path().toLocal8Bit() + ':' + searchPath);
+
+        SessionRecord session;
+        FakeServices fake;
+        QtServices real;
+        RealStartServices services(fake, real, folder.path());
+        FrmInizio start(session, services);
+        QAction *info = start.findChild<QAction *>(QStringLiteral("mnuInfo"));
+        info->trigger();
+        const QList<FakeServices::Message> whenMissing = fake.messages;
+        plantProgram(folder.path(), folderMark);
+        info->trigger();
+
+        QDir::setCurrent(workingFolder);
+        qputenv("PATH", searchPath);
+
+        QCOMPARE(whenMissing.size(), 1);
+        QCOMPARE(whenMissing.first().text, QStringLiteral("File mancante"));
+        QCOMPARE(fake.messages.size(), 1);
+        QTRY_VERIFY(QFile::exists(folderMark));
+        QVERIFY(!QFile::exists(plantedMark));
+    }
+};
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
