@@ -15,33 +15,6 @@
 
 namespace {
 
-// The fake desktop, but printing for real into a PDF file.
-class PdfServices final : public Services
-{
-public:
-    FakeServices fake;
-    QtPrinterService pdf;
-
-    ScreenRegistry &screens() override { return fake.screens(); }
-    int messageBox(const QString &text, int style, const QString &title) override
-    {
-        return fake.messageBox(text, style, title);
-    }
-    void beep() override { fake.beep(); }
-    float timeOfDay() override { return fake.timeOfDay(); }
-    double monotonicSeconds() override { return fake.monotonicSeconds(); }
-    QString shortDate() override { return fake.shortDate(); }
-    RandomSource &random() override { return fake.random(); }
-    PrinterService &printer() override { return pdf; }
-    void playSound(const QString &path) override { fake.playSound(path); }
-    QString programFolder() override { return fake.programFolder(); }
-    bool startProgram(const QString &absolutePath) override
-    {
-        return fake.startProgram(absolutePath);
-    }
-    void endProgram() override { fake.endProgram(); }
-};
-
 bool run(const QString &program, const QStringList &arguments, QString *output = nullptr)
 {
     QProcess process;
@@ -97,9 +70,11 @@ private slots:
         session.RightCount = 36;
         session.OpCount = 40;
         session.OpRecords[40] = QStringLiteral("12 -  ? =  5   ( 7)   4 Tp");
-        PdfServices services;
-        services.pdf.setOutputPdf(file);
-        services.fake.registry.setFactory(
+        QtPrinterService pdf;
+        pdf.setOutputPdf(file);
+        FakeServices services;
+        services.realPrinter = &pdf;
+        services.registry.setFactory(
             ScreenId::Certificate, [&] { return new FrmAttestato(session, services); });
         auto *screen = qobject_cast<FrmAttestato *>(services.screens().show(ScreenId::Certificate));
         QVERIFY(screen);
@@ -110,8 +85,7 @@ private slots:
         timer.start();
         QTest::mouseClick(print, Qt::LeftButton);
         qInfo("certificate printed to PDF in %lld ms", timer.elapsed());
-        QVERIFY2(
-            services.fake.messages.isEmpty(), qPrintable(services.fake.messages.value(0).text));
+        QVERIFY2(services.messages.isEmpty(), qPrintable(services.messages.value(0).text));
         QVERIFY(print->isVisible());
 
         // pdfimages -list: two header lines, then one row per image:

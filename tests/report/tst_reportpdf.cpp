@@ -15,33 +15,6 @@
 
 namespace {
 
-// The desktop of the tests, except that printing goes through Qt into a PDF file.
-class PdfServices final : public Services
-{
-public:
-    FakeServices fake;
-    QtPrinterService pdfPrinter;
-
-    ScreenRegistry &screens() override { return fake.screens(); }
-    int messageBox(const QString &text, int style, const QString &title) override
-    {
-        return fake.messageBox(text, style, title);
-    }
-    void beep() override { fake.beep(); }
-    float timeOfDay() override { return fake.timeOfDay(); }
-    double monotonicSeconds() override { return fake.monotonicSeconds(); }
-    QString shortDate() override { return fake.shortDate(); }
-    RandomSource &random() override { return fake.random(); }
-    PrinterService &printer() override { return pdfPrinter; }
-    void playSound(const QString &path) override { fake.playSound(path); }
-    QString programFolder() override { return fake.programFolder(); }
-    bool startProgram(const QString &absolutePath) override
-    {
-        return fake.startProgram(absolutePath);
-    }
-    void endProgram() override { fake.endProgram(); }
-};
-
 struct Word
 {
     QRectF box; // points, from the page's top-left
@@ -110,9 +83,11 @@ private slots:
     {
         SessionRecord session;
         fillSession(session, 40);
-        PdfServices services;
         const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
-        services.pdfPrinter.setOutputPdf(pdf);
+        QtPrinterService printer;
+        printer.setOutputPdf(pdf);
+        FakeServices services;
+        services.realPrinter = &printer;
 
         QElapsedTimer timer;
         timer.start();
@@ -121,7 +96,7 @@ private slots:
             screen.findChild<QPushButton *>(QStringLiteral("cmdStampaS"))->click();
         }
         qInfo("report built and printed to PDF in %lld ms", timer.elapsed());
-        QVERIFY(services.fake.messages.isEmpty());
+        QVERIFY(services.messages.isEmpty());
 
         const QString html =
             run(m_pdftotext, { QStringLiteral("-bbox"), pdf, QStringLiteral("-") });
@@ -213,12 +188,14 @@ private slots:
     {
         SessionRecord session;
         fillSession(session, 10);
-        PdfServices services;
-        services.pdfPrinter.setOutputPdf(m_dir.filePath(QStringLiteral("missing/folder/r.pdf")));
+        QtPrinterService printer;
+        printer.setOutputPdf(m_dir.filePath(QStringLiteral("missing/folder/r.pdf")));
+        FakeServices services;
+        services.realPrinter = &printer;
         FrmStampa screen(session, services);
         screen.findChild<QPushButton *>(QStringLiteral("cmdStampaS"))->click();
-        QCOMPARE(services.fake.messages.size(), 1);
-        QVERIFY(services.fake.messages[0].text.startsWith(QStringLiteral("Stampa non riuscita")));
+        QCOMPARE(services.messages.size(), 1);
+        QVERIFY(services.messages[0].text.startsWith(QStringLiteral("Stampa non riuscita")));
         QCOMPARE(session.OpCount, 10);
         QCOMPARE(session.ExerciseTimeText[1], QStringLiteral(" 53"));
     }

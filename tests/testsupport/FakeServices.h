@@ -43,6 +43,8 @@ public:
     QString date = QStringLiteral("08/12/2026");
     ScriptedRandomSource randomSource;
     FakePrinter printerDouble;
+    // Set to print for real instead (into a PDF through the Qt printer, for instance).
+    PrinterService *realPrinter = nullptr;
     QStringList sounds;
     QString folder = QStringLiteral("/opt/vovorudoroz");
     bool startSucceeds = true;
@@ -59,7 +61,10 @@ public:
     double monotonicSeconds() override { return monotonic; }
     QString shortDate() override { return date; }
     RandomSource &random() override { return randomSource; }
-    PrinterService &printer() override { return printerDouble; }
+    PrinterService &printer() override
+    {
+        return realPrinter ? *realPrinter : static_cast<PrinterService &>(printerDouble);
+    }
     void playSound(const QString &path) override { sounds.append(path); }
     QString programFolder() override { return folder; }
     bool startProgram(const QString &absolutePath) override;
