@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
-# Installs the Debian packages listed in scripts/packages.txt that are not installed yet.
-# Quiet and quick when everything is in place.
+# Installs the Debian packages listed in the given list files (default: scripts/packages.txt)
+# that are not installed yet. Quiet and quick when everything is in place.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 
-mapfile -t wanted < <(sed -e 's/#.*//' -e 's/[[:space:]]//g' "$here/packages.txt" | grep -v '^$')
+lists=("$@")
+[ ${#lists[@]} -eq 0 ] && lists=("$here/packages.txt")
+
+mapfile -t wanted < <(sed -e 's/#.*//' -e 's/[[:space:]]//g' "${lists[@]}" | grep -v '^$')
 missing=()
 for package in "${wanted[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then

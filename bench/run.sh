@@ -1,0 +1,143 @@
+#!/usr/bin/env bash
+# The performance benchmark, in one command:
+#
+#   bench/run.sh [ROUNDS]      (default 7)
+#
+# Builds a release tree in build/bench, starts a private Xvfb with openbox and a D-Bus
+# session, and measures, interleaved round by round:
+#   - the start: process start to the start screen painted, against the floor (a minimal Qt
+#     Widgets window from the same tree, bare and with one line of text), observed from
+#     outside by vovo_startwatch;
+#   - the resident memory three seconds after the start, against the same floor;
+#   - in process (vovo_bench): the exercise screen created and shown, a key press in the answer
+#     box to the repainted instruction, a whole check, the report page and the certificate
+#     page built and printed to PDF.
+# Prints medians with min and max, the ratios and whether each target is met.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+rounds="${1:-7}"
+build="$root/build/bench"
+
+for tool in Xvfb openbox dbus-daemon; do
+    command -v "$tool" >/dev/null || {
+        echo "$tool is missing: scripts/setup.sh scripts/packages-e2e.txt" >&2
+        exit 1
+    }
+done
+
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+cmake --build "$build" --target vovorudoroz vovo_floor vovo_startwatch vovo_bench -j2 >/dev/null
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/vovo-bench.XXXXXX")"
+started=()
+clean_up() {
+    local status=$? pid
+    for ((i = ${#started[@]} - 1; i >= 0; i--)); do
+        pid="${started[i]}"
+        kill -TERM "$pid" 2>/dev/null || true
+    done
+    wait 2>/dev/null || true
+    rm -rf "$work"
+    exit $status
+}
+trap clean_up EXIT
+trap 'exit 143' TERM INT HUP
+
+mkdir -m 700 "$work/run"
+export XDG_RUNTIME_DIR="$work/run" LC_ALL=C.UTF-8 LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
+unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON QT_ACCESSIBILITY SESSION_MANAGER
+Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
+started+=($!)
+for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
+DISPLAY=":$(head -n 1 "$work/display")"
+export DISPLAY
+openbox >/dev/null 2>&1 &
+started+=($!)
+dbus-daemon --session --nofork --print-address=5 5>"$work/bus" 2>/dev/null &
+started+=($!)
+for _ in $(seq 200); do [ -s "$work/bus" ] && break; sleep 0.05; done
+DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")"
+export DBUS_SESSION_BUS_ADDRESS
+sleep 1
+
+watch="$build/bench/vovo_startwatch"
+floor="$build/bench/vovo_floor"
+program="$build/bin/vovorudoroz"
+# The colour of the start screen's name panel, which lies at the centre of the screen; the
+# floor's window is painted all in it.
+colour=ffc0ff
+
+measure() { # measure LABEL PROGRAM [ARGS...]
+    local label="$1" line
+    shift
+    line="$("$watch" "$colour" 20000 "$@")"
+    echo "$label $line" >>"$work/start.txt"
+    sleep 0.3
+}
+
+echo "warming up..." >&2
+"$watch" "$colour" 20000 "$floor" >/dev/null
+"$watch" "$colour" 20000 "$floor" --text >/dev/null
+"$watch" "$colour" 20000 "$program" >/dev/null
+# Each round runs the three in another order, so that no one always follows the same.
+for round in $(seq "$rounds"); do
+    case $((round % 3)) in
+    1) order=(floor text program) ;;
+    2) order=(program floor text) ;;
+    0) order=(text program floor) ;;
+    esac
+    for who in "${order[@]}"; do
+        case "$who" in
+        floor) measure floor "$floor" ;;
+        text) measure floor_text "$floor" --text ;;
+        program) measure program "$program" ;;
+        esac
+    done
+    echo "round $round/$rounds of the start" >&2
+done
+
+echo "in-process measurements..." >&2
+mkdir "$work/pdf"
+"$build/bench/vovo_bench" "$rounds" "$work/pdf" >"$work/inprocess.txt" 2>"$work/inprocess.log" || {
+    cat "$work/inprocess.log" >&2
+    exit 1
+}
+
+/usr/bin/env python3 - "$work/start.txt" "$work/inprocess.txt" "$rounds" <<'PY'
+import statistics
+import sys
+
+start_file, inprocess_file, rounds = sys.argv[1], sys.argv[2], sys.argv[3]
+runs = {}
+for line in open(start_file):
+    who, *pairs = line.split()
+    for pair in pairs:
+        key, value = pair.split("=")
+        runs.setdefault(who, {}).setdefault(key, []).append(float(value))
+
+def spread(values):
+    return f"{statistics.median(values):8.1f} {min(values):8.1f} {max(values):8.1f}"
+
+names = {"floor": "floor (bare window)", "floor_text": "floor (window + text)", "program": "vovorudoroz"}
+print(f"Start-up under Xvfb, {rounds} interleaved rounds")
+rows = [("start screen painted, ms", "painted_ms", 1.3, 1.0),
+        ("resident memory at 3 s, MiB", "rss_kb", 1.5, 1024.0)]
+for title, key, target, scale in rows:
+    print(f"  {title:32}{'median':>8} {'min':>8} {'max':>8}")
+    for who in ("floor", "floor_text", "program"):
+        print(f"    {names[who]:30}{spread([v / scale for v in runs[who][key]])}")
+    program = statistics.median(runs["program"][key])
+    for who in ("floor", "floor_text"):
+        ratio = program / statistics.median(runs[who][key])
+        verdict = "met" if ratio <= target else "MISSED"
+        print(f"    ratio to {names[who]:21}{ratio:8.2f}x  (target {target}x: {verdict})")
+
+print()
+print(f"In process, real screens under Xvfb, {rounds} rounds (ms: median / min / max)")
+targets = {"key_press_to_label": 5.0, "report_page_pdf": 100.0, "certificate_page_pdf": 300.0}
+for line in open(inprocess_file):
+    key, median, low, high, count = line.split()
+    target = targets.get(key)
+    verdict = f"< {target:5.0f}  {'yes' if float(median) < target else 'NO'}" if target else ""
+    print(f"  {key:26}{float(median):8.2f} {float(low):8.2f} {float(high):8.2f}  {count:>5}  {verdict}")
+PY

@@ -1,0 +1,703 @@
+"""The end-to-end cases: the real program driven from outside on a private display,
+accessibility bus and print spooler (set up by run-e2e.sh).
+
+    drive.py CASE
+"""
+
+import datetime
+import glob
+import math
+import os
+import re
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+
+from vovo_atspi import (  # noqa: E402
+    Failure,
+    Program,
+    activate,
+    alert_texts,
+    answer_alert,
+    check,
+    click,
+    extents,
+    find,
+    find_all,
+    focused,
+    keys,
+    name,
+    press,
+    text_of,
+    type_text,
+    wait_until,
+)
+
+START_TITLE = "VOVORUDOROZ.1"
+EXERCISE_TITLE = "ESERCIZI SULLE VOVORUDOROZ.1"
+REPORT_TITLE = "STAMPA DELLE OPERAZIONI"
+MODES = [
+    "Calcolo del resto/differenza",
+    "Calcolo del minuendo o sottraendo",
+    "Calcolo del minuendo, sottraendo, resto/differ. secondo causalità",
+]
+MODE_CAPTIONS = [
+    " Calcola il resto / differenza",
+    " Calcola il minuendo o sottraendo",
+    " Calcola il minuen., sottr., resto/differ. secondo richiesta",
+]
+VERIFY = "V e r i f i c a "
+NEXT_OPERATION = "N u o v a   s o t t r a z i o n e"
+NEXT_EXERCISE = "Nuovo esercizio"
+SHOW_EXERCISE = "Visualizza  esercizio"
+RIGHT = "E S A T T O"
+WRONG = "E R R A T O"
+PRINT_FAILED = "Stampa non riuscita"
+
+
+def log(message):
+    print(f"[{time.strftime('%H:%M:%S')}] {message}", flush=True)
+
+
+def squeeze(text):
+    return re.sub(r"\s+", "", text)
+
+
+def button(window, caption, timeout=10.0):
+    return wait_until(
+        f"the button {caption!r} on show",
+        lambda: find(window, "push button", caption),
+        timeout,
+    )
+
+
+def label_shown(window, text, timeout=10.0):
+    return wait_until(f"the text {text!r} on show", lambda: find(window, "label", text), timeout)
+
+
+def shown_texts(window):
+    return [name(node) for node in find_all(window, "label")]
+
+
+def expect_message(program, text_part, title=None, reply="OK"):
+    """Waits for a message box, checks its text and title, answers it, waits for it to go."""
+    alert = program.alert()
+    texts = alert_texts(alert)
+    log(f"message box {name(alert)!r}: {texts}")
+    check(
+        any(text_part in text for text in texts),
+        f"message box without {text_part!r}: {texts}",
+    )
+    if title is not None:
+        check(name(alert) == title, f"message box titled {name(alert)!r}, not {title!r}")
+    answer_alert(alert, reply)
+    wait_until("the message box to close", program.no_alert, 10)
+    return texts
+
+
+def choose_menu(program, window, *path):
+    """Clicks through the menu bar: the first caption on the bar, the others in the menus
+    that open."""
+    bar = wait_until("the menu bar", lambda: find(window, "menu bar"))
+    scope = bar
+    for caption in path:
+        item = wait_until(
+            f"the menu entry {caption!r}",
+            lambda: next(
+                (
+                    node
+                    for node in find_all(scope, "menu item")
+                    if name(node).replace("&", "") == caption
+                ),
+                None,
+            ),
+            5,
+        )
+        click(item)
+        scope = program.app
+
+
+# ---- start screen ---------------------------------------------------------------------
+
+
+def enter_name(program, typed, expected):
+    start = program.window(START_TITLE, 30)
+    label_shown(start, "   IMMETTI   IL  TUO  NOME")
+    label_shown(start, "Buon lavoro")
+    button(start, "E S C I")
+
+    # An empty name is refused with a message, and the name panel stays.
+    press(button(start, "AVANTI"))
+    expect_message(program, "Introduci il nome", "distrazione")
+    check(find(start, "push button", "AVANTI") is not None, "the name panel went away")
+
+    field = wait_until("the name field", lambda: find(start, "text", "Nome"))
+    activate(start)
+    field.queryComponent().grabFocus()
+    wait_until("the focus in the name field", lambda: focused(field), 5)
+    type_text(typed)
+    wait_until(
+        f"the name field to read {expected!r}",
+        lambda: text_of(field) == expected,
+        5,
+    )
+    keys("Return")
+    wait_until("the name panel to go", lambda: find(start, "push button", "AVANTI") is None)
+    button(start, "NUMERO MAX DA 1 A 10")
+    return start
+
+
+def choose_mode(program, start, index):
+    combo = wait_until("the mode list", lambda: find(start, "combo box"))
+    wanted = MODES[index]
+
+    def current():
+        if name(combo) in MODES:
+            return name(combo)
+        selected = [
+            item
+            for item in find_all(combo, "list item", only_showing=False)
+            if item.getState().contains(pyatspi.STATE_SELECTED)
+        ]
+        return name(selected[0]) if selected else None
+
+    if current() != wanted:
+        # Pick it as a pupil does: open the list with the mouse and click the entry.
+        click(combo)
+        entry = wait_until(
+            f"the list entry {wanted!r}",
+            lambda: next(
+                (item for item in find_all(program.app, "list item") if name(item) == wanted),
+                None,
+            ),
+            5,
+        )
+        click(entry)
+    wait_until(f"the mode {wanted!r} chosen", lambda: current() == wanted, 5)
+
+
+def choose_range(program, start, caption, announced):
+    press(button(start, caption))
+    exercise = program.window(EXERCISE_TITLE)
+    label_shown(exercise, announced)
+    return exercise
+
+
+# ---- exercise screen ------------------------------------------------------------------
+
+
+class ExerciseScreen:
+    def __init__(self, program, window):
+        self.program = program
+        self.window = window
+        self.box = wait_until("the answer box", lambda: find(window, "text", "Risultato"))
+        self.keypad = {}
+
+    def operation(self):
+        """(shown numbers and slot of the box) read from the screen, left to right."""
+        panel = self.box.parent
+        places = []
+        for node in find_all(panel, "label"):
+            if re.fullmatch(r"\d+", name(node)):
+                places.append((extents(node)[0], int(name(node))))
+        places.append((extents(self.box)[0], None))
+        places.sort()
+        check(len(places) == 3, f"the operation shows {places}")
+        return [value for _, value in places]
+
+    def expected_answer(self):
+        """(expected digits, question part of the record) of the operation on show."""
+        minuend, subtrahend, difference = self.operation()
+
+        def part(value):
+            return "%2s" % ("?" if value is None else value)
+
+        question = f"{part(minuend)} - {part(subtrahend)} = {part(difference)}"
+        if difference is None:
+            return str(minuend - subtrahend), question
+        if minuend is None:
+            return str(subtrahend + difference), question
+        return str(minuend - difference), question
+
+    def wait_for_new_operation(self):
+        wait_until(
+            "a new operation with an empty answer box",
+            lambda: text_of(self.box) == "" and find(self.window, "label", " Digita il risultato"),
+        )
+
+    def keypad_button(self, caption):
+        if caption not in self.keypad:
+            panel = find(self.window, "panel", "TASTIERINO") or self.window
+            self.keypad[caption] = wait_until(
+                f"the keypad key {caption!r}", lambda: find(panel, "push button", caption)
+            )
+        return self.keypad[caption]
+
+    def answer_by_keyboard(self, answer):
+        self.box.queryComponent().grabFocus()
+        wait_until("the focus in the answer box", lambda: focused(self.box), 5)
+        type_text(answer)
+        wait_until(f"the answer box to read {answer!r}", lambda: text_of(self.box) == answer, 5)
+        button(self.window, VERIFY)
+        check(find(self.window, "push button", "Esci") is None, "'Esci' on show while answering")
+        check(
+            find(self.window, "label", "Clicca sul pulsante Verifica") is not None,
+            "no instruction to press Verifica",
+        )
+        keys("Return")
+
+    def answer_by_keypad(self, answer):
+        # A key pressed over the accessibility bus is animated for a moment, during which a
+        # second press of the same key would be lost: wait for each digit to arrive.
+        for count, digit in enumerate(answer, 1):
+            press(self.keypad_button(digit))
+            wait_until(
+                f"the answer box to read {answer[:count]!r}",
+                lambda: text_of(self.box) == answer[:count],
+                5,
+            )
+        wait_until(f"the answer box to read {answer!r}", lambda: text_of(self.box) == answer, 5)
+        press(button(self.window, VERIFY))
+
+    def play(self, exercise_no, answers_wrong, by_keypad, time_check=None):
+        """Plays the ten operations of one exercise; returns the record lines expected,
+        as patterns with the time left open."""
+        records = []
+        if not by_keypad:
+            activate(self.window)
+        for op in range(1, 11):
+            self.wait_for_new_operation()
+            expected, question = self.expected_answer()
+            wrong = op in answers_wrong
+            answer = str(int(expected) + 1) if wrong else expected
+            if time_check and op == 1:
+                time_check()
+            if by_keypad:
+                self.answer_by_keypad(answer)
+            else:
+                self.answer_by_keyboard(answer)
+            label_shown(self.window, WRONG if wrong else RIGHT)
+            pad = " " * (4 - len(answer))
+            mark = "*" if wrong else " "
+            records.append(
+                re.escape(f"{question}{pad}({answer}){mark}") + r"(?:  \d| \d{2,}) Tp"
+            )
+            if op < 10:
+                press(button(self.window, NEXT_OPERATION))
+            else:
+                button(self.window, NEXT_EXERCISE)
+                button(self.window, SHOW_EXERCISE)
+                button(self.window, "Esci")
+                label_shown(self.window, "Clicca sul pulsante Nuovo esercizio")
+        log(f"exercise {exercise_no} played ({'keypad' if by_keypad else 'keyboard'})")
+        return records
+
+
+# ---- report and certificate -----------------------------------------------------------
+
+
+def report_lines(report):
+    return [text for text in shown_texts(report) if text.endswith(" Tp")]
+
+
+def check_report(report, patterns):
+    lines = report_lines(report)
+    check(len(lines) == len(patterns), f"the report shows {len(lines)} records, not {len(patterns)}")
+    # The cells are read in screen order: column by column (one per exercise), top to bottom.
+    cells = sorted(
+        (node for node in find_all(report, "label") if name(node).endswith(" Tp")),
+        key=lambda node: (extents(node)[0], extents(node)[1]),
+    )
+    for index, (node, pattern) in enumerate(zip(cells, patterns), 1):
+        check(
+            re.fullmatch(pattern, name(node)),
+            f"record {index} reads {name(node)!r}, expected /{pattern}/",
+        )
+    return [name(node) for node in cells]
+
+
+def printed_files(count, timeout=30.0):
+    def ready():
+        files = sorted(glob.glob(os.path.join(os.environ["E2E_PRINTED"], "job-*.pdf")))
+        return files if len(files) >= count else None
+
+    return wait_until(f"{count} printed job(s)", ready, timeout)
+
+
+def pdf_text(path):
+    return subprocess.run(
+        ["pdftotext", "-layout", path, "-"], capture_output=True, text=True, check=True
+    ).stdout
+
+
+def pdf_images(path):
+    listing = subprocess.run(
+        ["pdfimages", "-list", path], capture_output=True, text=True, check=True
+    ).stdout.splitlines()
+    return [line.split() for line in listing[2:] if line.strip()]
+
+
+def certificate_window(program):
+    return program.window("ATTESTATO")
+
+
+def check_certificate(certificate, pupil, grade_word, right, total, range_line):
+    for text in [
+        "ATTESTATO",
+        "rilasciato a",
+        pupil,
+        "per aver  conseguito l'obiettivo",
+        range_line,
+        "con la valutazione",
+        grade_word,
+        f"Per aver dato {right} risposte esatte su {total}",
+    ]:
+        label_shown(certificate, text)
+    dates = [t for t in shown_texts(certificate) if t.startswith("Data        ")]
+    check(len(dates) == 1, f"no date line on the certificate: {shown_texts(certificate)}")
+    log(f"certificate: {pupil}, {grade_word}, {dates[0]!r}")
+
+
+# ---- the cases ------------------------------------------------------------------------
+
+
+def start_exercise(program, mode, range_caption, announced, typed="mario7", kept="mario"):
+    start = enter_name(program, typed, kept)
+    choose_mode(program, start, mode)
+    window = choose_range(program, start, range_caption, announced)
+    label_shown(window, MODE_CAPTIONS[mode])
+    return start, ExerciseScreen(program, window)
+
+
+def case_session():
+    """A whole session, keyboard and keypad, report and certificate printed."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start = enter_name(program, "mario7", "mario")
+        check_information_program(program, start)
+        choose_mode(program, start, 2)
+        window = choose_range(
+            program, start, "NUMERO MAX DA 1 A  20", " Operazione con numero massimo da 1 a 20"
+        )
+        label_shown(window, MODE_CAPTIONS[2])
+        exercise = ExerciseScreen(program, window)
+        wrong = {1: {3}, 2: {5, 10}, 3: set(), 4: {1, 7}}
+        patterns = []
+        for number in range(1, 5):
+            patterns += exercise.play(number, wrong[number], by_keypad=number % 2 == 0)
+            if number == 2:
+                # Mid-session, the certificate from the menu shows the results so far.
+                right_so_far = 20 - len(wrong[1]) - len(wrong[2])
+                choose_menu(program, window, "File", "Visualizza attestato")
+                certificate = certificate_window(program)
+                label_shown(certificate, f"Per aver dato {right_so_far} risposte esatte su 20")
+                log(f"certificate from the menu: {right_so_far} right out of 20")
+                press(button(certificate, "ESCI"))
+                wait_until("the certificate to close", lambda: not find_window(program, "ATTESTATO"))
+            if number < 4:
+                press(button(window, NEXT_EXERCISE))
+        right = 40 - sum(len(w) for w in wrong.values())
+
+        texts = expect_message(program, "Hai eseguito 4 esercizi.", "FINE ESERCITAZIONE", "Sì")
+        check(
+            any("Vuoi visualizzare le operazioni eseguite?" in t for t in texts),
+            f"end-of-session question reads {texts}",
+        )
+        report = program.window(REPORT_TITLE)
+        label_shown(report, "E S E R C I Z I   E S E G U I T I ")
+        records = check_report(report, patterns)
+        totals = [t for t in shown_texts(report) if t.startswith("Tempo totale:    ")]
+        check(len(totals) == 4, f"time totals on the report: {totals}")
+        check(
+            all(re.fullmatch(r"Tempo totale:     \d+ sec\.", t) for t in totals),
+            f"time totals read {totals}",
+        )
+
+        press(button(report, "STAMPA LE OPERAZIONI"))
+        [report_pdf] = printed_files(1)
+        printed = squeeze(pdf_text(report_pdf))
+        for text in ["SCUOLA ELEMENTARE DI_____________________"] + records + [
+            f"Eser. n.{k}: Tempo tot." for k in range(1, 5)
+        ]:
+            check(squeeze(text) in printed, f"the printed report lacks {text!r}")
+        check(len(pdf_images(report_pdf)) == 0, "the printed report holds images")
+        log(f"report printed: {os.path.basename(report_pdf)}")
+
+        press(button(report, "Visualizza attestato"))
+        certificate = certificate_window(program)
+        grade = {10: "OTTIMO", 9: "OTTIMO", 8: "DISTINTO", 7: "BUONO", 6: "SUFFICIENTE"}[
+            right * 10 // 40
+        ]
+        check_certificate(certificate, "Mario", grade, right, 40, " Numeri da  1 a 20")
+        press(button(certificate, "STAMPA  L'ATTESTATO "))
+        files = printed_files(2)
+        certificate_pdf = files[-1]
+        images = pdf_images(certificate_pdf)
+        check(len(images) == 1, f"the certificate page holds {len(images)} images")
+        width, height = int(images[0][3]), int(images[0][4])
+        check(
+            abs(width / height - 12000 / 9000) < 0.02 and width >= 2000,
+            f"the certificate image is {width} x {height}",
+        )
+        check(squeeze(pdf_text(certificate_pdf)) == "", "the certificate page holds text")
+        log(f"certificate printed: one image of {width} x {height}")
+        for caption in ["STAMPA  L'ATTESTATO ", "FINE SESSIONE", "ESCI"]:
+            button(certificate, caption)
+
+        press(button(certificate, "FINE SESSIONE"))
+        status = program.wait_exit(15)
+        check(status == 0, f"the program ended with status {status}")
+        log("FINE SESSIONE ended the program")
+    finally:
+        program.stop()
+
+
+def check_information_program(program, start):
+    """The "?" menu starts the information program from the program's folder."""
+    folder = os.path.dirname(os.environ["E2E_PROGRAM"])
+    if not os.path.exists(os.path.join(folder, "www")):
+        log("no information program in the program folder: '?' not tried")
+        return
+    choose_menu(program, start, "?")
+    import pyatspi
+
+    def information_app():
+        desktop = pyatspi.Registry.getDesktop(0)
+        for index in range(desktop.childCount):
+            app = desktop.getChildAtIndex(index)
+            if app is not None and app.get_process_id() != program.pid:
+                for w in range(app.childCount):
+                    window = app.getChildAtIndex(w)
+                    if window is not None and name(window).startswith("VOVORUDOROZ.1 - "):
+                        return app
+        return None
+
+    app = wait_until("the information program's window", information_app, 20)
+    pid = app.get_process_id()
+    log(f"information program started (pid {pid})")
+    check(program.no_alert(), "a message box came with the information program")
+    os.kill(pid, 15)
+    wait_until("the information program to end", lambda: not os.path.exists(f"/proc/{pid}/exe"), 10)
+
+
+def play_first_exercise(program, by_keypad=True, time_check=None):
+    start, exercise = start_exercise(
+        program, 0, "NUMERO MAX DA 1 A 10", " Operazione con numero massimo da 1 a 10"
+    )
+    patterns = exercise.play(1, set(), by_keypad, time_check)
+    return start, exercise, patterns
+
+
+def case_no_printer():
+    """No print server at all: both printouts tell the pupil, nothing hangs."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start, exercise, patterns = play_first_exercise(program)
+        press(button(exercise.window, SHOW_EXERCISE))
+        report = program.window(REPORT_TITLE)
+        check_report(report, patterns)
+        began = time.monotonic()
+        press(button(report, "STAMPA LE OPERAZIONI"))
+        expect_message(program, PRINT_FAILED)
+        log(f"report: pupil told within {time.monotonic() - began:.1f} s")
+        button(report, "STAMPA LE OPERAZIONI")
+
+        press(button(report, "Visualizza attestato"))
+        certificate = certificate_window(program)
+        check_certificate(certificate, "Mario", "OTTIMO", 10, 10, " Numeri da  1 a 10")
+        began = time.monotonic()
+        press(button(certificate, "STAMPA  L'ATTESTATO "))
+        expect_message(program, PRINT_FAILED)
+        log(f"certificate: pupil told within {time.monotonic() - began:.1f} s")
+        for caption in ["STAMPA  L'ATTESTATO ", "FINE SESSIONE", "ESCI"]:
+            button(certificate, caption)
+        check(not glob.glob(os.path.join(os.environ["E2E_PRINTED"], "*")), "something printed")
+        press(button(certificate, "FINE SESSIONE"))
+        check(program.wait_exit(15) == 0, "the program did not end cleanly")
+    finally:
+        program.stop()
+
+
+def case_failing_queue():
+    """The default queue's printer fails every job: the program stays usable."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start, exercise, patterns = play_first_exercise(program, by_keypad=False)
+        press(button(exercise.window, SHOW_EXERCISE))
+        report = program.window(REPORT_TITLE)
+        for caption in ["STAMPA LE OPERAZIONI"]:
+            press(button(report, caption))
+        failed_jobs = wait_until("the spooler to give up the job", lambda: jobs_done(1), 30)
+        log(f"spooler: {failed_jobs}")
+        dismiss_optional_message(program)
+        press(button(report, "Visualizza attestato"))
+        certificate = certificate_window(program)
+        press(button(certificate, "STAMPA  L'ATTESTATO "))
+        wait_until("the spooler to give up the second job", lambda: jobs_done(2), 30)
+        dismiss_optional_message(program)
+        for caption in ["STAMPA  L'ATTESTATO ", "FINE SESSIONE", "ESCI"]:
+            button(certificate, caption)
+        check(not glob.glob(os.path.join(os.environ["E2E_PRINTED"], "*.pdf")), "a page came out")
+        check(backend_failures() == 2, f"{backend_failures()} failed jobs in the spooler's log")
+        press(button(certificate, "ESCI"))
+        wait_until("the certificate to close", lambda: not find_window(program, "ATTESTATO"))
+        press(button(report, "ESCI"))
+        wait_until("the report to close", lambda: not find_window(program, REPORT_TITLE))
+        press(button(exercise.window, "Esci"))
+        wait_until("the exercise screen to close", lambda: not find_window(program, EXERCISE_TITLE))
+        press(button(start, "E S C I"))
+        check(program.wait_exit(15) == 0, "the program did not end cleanly")
+    finally:
+        program.stop()
+
+
+def find_window(program, title):
+    return next((w for w in program.windows() if name(w) == title), None)
+
+
+def jobs_done(count):
+    """The spooler's finished jobs, once there are `count` of them and none succeeded."""
+    listing = subprocess.run(
+        ["lpstat", "-W", "completed", "-o", "vovo"], capture_output=True, text=True
+    ).stdout.splitlines()
+    return listing if len(listing) >= count else None
+
+
+def backend_failures():
+    error_log = os.path.join(os.environ["E2E_WORK"], "cups", "log", "error_log")
+    with open(error_log, errors="replace") as lines:
+        return sum("Backend returned status 1 (failed)" in line for line in lines)
+
+
+def dismiss_optional_message(program):
+    """A failure the program learns of is told; one the spooler keeps to itself cannot be."""
+    time.sleep(0.5)
+    if not program.no_alert():
+        texts = expect_message(program, PRINT_FAILED)
+        log(f"pupil told: {texts}")
+    else:
+        log("no message: the failure happened in the spooler after the job was handed over")
+
+
+def case_midnight():
+    """The clock passes midnight while an operation waits: its time stays right."""
+    today = datetime.date.today()
+    real_start = time.monotonic()
+    fake_start = datetime.datetime.combine(today, datetime.time(23, 59, 50))
+    program = Program(
+        os.environ["E2E_PROGRAM"],
+        {
+            "LD_PRELOAD": os.environ["E2E_FAKETIME_LIB"],
+            "FAKETIME": "@" + fake_start.strftime("%Y-%m-%d %H:%M:%S"),
+        },
+    )
+    shown = {}
+
+    def across_midnight():
+        # The first operation is on show: wait until the program's clock has passed
+        # midnight by three seconds, then answer.
+        shown["at"] = time.monotonic()
+        midnight = real_start + 10
+        wait = max(0.0, midnight + 3 - time.monotonic())
+        log(f"first operation on show; waiting {wait:.1f} s for midnight to pass")
+        time.sleep(wait)
+        shown["waited"] = time.monotonic() - shown["at"]
+
+    try:
+        start, exercise, patterns = play_first_exercise(program, False, across_midnight)
+        press(button(exercise.window, SHOW_EXERCISE))
+        report = program.window(REPORT_TITLE)
+        records = check_report(report, patterns)
+        seconds = int(re.search(r"(\d+) Tp$", records[0]).group(1))
+        waited = shown["waited"]
+        log(f"record 1: {records[0]!r}; waited {waited:.1f} s before answering")
+        # The answer was typed after the wait and judged within about two seconds.
+        check(
+            math.floor(waited) - 1 <= seconds <= math.floor(waited) + 3,
+            f"answer time {seconds} s across midnight, waited {waited:.1f} s",
+        )
+        total = [t for t in shown_texts(report) if t.startswith("Tempo totale:    ")]
+        first = sorted(
+            (node for node in find_all(report, "label") if name(node) in total),
+            key=lambda node: extents(node)[0],
+        )[0]
+        total_seconds = int(re.search(r"(\d+) sec\.", name(first)).group(1))
+        check(total_seconds >= seconds, f"exercise time {total_seconds} below {seconds}")
+        # The program's calendar has moved on too: the certificate bears tomorrow's date.
+        press(button(report, "Visualizza attestato"))
+        certificate = certificate_window(program)
+        tomorrow = (today + datetime.timedelta(days=1)).strftime("%d/%m/%Y")
+        label_shown(certificate, "Data        " + tomorrow)
+        press(button(certificate, "ESCI"))
+        wait_until("the certificate to close", lambda: not find_window(program, "ATTESTATO"))
+        end_from_exercise(program, start, exercise, report)
+    finally:
+        program.stop()
+
+
+def end_from_exercise(program, start, exercise, report=None):
+    if report is not None:
+        press(button(report, "ESCI"))
+        wait_until("the report to close", lambda: not find_window(program, REPORT_TITLE))
+    press(button(exercise.window, "Esci"))
+    wait_until("the exercise screen to close", lambda: not find_window(program, EXERCISE_TITLE))
+    press(button(start, "E S C I"))
+    check(program.wait_exit(15) == 0, "the program did not end cleanly")
+
+
+def case_missing_sound():
+    """No "positivo.wav" in the program's folder: right answers go on as before."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start, exercise, patterns = play_first_exercise(program)
+        check(program.no_alert(), "a message about the sound")
+        check(program.alive(), "the program ended")
+        end_from_exercise(program, start, exercise)
+    finally:
+        program.stop()
+
+
+def case_missing_www():
+    """No information program: "?" tells the pupil "File mancante"."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start = enter_name(program, "anna", "anna")
+        choose_menu(program, start, "?")
+        expect_message(program, "File mancante", START_TITLE)
+        press(button(start, "E S C I"))
+        check(program.wait_exit(15) == 0, "the program did not end cleanly")
+    finally:
+        program.stop()
+
+
+CASES = {
+    "session": case_session,
+    "no_printer": case_no_printer,
+    "failing_queue": case_failing_queue,
+    "midnight": case_midnight,
+    "missing_sound": case_missing_sound,
+    "missing_www": case_missing_www,
+}
+
+
+def main():
+    case = sys.argv[1]
+    began = time.monotonic()
+    try:
+        CASES[case]()
+    except Failure as failure:
+        log(f"FAIL {case}: {failure}")
+        program_log = os.path.join(os.environ["E2E_WORK"], "program.log")
+        if os.path.exists(program_log):
+            print("---- program output", open(program_log).read()[-3000:], sep="\n")
+        return 1
+    log(f"PASS {case} in {time.monotonic() - began:.1f} s")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

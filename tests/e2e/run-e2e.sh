@@ -1,0 +1,202 @@
+#!/usr/bin/env bash
+# Runs one end-to-end case against the real program, each time on its own virtual display
+# (Xvfb with openbox), its own D-Bus session with the accessibility bus, and, for the cases
+# that print, its own CUPS whose default queue saves every job as a PDF.
+#
+#   run-e2e.sh CASE PROGRAM_FOLDER
+#
+# Exits 77 (CTest's skip code) when a tool is missing. Every process started here, and every
+# process they start in turn (the accessibility registry, the information program), is
+# stopped by its process id when the script ends, whether the case passed or not.
+set -euo pipefail
+
+readonly SKIP=77
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+case_name="${1:?case name}"
+program_folder="$(cd "${2:?program folder}" && pwd)"
+
+skip() {
+    echo "SKIP: $*"
+    exit $SKIP
+}
+
+# Which printer each case has: a queue saving PDFs, a queue whose backend fails, or no
+# print server at all.
+case "$case_name" in
+session) printer=pdf ;;
+failing_queue) printer=failing ;;
+no_printer | midnight | missing_sound | missing_www) printer=none ;;
+*)
+    echo "unknown case: $case_name" >&2
+    exit 2
+    ;;
+esac
+
+for tool in Xvfb openbox dbus-daemon xdotool pdftotext pdfimages; do
+    command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed (scripts/packages-e2e.txt)"
+done
+atspi_launcher=/usr/libexec/at-spi-bus-launcher
+[ -x "$atspi_launcher" ] || skip "at-spi2-core is not installed"
+if ! [ -x /usr/bin/python3 ] || ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+    skip "python3-pyatspi is not installed"
+fi
+if [ "$printer" != none ]; then
+    for tool in cupsd lpadmin lpstat; do
+        command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed"
+    done
+fi
+faketime_lib=""
+if [ "$case_name" = midnight ]; then
+    for candidate in /usr/lib/*/faketime/libfaketime.so.1 /usr/lib/faketime/libfaketime.so.1; do
+        [ -e "$candidate" ] && faketime_lib="$candidate" && break
+    done
+    [ -n "$faketime_lib" ] || skip "libfaketime is not installed"
+fi
+[ -x "$program_folder/vovorudoroz" ] || {
+    echo "no program in $program_folder" >&2
+    exit 1
+}
+
+work="$(mktemp -d "${TMPDIR:-/tmp}/vovo-e2e.XXXXXX")"
+# Every process started from here carries this mark, so that the clean-up finds also the
+# ones that leave their parent (D-Bus activation, detached programs).
+mark="VOVO_E2E_RUN=$work"
+started=()
+
+processes_with_mark() {
+    local environ pid
+    for environ in /proc/[0-9]*/environ; do
+        pid="${environ#/proc/}"
+        pid="${pid%/environ}"
+        [ "$pid" = $$ ] || [ "$pid" = "$BASHPID" ] && continue
+        if { tr '\0' '\n' <"$environ"; } 2>/dev/null | grep -qxF "$mark"; then
+            echo "$pid"
+        fi
+    done
+}
+
+stop_pids() {
+    local pid alive=()
+    for pid in "$@"; do
+        kill -TERM "$pid" 2>/dev/null && alive+=("$pid")
+    done
+    for _ in $(seq 40); do
+        local left=()
+        for pid in "${alive[@]}"; do
+            # A zombie has stopped; its parent reaps it.
+            if [ -e "/proc/$pid" ] && ! grep -q '^State:.*Z' "/proc/$pid/status" 2>/dev/null; then
+                left+=("$pid")
+            fi
+        done
+        alive=("${left[@]}")
+        [ ${#alive[@]} -eq 0 ] && return 0
+        sleep 0.05
+    done
+    for pid in "${alive[@]}"; do
+        kill -KILL "$pid" 2>/dev/null || true
+    done
+}
+
+clean_up() {
+    local status=$?
+    set +e
+    # The newest first: the program, then the spooler, the buses, the window manager, Xvfb.
+    local reversed=()
+    for ((i = ${#started[@]} - 1; i >= 0; i--)); do
+        reversed+=("${started[i]}")
+    done
+    # What the screen showed when a case failed, kept beside the test's output.
+    if [ $status -ne 0 ] && [ $status -ne $SKIP ] && [ -n "${DISPLAY:-}" ] &&
+        command -v import >/dev/null 2>&1; then
+        import -display "$DISPLAY" -window root "$PWD/e2e-$case_name-failure.png" 2>/dev/null &&
+            echo "screen at the failure: $PWD/e2e-$case_name-failure.png"
+    fi
+    mapfile -t strays < <(processes_with_mark)
+    stop_pids "${strays[@]}" "${reversed[@]}"
+    wait 2>/dev/null
+    mapfile -t left < <(processes_with_mark)
+    if [ ${#left[@]} -gt 0 ]; then
+        echo "FAIL: processes still running after the clean-up: ${left[*]}" >&2
+        ps -o pid,ppid,args -p "$(
+            IFS=,
+            echo "${left[*]}"
+        )" >&2
+        [ $status -eq 0 ] && status=1
+    fi
+    if [ $status -ne 0 ] && [ $status -ne $SKIP ]; then
+        for log in "$work"/*.log "$work"/cups/log/error_log; do
+            [ -s "$log" ] && { echo "---- $log"; tail -n 40 "$log"; }
+        done
+    fi
+    rm -rf "$work"
+    exit $status
+}
+trap clean_up EXIT
+trap 'exit 143' TERM INT HUP
+
+wait_for() { # wait_for SECONDS TEST...
+    local tries=$(($1 * 20))
+    shift
+    for _ in $(seq "$tries"); do
+        "$@" && return 0
+        sleep 0.05
+    done
+    return 1
+}
+
+DISPLAY=""
+mkdir -m 700 "$work/run" "$work/home"
+export XDG_RUNTIME_DIR="$work/run" HOME="$work/home"
+unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
+
+# Display: Xvfb picks a free display number and writes it to descriptor 5.
+env "$mark" Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" \
+    >"$work/xvfb.log" 2>&1 &
+started+=($!)
+wait_for 20 test -s "$work/display" || {
+    echo "Xvfb did not start" >&2
+    exit 1
+}
+DISPLAY=":$(head -n 1 "$work/display")"
+export DISPLAY
+env "$mark" openbox >"$work/openbox.log" 2>&1 &
+started+=($!)
+
+# D-Bus session with the accessibility bus.
+env "$mark" dbus-daemon --session --nofork --print-address=5 5>"$work/bus" \
+    >"$work/dbus.log" 2>&1 &
+started+=($!)
+wait_for 20 test -s "$work/bus" || {
+    echo "dbus-daemon did not start" >&2
+    exit 1
+}
+DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")"
+export DBUS_SESSION_BUS_ADDRESS
+env "$mark" "$atspi_launcher" --launch-immediately >"$work/atspi.log" 2>&1 &
+started+=($!)
+
+# Print spooler. Without one, CUPS_SERVER points at a socket that does not exist, so that
+# no print server of the machine is reached either.
+export CUPS_SERVER="$work/cups/cups.sock"
+mkdir -p "$work/cups" "$work/printed"
+if [ "$printer" != none ]; then
+    # shellcheck source-path=SCRIPTDIR source=cups.sh
+    source "$here/cups.sh"
+    start_cups "$work/cups" "$printer" "$work/printed"
+fi
+
+# The program folder the case runs from: a copy when the case removes a file from it.
+run_folder="$program_folder"
+if [ "$case_name" = missing_sound ] || [ "$case_name" = missing_www ]; then
+    run_folder="$work/program"
+    cp -a "$program_folder" "$run_folder"
+    [ "$case_name" = missing_sound ] && rm -f "$run_folder/positivo.wav"
+    [ "$case_name" = missing_www ] && rm -f "$run_folder/www" "$run_folder/www.exe"
+fi
+
+export E2E_PROGRAM="$run_folder/vovorudoroz" E2E_WORK="$work" E2E_PRINTED="$work/printed"
+export E2E_PRINTER="$printer" E2E_FAKETIME_LIB="$faketime_lib" E2E_MARK="$mark"
+env "$mark" /usr/bin/python3 "$here/drive.py" "$case_name" &
+started+=($!)
+driver=$!
+wait "$driver"
