@@ -7,12 +7,12 @@
 
 #include "session/ScreenWiring.h"
 #include "session/SessionRecord.h"
+#include "ui/ProgramStyle.h"
 #include "ui/QtServices.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QStyleFactory>
 #include <QTimer>
 #include <QTranslator>
 
@@ -26,7 +26,7 @@ int main(int argc, char *argv[])
         icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
     // One look everywhere, and one that honours the buttons' own colours.
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setStyle(createProgramStyle());
 
     // Qt's own dialog texts ("Sì", "No", "Annulla") in Italian.
     QTranslator qtItalian;
@@ -39,6 +39,7 @@ int main(int argc, char *argv[])
     registerScreens(services.screens(), session, services);
     // The background screen shows itself and then the start screen above it.
     services.screens().get(ScreenId::Background);
-    QTimer::singleShot(0, &app, [&services] { services.prepareSound(); });
+    // The sound system loads once the start screen is up, well before the first answer.
+    QTimer::singleShot(1000, &app, [&services] { services.prepareSound(); });
     return QApplication::exec();
 }

@@ -263,6 +263,8 @@ void FrmOperativoMeno::buildActions()
     cmdSfondo =
         Controls::button(area, QStringLiteral("cmdSfondo"), QString(), Controls::arial(8.25, true));
     cmdSfondo->setEnabled(false);
+    // Screen readers still find the blank button: it says what its place is for.
+    cmdSfondo->setAccessibleName(QStringLiteral("Spazio per i pulsanti di azione"));
     Controls::place(cmdSfondo, 960, 5715, 6810, 495);
 
     CmdVerifica = action(QStringLiteral("CmdVerifica"), QStringLiteral("V e r i f i c a "), 12);

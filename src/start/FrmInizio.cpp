@@ -136,6 +136,8 @@ void FrmInizio::buildRangePanel()
 {
     Frame1 = Controls::panel(client(), QStringLiteral("Frame1"), LightGreen);
     Controls::place(Frame1, 5010, 3030, 6750, 4530);
+    // Out of reach of Tab and Space as well as of the mouse until a name is accepted.
+    Frame1->setEnabled(false);
 
     Command1 = rangeButton(Frame1, QStringLiteral("Command1"), 1, 120, 255);
     Command2 = rangeButton(Frame1, QStringLiteral("Command2"), 2, 90, 1530);
@@ -287,6 +289,7 @@ void FrmInizio::acceptName()
 {
     m_session.PupilName = txtNome->text();
     Frame2->hide();
+    Frame1->setEnabled(true);
     Command1->setFocus();
 }
 

@@ -2,6 +2,7 @@
 
 #include "ui/Twips.h"
 
+#include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -25,7 +26,14 @@ QFont arial(double points, bool bold)
 
 QFont sansSerif(double points, bool bold)
 {
-    return font(QStringLiteral("MS Sans Serif"), points, bold);
+    QFont result = font(QStringLiteral("MS Sans Serif"), points, bold);
+    // Without the dialog face, fontconfig would pick a much wider one and clip the captions
+    // laid out for it. Arial's widths (Liberation Sans), a touch narrower, keep them in place.
+    result.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+        QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("Arial") });
+    if (!QFontInfo(result).family().contains(QStringLiteral("Sans Serif")))
+        result.setStretch(95);
+    return result;
 }
 
 void place(QWidget *widget, int left, int top, int width, int height)

@@ -16,7 +16,8 @@ namespace Controls {
 
 QFont font(const QString &family, double points, bool bold = false);
 QFont arial(double points, bool bold = false);
-// The small dialog face of the desktop ("MS Sans Serif" where it exists).
+// The small dialog face of the desktop: "MS Sans Serif" where it exists, else a face of the
+// same widths.
 QFont sansSerif(double points, bool bold = false);
 
 void place(QWidget *widget, int left, int top, int width, int height);

@@ -18,6 +18,10 @@ int KeyPressFilter::keyAscii(const QKeyEvent &event)
         return 13;
     case Qt::Key_Backspace:
         return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        // They move the focus on; no box ever types them.
+        return 0;
     default:
         break;
     }

@@ -8,7 +8,8 @@ class QWidget;
 
 // Hands every character key typed into a widget to a handler before the widget sees it, as a
 // character code: Enter is 13, Backspace 8, Ctrl+V 22, a letter its code. The handler may set
-// the code to 0 to drop the key. Keys that type no character (arrows, Delete, Home) pass by.
+// the code to 0 to drop the key. Keys that type no character (arrows, Delete, Home) and the
+// keys that move the focus (Tab, Shift+Tab) pass by.
 class KeyPressFilter : public QObject
 {
     Q_OBJECT

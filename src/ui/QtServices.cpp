@@ -1,14 +1,14 @@
 #include "ui/QtServices.h"
 
 #include "ui/ShortDate.h"
+#include "ui/SoundPlayer.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLibrary>
 #include <QMessageBox>
 #include <QProcess>
-#include <QSoundEffect>
 #include <QTime>
-#include <QUrl>
 
 QtServices::QtServices()
     : m_random(static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()))
@@ -81,17 +81,20 @@ QString QtServices::shortDate()
 
 void QtServices::prepareSound()
 {
-    if (!m_sound)
-        m_sound = std::make_unique<QSoundEffect>();
+    if (m_soundTried)
+        return;
+    m_soundTried = true;
+    // From the program folder only, by full path.
+    QLibrary module(programFolder() + QLatin1Char('/') + QLatin1String(SoundModuleName));
+    if (auto create = reinterpret_cast<CreateSoundPlayer>(module.resolve(CreateSoundPlayerSymbol)))
+        m_sound.reset(create());
 }
 
 void QtServices::playSound(const QString &path)
 {
     prepareSound();
-    const QUrl source = QUrl::fromLocalFile(path);
-    if (m_sound->source() != source)
-        m_sound->setSource(source);
-    m_sound->play();
+    if (m_sound)
+        m_sound->play(path);
 }
 
 QString QtServices::programFolder()

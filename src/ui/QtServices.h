@@ -8,7 +8,7 @@
 #include <QElapsedTimer>
 #include <memory>
 
-class QSoundEffect;
+class SoundPlayer;
 
 // The desktop services of the running program.
 class QtServices final : public Services
@@ -31,11 +31,13 @@ public:
     void endProgram() override;
 
     // Loads the sound system ahead of the first right answer; called once the first screen
-    // is on show, so that loading it never delays the start.
+    // is on show, so that loading it never delays the start. Without its module the program
+    // stays silent.
     void prepareSound();
 
 private:
-    std::unique_ptr<QSoundEffect> m_sound;
+    std::unique_ptr<SoundPlayer> m_sound;
+    bool m_soundTried = false;
     ScreenRegistry m_screens;
     MixingRandomSource m_random;
     QtPrinterService m_printer;

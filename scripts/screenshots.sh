@@ -1,0 +1,278 @@
+#!/usr/bin/env bash
+# Makes the screenshots of the program's screens: builds the program, starts it on a virtual
+# display (Xvfb with openbox) at each scale factor, plays a short session with real key presses
+# (xdotool) and saves each screen as a PNG.
+#
+#   scripts/screenshots.sh            1x into docs/screenshots/, 2x into /tmp/vovo-screenshots-2x/
+#   BUILD_DIR=build/mine scripts/screenshots.sh    use (and build) another build folder
+#   SCALES="1" scripts/screenshots.sh              only some scale factors
+#
+# The operation on show is read over the accessibility bus (AT-SPI), so that most answers are
+# right and the marks show both faces. Needs the packages of scripts/packages-e2e.txt
+# (scripts/setup.sh scripts/packages-e2e.txt). Every process started here is stopped by its
+# process id when the script ends.
+set -euo pipefail
+
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build_dir="${BUILD_DIR:-$root/build/release}"
+[[ "$build_dir" = /* ]] || build_dir="$root/$build_dir"
+scales="${SCALES:-1 2}"
+out_1x="$root/docs/screenshots"
+out_2x="${OUT_2X:-/tmp/vovo-screenshots-2x}"
+
+for tool in Xvfb openbox xdotool import convert dbus-daemon; do
+    command -v "$tool" >/dev/null 2>&1 || {
+        echo "$tool is missing: scripts/setup.sh scripts/packages-e2e.txt" >&2
+        exit 1
+    }
+done
+atspi_launcher=/usr/libexec/at-spi-bus-launcher
+if ! [ -x "$atspi_launcher" ] || ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+    echo "at-spi2-core and python3-pyatspi are missing: scripts/setup.sh scripts/packages-e2e.txt" >&2
+    exit 1
+fi
+
+# --- Build -----------------------------------------------------------------------------------
+if [ "$build_dir" = "$root/build/release" ]; then
+    (cd "$root" && cmake --preset release >/dev/null && cmake --build --preset release --target vovorudoroz)
+else
+    [ -f "$build_dir/CMakeCache.txt" ] ||
+        cmake -S "$root" -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+    cmake --build "$build_dir" --target vovorudoroz -j2
+fi
+program="$build_dir/bin/vovorudoroz"
+[ -x "$program" ] || {
+    echo "no program at $program" >&2
+    exit 1
+}
+
+# --- Processes -------------------------------------------------------------------------------
+work="$(mktemp -d "${TMPDIR:-/tmp}/vovo-screenshots.XXXXXX")"
+mark="VOVO_SCREENSHOTS_RUN=$work" # carried by every process started here, and by their children
+started=()
+
+marked_processes() {
+    local environ pid
+    for environ in /proc/[0-9]*/environ; do
+        pid="${environ#/proc/}"
+        pid="${pid%/environ}"
+        [ "$pid" = $$ ] || [ "$pid" = "$BASHPID" ] && continue
+        { tr '\0' '\n' <"$environ"; } 2>/dev/null | grep -qxF "$mark" && echo "$pid"
+    done
+}
+
+stop_pids() {
+    local pid
+    for pid in "$@"; do
+        kill -TERM "$pid" 2>/dev/null || true
+    done
+    for _ in $(seq 40); do
+        local alive=0
+        for pid in "$@"; do
+            [ -e "/proc/$pid" ] && ! grep -q '^State:.*Z' "/proc/$pid/status" 2>/dev/null && alive=1
+        done
+        [ $alive -eq 0 ] && return 0
+        sleep 0.05
+    done
+    for pid in "$@"; do
+        kill -KILL "$pid" 2>/dev/null || true
+    done
+}
+
+stop_all() {
+    local reversed=() i
+    for ((i = ${#started[@]} - 1; i >= 0; i--)); do
+        reversed+=("${started[i]}")
+    done
+    mapfile -t strays < <(marked_processes)
+    [ ${#strays[@]} -eq 0 ] && [ ${#reversed[@]} -eq 0 ] && return 0
+    stop_pids "${strays[@]}" "${reversed[@]}"
+    wait 2>/dev/null || true
+    started=()
+}
+
+clean_up() {
+    local status=$?
+    set +e
+    stop_all
+    if [ $status -ne 0 ]; then
+        for log in "$work"/*.log; do
+            [ -s "$log" ] && { echo "---- $log"; tail -n 20 "$log"; }
+        done
+    fi
+    rm -rf "$work"
+    exit $status
+}
+trap clean_up EXIT
+trap 'exit 143' TERM INT HUP
+
+wait_for() { # wait_for SECONDS COMMAND...
+    local tries=$(($1 * 20))
+    shift
+    for _ in $(seq "$tries"); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    echo "timed out: $*" >&2
+    return 1
+}
+
+# The window whose title is exactly the given text.
+window() {
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
+}
+
+has_window() {
+    [ -n "$(window "$1")" ]
+}
+
+front() { # front TITLE: waits for the window and gives it the keyboard
+    wait_for 20 has_window "$1"
+    local id
+    id="$(window "$1")"
+    xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
+    sleep 0.4
+    echo "$id"
+}
+
+shoot() { # shoot TITLE FILE: the window's client area as it is on screen
+    local id
+    id="$(front "$1")"
+    sleep 0.3
+    import -window "$id" "$2"
+}
+
+keys() {
+    xdotool key --clearmodifiers --delay 60 "$@"
+    sleep 0.25
+}
+
+# The expected answer of the operation on show, read from the operation's accessible name
+# ("15 meno 7 uguale ?").
+expected_answer() {
+    /usr/bin/python3 - <<'EOF'
+import re, sys, time
+import pyatspi
+
+pattern = re.compile(r"^(\S+) meno (\S+) uguale (\S+)$")
+
+def search(node, depth=0):
+    if node is None or depth > 12:
+        return None
+    match = pattern.match(node.name or "")
+    if match:
+        return match
+    for i in range(node.childCount):
+        found = search(node.getChildAtIndex(i), depth + 1)
+        if found:
+            return found
+    return None
+
+deadline = time.monotonic() + 10
+while time.monotonic() < deadline:
+    for app in pyatspi.Registry.getDesktop(0):
+        if app is not None and app.name == "vovorudoroz":
+            match = search(app)
+            if match:
+                m, s, d = match.groups()
+                if d == "?":
+                    print(int(m) - int(s))
+                elif m == "?":
+                    print(int(s) + int(d))
+                else:
+                    print(int(m) - int(d))
+                sys.exit(0)
+    time.sleep(0.2)
+sys.exit("the operation cannot be read")
+EOF
+}
+
+# --- One run per scale -----------------------------------------------------------------------
+run() { # run SCALE FOLDER
+    local scale="$1" folder="$2"
+    mkdir -p "$folder"
+    mkdir -m 700 "$work/run-$scale" "$work/home-$scale"
+    export XDG_RUNTIME_DIR="$work/run-$scale" HOME="$work/home-$scale"
+    unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
+
+    env "$mark" Xvfb -displayfd 5 -screen 0 2560x1600x24 -nolisten tcp 5>"$work/display" \
+        >"$work/xvfb.log" 2>&1 &
+    started+=($!)
+    wait_for 20 test -s "$work/display"
+    DISPLAY=":$(head -n 1 "$work/display")"
+    export DISPLAY
+    : >"$work/display"
+    env "$mark" openbox >"$work/openbox.log" 2>&1 &
+    started+=($!)
+    env "$mark" dbus-daemon --session --nofork --print-address=5 5>"$work/bus" \
+        >"$work/dbus.log" 2>&1 &
+    started+=($!)
+    wait_for 20 test -s "$work/bus"
+    DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")"
+    export DBUS_SESSION_BUS_ADDRESS
+    : >"$work/bus"
+    env "$mark" "$atspi_launcher" --launch-immediately >"$work/atspi.log" 2>&1 &
+    started+=($!)
+    sleep 0.5
+
+    env "$mark" QT_SCALE_FACTOR="$scale" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=it_IT.UTF-8 \
+        "$program" >"$work/program.log" 2>&1 &
+    started+=($!)
+
+    # The start screen with a name typed in, then the evaluation scale from the menu bar
+    # (Alt, two entries to the right, Enter).
+    local start
+    start="$(front "VOVORUDOROZ.1")"
+    sleep 0.3
+    # Once with the window manager's frame, for the title bar and the program's icon.
+    import -frame -window "$start" "$folder/00-finestra.png"
+    xdotool type --delay 80 "Lucia"
+    shoot "VOVORUDOROZ.1" "$folder/01-inizio.png"
+    keys alt Right Right Return
+    shoot "SCALA  DI  VALUTAZIONE" "$folder/02-scala.png"
+    keys alt+F4
+    front "VOVORUDOROZ.1" >/dev/null
+
+    # Name accepted, the first range button has the focus: Space opens the exercise screen.
+    keys Return space
+    front "ESERCIZI SULLE VOVORUDOROZ.1" >/dev/null
+    local operation answer
+    for operation in $(seq 1 10); do
+        answer="$(expected_answer)"
+        # Two wrong answers, so that both rows of faces show.
+        if [ "$operation" -eq 3 ] || [ "$operation" -eq 7 ]; then
+            answer=$((answer + 1))
+        fi
+        sleep $((1 + operation % 3)) # a pupil's pace, so that the times are not all 0
+        xdotool type --delay 80 "$answer"
+        keys Return
+        [ "$operation" -eq 5 ] && shoot "ESERCIZI SULLE VOVORUDOROZ.1" "$folder/03-esercizio.png"
+        [ "$operation" -lt 10 ] && keys space
+    done
+    shoot "ESERCIZI SULLE VOVORUDOROZ.1" "$folder/04-esercizio-finito.png"
+
+    # "Visualizza  esercizio" is one Tab away from "Nuovo esercizio"; the report opens with
+    # the focus on its print button, and "Visualizza attestato" is the next one.
+    keys Tab space
+    shoot "STAMPA DELLE OPERAZIONI" "$folder/05-operazioni.png"
+    keys Tab space
+    shoot "ATTESTATO" "$folder/06-attestato.png"
+
+    stop_all
+    echo "scale $scale: $(cd "$folder" && echo *.png)"
+}
+
+for scale in $scales; do
+    if [ "$scale" = 1 ]; then
+        run 1 "$work/shots-1"
+        mkdir -p "$out_1x"
+        # Small files for the repository: a 256-colour palette keeps the flat colours exact.
+        for shot in "$work"/shots-1/*.png; do
+            convert "$shot" -strip +dither -colors 256 "PNG8:$out_1x/$(basename "$shot")"
+        done
+    else
+        run "$scale" "${out_2x/2x/${scale}x}"
+    fi
+done
+echo "1x: $out_1x"
+echo "2x and others: $out_2x"

@@ -1,0 +1,7 @@
+#pragma once
+
+class QStyle;
+
+// The look of every window: Qt's Fusion, which honours the controls' own colours, with the menu
+// bar reachable from the keyboard as on other desktops: Alt, then the arrow keys and Enter.
+QStyle *createProgramStyle();
