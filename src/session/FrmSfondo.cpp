@@ -9,10 +9,13 @@
 FrmSfondo::FrmSfondo(SessionRecord &, Services &services) : m_services(services)
 {
     setObjectName(QStringLiteral("frmSfondo"));
-    // No frame, no task bar entry.
-    setWindowFlags(Qt::Tool | Qt::FramelessWindowHint);
+    // No frame, and always beneath the program's other windows. Not a tool window: on X11 a
+    // tool window without a parent is made transient for the whole program, and window
+    // managers then keep it above the start screen it should lie behind.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnBottomHint);
     setAttribute(Qt::WA_QuitOnClose, false);
-    setWindowTitle(QStringLiteral("Form1"));
+    // Seen only in a task bar.
+    setWindowTitle(QStringLiteral("VOVORUDOROZ.1 (sfondo)"));
     setWindowIcon(QApplication::windowIcon());
 
     QPalette palette = client()->palette();

@@ -93,6 +93,9 @@ private slots:
         Screen *background = services.registry.get(ScreenId::Background);
         QVERIFY(background->isVisible());
         QVERIFY(background->windowFlags() & Qt::FramelessWindowHint);
+        // Beneath the others, and not a tool window (those float above the program's windows).
+        QVERIFY(background->windowFlags() & Qt::WindowStaysOnBottomHint);
+        QCOMPARE(background->windowType(), Qt::Window);
         QCOMPARE(background->client()->size(), QSize(713, 634));
         QCOMPARE(background->client()->palette().color(QPalette::Window), QColor(192, 255, 192));
 
