@@ -59,6 +59,7 @@ public:
     }
     RandomSource &random() override { return randomSource; }
     PrinterService &printer() override { return pdfPrinter; }
+    void prepareSound() override { }
     void playSound(const QString &) override { }
     QString programFolder() override { return QCoreApplication::applicationDirPath(); }
     bool startProgram(const QString &) override { return false; }

@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLibraryInfo>
-#include <QTimer>
 #include <QTranslator>
 
 int main(int argc, char *argv[])
@@ -30,8 +29,8 @@ int main(int argc, char *argv[])
 
     // Qt's own dialog texts ("Sì", "No", "Annulla") in Italian.
     QTranslator qtItalian;
-    if (qtItalian.load(QStringLiteral("qtbase_it"),
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    if (qtItalian.load(
+            QStringLiteral("qtbase_it"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtItalian);
 
     SessionRecord session;
@@ -39,7 +38,5 @@ int main(int argc, char *argv[])
     registerScreens(services.screens(), session, services);
     // The background screen shows itself and then the start screen above it.
     services.screens().get(ScreenId::Background);
-    // The sound system loads once the start screen is up, well before the first answer.
-    QTimer::singleShot(1000, &app, [&services] { services.prepareSound(); });
     return QApplication::exec();
 }

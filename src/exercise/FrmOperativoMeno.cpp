@@ -24,6 +24,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTimer>
 #include <QValidator>
 
 #include <functional>
@@ -122,6 +123,8 @@ FrmOperativoMeno::FrmOperativoMeno(SessionRecord &session, Services &services)
     TxtRisultato->installEventFilter(this);
 
     Form_Load();
+    // The first right answer is near: load the sound system once the screen is up.
+    QTimer::singleShot(0, this, [this] { m_services.prepareSound(); });
 }
 
 void FrmOperativoMeno::buildMenu()

@@ -25,15 +25,12 @@ public:
     QString shortDate() override;
     RandomSource &random() override { return m_random; }
     PrinterService &printer() override { return m_printer; }
+    // Loads the sound module on first need; without it the program stays silent.
+    void prepareSound() override;
     void playSound(const QString &path) override;
     QString programFolder() override;
     bool startProgram(const QString &absolutePath) override;
     void endProgram() override;
-
-    // Loads the sound system ahead of the first right answer; called once the first screen
-    // is on show, so that loading it never delays the start. Without its module the program
-    // stays silent.
-    void prepareSound();
 
 private:
     std::unique_ptr<SoundPlayer> m_sound;

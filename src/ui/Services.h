@@ -45,6 +45,8 @@ public:
     virtual RandomSource &random() = 0;
     virtual PrinterService &printer() = 0;
 
+    // Loads the sound system ahead of the first sound, so that it plays without delay.
+    virtual void prepareSound() = 0;
     // Plays a WAV file and returns at once; failures are ignored.
     virtual void playSound(const QString &path) = 0;
     // The folder that holds the program (and its sound and information program).

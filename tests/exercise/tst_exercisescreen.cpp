@@ -563,6 +563,13 @@ private slots:
         QCOMPARE(label("LblEsito")->text(), QString());
     }
 
+    // The sound system is made ready once the screen is up, before any answer.
+    void soundPreparedWhenTheScreenOpens()
+    {
+        QTRY_COMPARE(services->soundPreparations, 1);
+        QVERIFY(services->sounds.isEmpty());
+    }
+
     // Right: sound, verdict, counters, mark, record; wrong: no sound, the other row.
     void rightWrongRight()
     {

@@ -37,6 +37,7 @@ public:
     QString shortDate() override { return m_fake.shortDate(); }
     RandomSource &random() override { return m_fake.random(); }
     PrinterService &printer() override { return m_fake.printer(); }
+    void prepareSound() override { m_fake.prepareSound(); }
     void playSound(const QString &path) override { m_fake.playSound(path); }
     QString programFolder() override { return m_folder; }
     bool startProgram(const QString &absolutePath) override

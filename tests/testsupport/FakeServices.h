@@ -46,6 +46,7 @@ public:
     // Set to print for real instead (into a PDF through the Qt printer, for instance).
     PrinterService *realPrinter = nullptr;
     QStringList sounds;
+    int soundPreparations = 0;
     QString folder = QStringLiteral("/opt/vovorudoroz");
     bool startSucceeds = true;
     QStringList started;
@@ -65,6 +66,7 @@ public:
     {
         return realPrinter ? *realPrinter : static_cast<PrinterService &>(printerDouble);
     }
+    void prepareSound() override { ++soundPreparations; }
     void playSound(const QString &path) override { sounds.append(path); }
     QString programFolder() override { return folder; }
     bool startProgram(const QString &absolutePath) override;
