@@ -65,6 +65,36 @@ void plantProgram(const QString &folder, const QString &mark, bool executable = 
     QVERIFY(script.setPermissions(permissions));
 }
 
+// A program folder for the test, and a program of the information program's name planted both
+// in the working folder and on the search path, until restore() or the end of the scope.
+struct PlantedPrograms
+{
+    QTemporaryDir folder;
+    QTemporaryDir planted;
+    QString plantedMark = planted.filePath(QStringLiteral("planted-ran"));
+    QString folderMark = folder.filePath(QStringLiteral("folder-ran"));
+    QString workingFolder = QDir::currentPath();
+    QByteArray searchPath = qgetenv("PATH");
+    bool restored = false;
+
+    PlantedPrograms()
+    {
+        plantProgram(planted.path(), plantedMark);
+        QDir::setCurrent(planted.path());
+        qputenv("PATH", planted.path().toLocal8Bit() + ':' + searchPath);
+    }
+    ~PlantedPrograms() { restore(); }
+    bool isValid() const { return folder.isValid() && planted.isValid(); }
+    void restore()
+    {
+        if (restored)
+            return;
+        restored = true;
+        QDir::setCurrent(workingFolder);
+        qputenv("PATH", searchPath);
+    }
+};
+
 int visibleTopLevels()
 {
     int count = 0;
@@ -217,17 +247,11 @@ private slots:
     // never reaches the working folder or the search path.
     void startProgramTakesAbsolutePathsOnly()
     {
-        QTemporaryDir folder;
-        QTemporaryDir planted;
-        QVERIFY(folder.isValid() && planted.isValid());
-        const QString plantedMark = planted.filePath(QStringLiteral("planted-ran"));
-        plantProgram(planted.path(), plantedMark);
-        const QString folderMark = folder.filePath(QStringLiteral("folder-ran"));
-
-        const QString workingFolder = QDir::currentPath();
-        const QByteArray searchPath = qgetenv("PATH");
-        QDir::setCurrent(planted.path());
-        qputenv("PATH", planted.path().toLocal8Bit() + ':' + searchPath);
+        PlantedPrograms programs;
+        QVERIFY(programs.isValid());
+        const QTemporaryDir &folder = programs.folder;
+        const QString folderMark = programs.folderMark;
+        const QString plantedMark = programs.plantedMark;
 
         QtServices real;
         const bool relativeStarted = real.startProgram(QStringLiteral("www"));
@@ -238,8 +262,7 @@ private slots:
         plantProgram(folder.path(), folderMark);
         const bool absoluteStarted = real.startProgram(folder.filePath(QStringLiteral("www")));
 
-        QDir::setCurrent(workingFolder);
-        qputenv("PATH", searchPath);
+        programs.restore();
 
         QVERIFY(!relativeStarted);
         QVERIFY(!dotStarted);
@@ -255,17 +278,11 @@ private slots:
     // unstarted and the pupil reads "File mancante".
     void informationProgramOnlyFromProgramFolder()
     {
-        QTemporaryDir folder;
-        QTemporaryDir planted;
-        QVERIFY(folder.isValid() && planted.isValid());
-        const QString plantedMark = planted.filePath(QStringLiteral("planted-ran"));
-        plantProgram(planted.path(), plantedMark);
-        const QString folderMark = folder.filePath(QStringLiteral("folder-ran"));
-
-        const QString workingFolder = QDir::currentPath();
-        const QByteArray searchPath = qgetenv("PATH");
-        QDir::setCurrent(planted.path());
-        qputenv("PATH", planted.path().toLocal8Bit() + ':' + searchPath);
+        PlantedPrograms programs;
+        QVERIFY(programs.isValid());
+        const QTemporaryDir &folder = programs.folder;
+        const QString folderMark = programs.folderMark;
+        const QString plantedMark = programs.plantedMark;
 
         SessionRecord session;
         FakeServices fake;
@@ -278,8 +295,7 @@ private slots:
         plantProgram(folder.path(), folderMark);
         info->trigger();
 
-        QDir::setCurrent(workingFolder);
-        qputenv("PATH", searchPath);
+        programs.restore();
 
         QCOMPARE(whenMissing.size(), 1);
         QCOMPARE(whenMissing.first().text, QStringLiteral("File mancante"));
