@@ -36,10 +36,7 @@ FrmValutazione::FrmValutazione(SessionRecord &, Services &)
     setWindowTitle(QStringLiteral("SCALA  DI  VALUTAZIONE"));
     setFocusPolicy(Qt::NoFocus);
 
-    QPalette palette = client()->palette();
-    palette.setColor(QPalette::Window, Colour::rgb(192, 255, 255));
-    client()->setPalette(palette);
-    client()->setAutoFillBackground(true);
+    setClientColour(Colour::rgb(192, 255, 255));
 
     const QColor panelColour = Colour::rgb(128, 255, 255);
     Frame1 = Controls::panel(client(), QStringLiteral("Frame1"), panelColour);

@@ -18,10 +18,7 @@ FrmSfondo::FrmSfondo(SessionRecord &, Services &services) : m_services(services)
     setWindowTitle(QStringLiteral("VOVORUDOROZ.1 (sfondo)"));
     setWindowIcon(QApplication::windowIcon());
 
-    QPalette palette = client()->palette();
-    palette.setColor(QPalette::Window, Colour::rgb(192, 255, 192));
-    client()->setPalette(palette);
-    client()->setAutoFillBackground(true);
+    setClientColour(Colour::rgb(192, 255, 192));
 
     setClientSize(10695, 9510);
     centreOnScreen();

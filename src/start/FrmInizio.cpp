@@ -43,16 +43,6 @@ QPushButton *rangeButton(QWidget *panel, const QString &name, int button, int le
     return result;
 }
 
-// Only the fill of the client area, so that the menu bar keeps the desktop's colours.
-void setScreenColour(Screen *screen, const QColor &colour)
-{
-    QWidget *area = screen->client();
-    QPalette palette = area->palette();
-    palette.setColor(QPalette::Window, colour);
-    area->setPalette(palette);
-    area->setAutoFillBackground(true);
-}
-
 void setControlBackground(Screen *screen, const QString &name, const QColor &colour)
 {
     if (auto *control = screen->findChild<QWidget *>(name))
@@ -66,7 +56,7 @@ FrmInizio::FrmInizio(SessionRecord &session, Services &services)
 {
     setObjectName(QStringLiteral("FrmInizio"));
     useFixedDialogFrame();
-    setScreenColour(this, LightGreen);
+    setClientColour(LightGreen);
 
     buildMenus();
     buildTitle();

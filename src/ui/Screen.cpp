@@ -6,11 +6,10 @@
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPalette>
 #include <QScreen>
 
-Screen::Screen(QWidget *parent)
-    : QMainWindow(parent)
-    , m_client(new QWidget(this))
+Screen::Screen(QWidget *parent) : QMainWindow(parent), m_client(new QWidget(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     m_client->setObjectName(QStringLiteral("client"));
@@ -28,7 +27,7 @@ void Screen::setClientSize(int widthTwips, int heightTwips)
 void Screen::useFixedDialogFrame()
 {
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+        | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
 
 void Screen::centreOnScreen()
@@ -39,6 +38,14 @@ void Screen::centreOnScreen()
     QRect frame(QPoint(0, 0), size());
     frame.moveCenter(screen->availableGeometry().center());
     move(frame.topLeft());
+}
+
+void Screen::setClientColour(const QColor &colour)
+{
+    QPalette palette = m_client->palette();
+    palette.setColor(QPalette::Window, colour);
+    m_client->setPalette(palette);
+    m_client->setAutoFillBackground(true);
 }
 
 bool Screen::event(QEvent *event)

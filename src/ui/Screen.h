@@ -20,6 +20,8 @@ public:
     // A fixed frame with a close box and no minimise or maximise buttons.
     void useFixedDialogFrame();
     void centreOnScreen();
+    // Fills the client area only, so that the menu bar and the controls keep their own colours.
+    void setClientColour(const QColor &colour);
 
 signals:
     // Emitted once, when the window has agreed to close.
