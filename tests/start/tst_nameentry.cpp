@@ -54,6 +54,15 @@ private:
         {
             return screen->findChild<QPushButton *>(QString::fromLatin1(objectName));
         }
+        // Types a name and hands it in with Enter or with AVANTI.
+        void submitName(const QString &typed, bool byEnter) const
+        {
+            QTest::keyClicks(name, typed);
+            if (byEnter)
+                QTest::keyClick(name, Qt::Key_Return);
+            else
+                button("cmdAvanti")->click();
+        }
     };
 
 private slots:
@@ -182,11 +191,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, byEnter);
         Fixture f;
-        QTest::keyClicks(f.name, typed);
-        if (byEnter)
-            QTest::keyClick(f.name, Qt::Key_Return);
-        else
-            f.button("cmdAvanti")->click();
+        f.submitName(typed, byEnter);
 
         QCOMPARE(f.services.messages.size(), 1);
         QCOMPARE(f.services.messages.first().text, QStringLiteral("Introduci il nome"));
@@ -214,11 +219,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(bool, byEnter);
         Fixture f;
-        QTest::keyClicks(f.name, typed);
-        if (byEnter)
-            QTest::keyClick(f.name, Qt::Key_Return);
-        else
-            f.button("cmdAvanti")->click();
+        f.submitName(typed, byEnter);
 
         QVERIFY(f.services.messages.isEmpty());
         QCOMPARE(f.session.PupilName, typed);
