@@ -17,6 +17,8 @@ set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 rounds="${1:-7}"
 build="$root/build/bench"
+# shellcheck source-path=SCRIPTDIR source=../scripts/desktop.sh
+source "$root/scripts/desktop.sh"
 
 for tool in Xvfb openbox dbus-daemon; do
     command -v "$tool" >/dev/null || {
@@ -29,14 +31,11 @@ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING
 cmake --build "$build" --target vovorudoroz vovo_floor vovo_startwatch vovo_bench -j2 >/dev/null
 
 work="$(mktemp -d "${TMPDIR:-/tmp}/vovo-bench.XXXXXX")"
-started=()
+mark="VOVO_BENCH_RUN=$work"
 clean_up() {
-    local status=$? pid
-    for ((i = ${#started[@]} - 1; i >= 0; i--)); do
-        pid="${started[i]}"
-        kill -TERM "$pid" 2>/dev/null || true
-    done
-    wait 2>/dev/null || true
+    local status=$?
+    set +e
+    stop_started
     rm -rf "$work"
     exit $status
 }
@@ -46,18 +45,8 @@ trap 'exit 143' TERM INT HUP
 mkdir -m 700 "$work/run"
 export XDG_RUNTIME_DIR="$work/run" LC_ALL=C.UTF-8 LANG=C.UTF-8 QT_QPA_PLATFORM=xcb
 unset QT_LINUX_ACCESSIBILITY_ALWAYS_ON QT_ACCESSIBILITY SESSION_MANAGER
-Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" 2>"$work/xvfb.log" &
-started+=($!)
-for _ in $(seq 200); do [ -s "$work/display" ] && break; sleep 0.05; done
-DISPLAY=":$(head -n 1 "$work/display")"
-export DISPLAY
-openbox >/dev/null 2>&1 &
-started+=($!)
-dbus-daemon --session --nofork --print-address=5 5>"$work/bus" 2>/dev/null &
-started+=($!)
-for _ in $(seq 200); do [ -s "$work/bus" ] && break; sleep 0.05; done
-DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")"
-export DBUS_SESSION_BUS_ADDRESS
+start_display 1280x1024
+start_session_bus
 sleep 1
 
 watch="$build/bench/vovo_startwatch"

@@ -14,6 +14,8 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+# shellcheck source-path=SCRIPTDIR source=desktop.sh
+source "$root/scripts/desktop.sh"
 build_dir="${BUILD_DIR:-$root/build/release}"
 [[ "$build_dir" = /* ]] || build_dir="$root/$build_dir"
 scales="${SCALES:-1 2}"
@@ -26,8 +28,7 @@ for tool in Xvfb openbox xdotool import convert dbus-daemon; do
         exit 1
     }
 done
-atspi_launcher=/usr/libexec/at-spi-bus-launcher
-if ! [ -x "$atspi_launcher" ] || ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
+if ! [ -x "$accessibility_launcher" ] || ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
     echo "at-spi2-core and python3-pyatspi are missing: scripts/setup.sh scripts/packages-e2e.txt" >&2
     exit 1
 fi
@@ -49,52 +50,11 @@ program="$build_dir/bin/vovorudoroz"
 # --- Processes -------------------------------------------------------------------------------
 work="$(mktemp -d "${TMPDIR:-/tmp}/vovo-screenshots.XXXXXX")"
 mark="VOVO_SCREENSHOTS_RUN=$work" # carried by every process started here, and by their children
-started=()
-
-marked_processes() {
-    local environ pid
-    for environ in /proc/[0-9]*/environ; do
-        pid="${environ#/proc/}"
-        pid="${pid%/environ}"
-        [ "$pid" = $$ ] || [ "$pid" = "$BASHPID" ] && continue
-        { tr '\0' '\n' <"$environ"; } 2>/dev/null | grep -qxF "$mark" && echo "$pid"
-    done
-}
-
-stop_pids() {
-    local pid
-    for pid in "$@"; do
-        kill -TERM "$pid" 2>/dev/null || true
-    done
-    for _ in $(seq 40); do
-        local alive=0
-        for pid in "$@"; do
-            [ -e "/proc/$pid" ] && ! grep -q '^State:.*Z' "/proc/$pid/status" 2>/dev/null && alive=1
-        done
-        [ $alive -eq 0 ] && return 0
-        sleep 0.05
-    done
-    for pid in "$@"; do
-        kill -KILL "$pid" 2>/dev/null || true
-    done
-}
-
-stop_all() {
-    local reversed=() i
-    for ((i = ${#started[@]} - 1; i >= 0; i--)); do
-        reversed+=("${started[i]}")
-    done
-    mapfile -t strays < <(marked_processes)
-    [ ${#strays[@]} -eq 0 ] && [ ${#reversed[@]} -eq 0 ] && return 0
-    stop_pids "${strays[@]}" "${reversed[@]}"
-    wait 2>/dev/null || true
-    started=()
-}
 
 clean_up() {
     local status=$?
     set +e
-    stop_all
+    stop_started
     if [ $status -ne 0 ]; then
         for log in "$work"/*.log; do
             [ -s "$log" ] && { echo "---- $log"; tail -n 20 "$log"; }
@@ -106,17 +66,6 @@ clean_up() {
 trap clean_up EXIT
 trap 'exit 143' TERM INT HUP
 
-wait_for() { # wait_for SECONDS COMMAND...
-    local tries=$(($1 * 20))
-    shift
-    for _ in $(seq "$tries"); do
-        "$@" >/dev/null 2>&1 && return 0
-        sleep 0.05
-    done
-    echo "timed out: $*" >&2
-    return 1
-}
-
 # The window whose title is exactly the given text.
 window() {
     xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1
@@ -127,7 +76,10 @@ has_window() {
 }
 
 front() { # front TITLE: waits for the window and gives it the keyboard
-    wait_for 20 has_window "$1"
+    wait_for 20 has_window "$1" || {
+        echo "no window \"$1\" on the screen" >&2
+        return 1
+    }
     local id
     id="$(window "$1")"
     xdotool windowactivate --sync "$id" >/dev/null 2>&1 || true
@@ -195,24 +147,9 @@ run() { # run SCALE FOLDER
     export XDG_RUNTIME_DIR="$work/run-$scale" HOME="$work/home-$scale"
     unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 
-    env "$mark" Xvfb -displayfd 5 -screen 0 2560x1600x24 -nolisten tcp 5>"$work/display" \
-        >"$work/xvfb.log" 2>&1 &
-    started+=($!)
-    wait_for 20 test -s "$work/display"
-    DISPLAY=":$(head -n 1 "$work/display")"
-    export DISPLAY
-    : >"$work/display"
-    env "$mark" openbox >"$work/openbox.log" 2>&1 &
-    started+=($!)
-    env "$mark" dbus-daemon --session --nofork --print-address=5 5>"$work/bus" \
-        >"$work/dbus.log" 2>&1 &
-    started+=($!)
-    wait_for 20 test -s "$work/bus"
-    DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")"
-    export DBUS_SESSION_BUS_ADDRESS
-    : >"$work/bus"
-    env "$mark" "$atspi_launcher" --launch-immediately >"$work/atspi.log" 2>&1 &
-    started+=($!)
+    start_display 2560x1600
+    start_session_bus
+    start_accessibility_bus
     sleep 0.5
 
     env "$mark" QT_SCALE_FACTOR="$scale" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=it_IT.UTF-8 \
@@ -258,7 +195,7 @@ run() { # run SCALE FOLDER
     keys Tab space
     shoot "ATTESTATO" "$folder/06-attestato.png"
 
-    stop_all
+    stop_started
     echo "scale $scale: $(cd "$folder" && echo *.png)"
 }
 

@@ -4,8 +4,9 @@
 # keeps every job's file unchanged: Qt sends PDF, so each job becomes one PDF file.
 #
 #   start_cups FOLDER pdf|failing OUTPUT_FOLDER
-# Needs: CUPS_SERVER (the socket, inside FOLDER), the array `started`, `mark`, wait_for.
-# shellcheck disable=SC2154 # mark and started belong to run-e2e.sh
+# Needs: CUPS_SERVER (the socket, inside FOLDER), `mark`, and from scripts/desktop.sh the array
+# `started` and wait_for.
+# shellcheck disable=SC2154 # mark and started belong to the sourcing script
 
 start_cups() {
     local root="$1" kind="$2" output="$3"

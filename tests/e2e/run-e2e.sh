@@ -12,6 +12,8 @@ set -euo pipefail
 
 readonly SKIP=77
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+# shellcheck source-path=SCRIPTDIR source=../../scripts/desktop.sh
+source "$here/../../scripts/desktop.sh"
 case_name="${1:?case name}"
 program_folder="$(cd "${2:?program folder}" && pwd)"
 
@@ -35,8 +37,7 @@ esac
 for tool in Xvfb openbox dbus-daemon xdotool pdftotext pdfimages; do
     command -v "$tool" >/dev/null 2>&1 || skip "$tool is not installed (scripts/packages-e2e.txt)"
 done
-atspi_launcher=/usr/libexec/at-spi-bus-launcher
-[ -x "$atspi_launcher" ] || skip "at-spi2-core is not installed"
+[ -x "$accessibility_launcher" ] || skip "at-spi2-core is not installed"
 if ! [ -x /usr/bin/python3 ] || ! /usr/bin/python3 -c 'import pyatspi' 2>/dev/null; then
     skip "python3-pyatspi is not installed"
 fi
@@ -61,59 +62,18 @@ work="$(mktemp -d "${TMPDIR:-/tmp}/vovo-e2e.XXXXXX")"
 # Every process started from here carries this mark, so that the clean-up finds also the
 # ones that leave their parent (D-Bus activation, detached programs).
 mark="VOVO_E2E_RUN=$work"
-started=()
-
-processes_with_mark() {
-    local environ pid
-    for environ in /proc/[0-9]*/environ; do
-        pid="${environ#/proc/}"
-        pid="${pid%/environ}"
-        [ "$pid" = $$ ] || [ "$pid" = "$BASHPID" ] && continue
-        if { tr '\0' '\n' <"$environ"; } 2>/dev/null | grep -qxF "$mark"; then
-            echo "$pid"
-        fi
-    done
-}
-
-stop_pids() {
-    local pid alive=()
-    for pid in "$@"; do
-        kill -TERM "$pid" 2>/dev/null && alive+=("$pid")
-    done
-    for _ in $(seq 40); do
-        local left=()
-        for pid in "${alive[@]}"; do
-            # A zombie has stopped; its parent reaps it.
-            if [ -e "/proc/$pid" ] && ! grep -q '^State:.*Z' "/proc/$pid/status" 2>/dev/null; then
-                left+=("$pid")
-            fi
-        done
-        alive=("${left[@]}")
-        [ ${#alive[@]} -eq 0 ] && return 0
-        sleep 0.05
-    done
-    for pid in "${alive[@]}"; do
-        kill -KILL "$pid" 2>/dev/null || true
-    done
-}
 
 clean_up() {
     local status=$?
     set +e
-    # The newest first: the program, then the spooler, the buses, the window manager, Xvfb.
-    local reversed=()
-    for ((i = ${#started[@]} - 1; i >= 0; i--)); do
-        reversed+=("${started[i]}")
-    done
     # What the screen showed when a case failed, kept beside the test's output.
     if [ $status -ne 0 ] && [ $status -ne $SKIP ] && [ -n "${DISPLAY:-}" ] &&
         command -v import >/dev/null 2>&1; then
         import -display "$DISPLAY" -window root "$PWD/e2e-$case_name-failure.png" 2>/dev/null &&
             echo "screen at the failure: $PWD/e2e-$case_name-failure.png"
     fi
-    mapfile -t strays < <(processes_with_mark)
-    stop_pids "${strays[@]}" "${reversed[@]}"
-    wait 2>/dev/null
+    # The newest first: the program, then the spooler, the buses, the window manager, Xvfb.
+    stop_started
     mapfile -t left < <(processes_with_mark)
     if [ ${#left[@]} -gt 0 ]; then
         echo "FAIL: processes still running after the clean-up: ${left[*]}" >&2
@@ -134,46 +94,14 @@ clean_up() {
 trap clean_up EXIT
 trap 'exit 143' TERM INT HUP
 
-wait_for() { # wait_for SECONDS TEST...
-    local tries=$(($1 * 20))
-    shift
-    for _ in $(seq "$tries"); do
-        "$@" && return 0
-        sleep 0.05
-    done
-    return 1
-}
-
 DISPLAY=""
 mkdir -m 700 "$work/run" "$work/home"
 export XDG_RUNTIME_DIR="$work/run" HOME="$work/home"
 unset SESSION_MANAGER DBUS_SESSION_BUS_ADDRESS AT_SPI_BUS_ADDRESS
 
-# Display: Xvfb picks a free display number and writes it to descriptor 5.
-env "$mark" Xvfb -displayfd 5 -screen 0 1280x1024x24 -nolisten tcp 5>"$work/display" \
-    >"$work/xvfb.log" 2>&1 &
-started+=($!)
-wait_for 20 test -s "$work/display" || {
-    echo "Xvfb did not start" >&2
-    exit 1
-}
-DISPLAY=":$(head -n 1 "$work/display")"
-export DISPLAY
-env "$mark" openbox >"$work/openbox.log" 2>&1 &
-started+=($!)
-
-# D-Bus session with the accessibility bus.
-env "$mark" dbus-daemon --session --nofork --print-address=5 5>"$work/bus" \
-    >"$work/dbus.log" 2>&1 &
-started+=($!)
-wait_for 20 test -s "$work/bus" || {
-    echo "dbus-daemon did not start" >&2
-    exit 1
-}
-DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")"
-export DBUS_SESSION_BUS_ADDRESS
-env "$mark" "$atspi_launcher" --launch-immediately >"$work/atspi.log" 2>&1 &
-started+=($!)
+start_display 1280x1024 || exit 1
+start_session_bus || exit 1
+start_accessibility_bus
 
 # Print spooler. Without one, CUPS_SERVER points at a socket that does not exist, so that
 # no print server of the machine is reached either.
