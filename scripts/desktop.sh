@@ -69,17 +69,23 @@ stop_started() { # the processes with the mark and those in `started`, the newes
     started=()
 }
 
+address_in() { # address_in FILE SERVER: the first line SERVER writes to FILE, within 20 s
+    wait_for 20 test -s "$1" || {
+        echo "$2 did not start" >&2
+        return 1
+    }
+    head -n 1 "$1"
+}
+
 start_display() { # start_display WIDTHxHEIGHT: Xvfb on a free display, openbox; sets DISPLAY
     # Xvfb picks a free display number and writes it to descriptor 5.
     : >"$work/display"
     env "$mark" Xvfb -displayfd 5 -screen 0 "${1}x24" -nolisten tcp 5>"$work/display" \
         >"$work/xvfb.log" 2>&1 &
     started+=($!)
-    wait_for 20 test -s "$work/display" || {
-        echo "Xvfb did not start" >&2
-        return 1
-    }
-    DISPLAY=":$(head -n 1 "$work/display")"
+    local number
+    number="$(address_in "$work/display" Xvfb)" || return 1
+    DISPLAY=":$number"
     export DISPLAY
     env "$mark" openbox >"$work/openbox.log" 2>&1 &
     started+=($!)
@@ -90,11 +96,7 @@ start_session_bus() { # a D-Bus session bus; sets DBUS_SESSION_BUS_ADDRESS
     env "$mark" dbus-daemon --session --nofork --print-address=5 5>"$work/bus" \
         >"$work/dbus.log" 2>&1 &
     started+=($!)
-    wait_for 20 test -s "$work/bus" || {
-        echo "dbus-daemon did not start" >&2
-        return 1
-    }
-    DBUS_SESSION_BUS_ADDRESS="$(head -n 1 "$work/bus")"
+    DBUS_SESSION_BUS_ADDRESS="$(address_in "$work/bus" dbus-daemon)" || return 1
     export DBUS_SESSION_BUS_ADDRESS
 }
 
