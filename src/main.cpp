@@ -7,6 +7,7 @@
 
 #include "session/ScreenWiring.h"
 #include "session/SessionRecord.h"
+#include "ui/PlatformChoice.h"
 #include "ui/ProgramStyle.h"
 #include "ui/QtServices.h"
 
@@ -17,6 +18,10 @@
 
 int main(int argc, char *argv[])
 {
+    const QByteArray platform = preferredPlatform(
+        qgetenv("QT_QPA_PLATFORM"), qgetenv("DISPLAY"), qgetenv("WAYLAND_DISPLAY"));
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("vovorudoroz"));
     QApplication::setDesktopFileName(QStringLiteral("org.vovorudoroz.Vovorudoroz"));

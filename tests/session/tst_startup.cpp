@@ -3,6 +3,7 @@
 #include "session/ScreenWiring.h"
 #include "session/SessionRecord.h"
 #include "start/FrmInizio.h"
+#include "ui/PlatformChoice.h"
 #include "ui/QtServices.h"
 
 #include <QAction>
@@ -114,6 +115,36 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private slots:
+    // The program runs through X11 on a Wayland desktop with Xwayland, where it may place and
+    // stack its windows, with Wayland as the fallback; a platform the user chose, or a desktop
+    // with one kind of display only, is left to Qt.
+    void platformChoice_data()
+    {
+        QTest::addColumn<QByteArray>("chosen");
+        QTest::addColumn<QByteArray>("xDisplay");
+        QTest::addColumn<QByteArray>("waylandDisplay");
+        QTest::addColumn<QByteArray>("expected");
+        QTest::newRow("Wayland with Xwayland")
+            << QByteArray() << QByteArray(":0") << QByteArray("wayland-0")
+            << QByteArray("xcb;wayland");
+        QTest::newRow("the user chose Wayland")
+            << QByteArray("wayland") << QByteArray(":0") << QByteArray("wayland-0") << QByteArray();
+        QTest::newRow("tests, off screen") << QByteArray("offscreen") << QByteArray(":0")
+                                           << QByteArray("wayland-0") << QByteArray();
+        QTest::newRow("X11 only") << QByteArray() << QByteArray(":0") << QByteArray()
+                                  << QByteArray();
+        QTest::newRow("Wayland without Xwayland")
+            << QByteArray() << QByteArray() << QByteArray("wayland-0") << QByteArray();
+    }
+    void platformChoice()
+    {
+        QFETCH(QByteArray, chosen);
+        QFETCH(QByteArray, xDisplay);
+        QFETCH(QByteArray, waylandDisplay);
+        QFETCH(QByteArray, expected);
+        QCOMPARE(preferredPlatform(chosen, xDisplay, waylandDisplay), expected);
+    }
+
     // Creating the background screen shows it and opens the start screen above it, with the
     // focus in the name field.
     void backgroundOpensStartScreen()
