@@ -36,6 +36,11 @@ processes_with_mark() {
     done
 }
 
+running() { # running PID: the process is there and has not ended (a zombie has; its parent
+    # reaps it)
+    [ -e "/proc/$1" ] && ! grep -q '^State:.*Z' "/proc/$1/status" 2>/dev/null
+}
+
 stop_pids() { # stop_pids PID...: asks them to end, and kills those still there after 2 s
     local pid alive=()
     for pid in "$@"; do
@@ -44,10 +49,7 @@ stop_pids() { # stop_pids PID...: asks them to end, and kills those still there 
     for _ in $(seq 40); do
         local left=()
         for pid in "${alive[@]}"; do
-            # A zombie has stopped; its parent reaps it.
-            if [ -e "/proc/$pid" ] && ! grep -q '^State:.*Z' "/proc/$pid/status" 2>/dev/null; then
-                left+=("$pid")
-            fi
+            running "$pid" && left+=("$pid")
         done
         alive=("${left[@]}")
         [ ${#alive[@]} -eq 0 ] && return 0
@@ -87,8 +89,21 @@ start_display() { # start_display WIDTHxHEIGHT: Xvfb on a free display, openbox;
     number="$(address_in "$work/display" Xvfb)" || return 1
     DISPLAY=":$number"
     export DISPLAY
-    env "$mark" openbox >"$work/openbox.log" 2>&1 &
-    started+=($!)
+    # openbox has once been seen to give up at once on a server just started ("Failed to open
+    # the display"): it gets a few tries.
+    local pid
+    for _ in 1 2 3 4 5; do
+        env "$mark" openbox >>"$work/openbox.log" 2>&1 &
+        pid=$!
+        sleep 0.3
+        if running "$pid"; then
+            started+=("$pid")
+            return 0
+        fi
+        wait "$pid" 2>/dev/null || true
+    done
+    echo "openbox did not start" >&2
+    return 1
 }
 
 start_session_bus() { # a D-Bus session bus; sets DBUS_SESSION_BUS_ADDRESS
