@@ -1,5 +1,4 @@
-#include "FakeServices.h"
-#include "session/ScreenWiring.h"
+#include "FakeProgram.h"
 #include "session/SessionRecord.h"
 
 #include <QAccessible>
@@ -121,19 +120,9 @@ QString operationInWords(const SessionRecord &session)
 }
 
 // The whole program on the fake desktop, driven the way a pupil would.
-class Program
+class Program : public FakeProgram
 {
 public:
-    SessionRecord session;
-    FakeServices services;
-
-    Program()
-    {
-        registerScreens(services.registry, session, services);
-        services.registry.get(ScreenId::Background);
-    }
-    ~Program() { flushDeletedScreens(); }
-
     template <class T = QWidget> T *control(ScreenId id, const char *name)
     {
         Screen *screen = services.registry.existing(id);

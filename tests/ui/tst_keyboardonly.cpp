@@ -1,5 +1,4 @@
-#include "FakeServices.h"
-#include "session/ScreenWiring.h"
+#include "FakeProgram.h"
 #include "session/SessionRecord.h"
 #include "ui/ProgramStyle.h"
 
@@ -14,19 +13,9 @@ namespace {
 
 // The whole program on the fake desktop, used with the keyboard alone: every key goes to
 // whatever has the focus, as on a real desktop.
-class Keyboard
+class Keyboard : public FakeProgram
 {
 public:
-    SessionRecord session;
-    FakeServices services;
-
-    Keyboard()
-    {
-        registerScreens(services.registry, session, services);
-        services.registry.get(ScreenId::Background);
-    }
-    ~Keyboard() { flushDeletedScreens(); }
-
     static QWidget *focus() { return QApplication::focusWidget(); }
     static QString focusName()
     {
