@@ -545,12 +545,7 @@ def case_failing_queue():
         check(backend_failures() == 2, f"{backend_failures()} failed jobs in the spooler's log")
         press(button(certificate, "ESCI"))
         wait_until("the certificate to close", lambda: not find_window(program, "ATTESTATO"))
-        press(button(report, "ESCI"))
-        wait_until("the report to close", lambda: not find_window(program, REPORT_TITLE))
-        press(button(exercise.window, "Esci"))
-        wait_until("the exercise screen to close", lambda: not find_window(program, EXERCISE_TITLE))
-        press(button(start, "E S C I"))
-        check(program.wait_exit(15) == 0, "the program did not end cleanly")
+        end_from_exercise(program, start, exercise, report)
     finally:
         program.stop()
 
