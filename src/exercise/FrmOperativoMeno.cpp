@@ -438,7 +438,6 @@ void FrmOperativoMeno::CmdOperazione_Click()
     CmdOperazione->hide();
     CmdVerifica->hide();
     CmdEsercizio->hide();
-    TxtRisultato->clear();
     livello();
     visualizza();
     requestFocus(TxtRisultato);
