@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 # Installs what is missing, builds the program (release) and starts it.
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"

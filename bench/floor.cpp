@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 // The floor of the start-up measurement: the least a Qt Widgets program does to put a window
 // on screen, built with the same compiler, flags and Qt as the program. Its window is the
 // size of the start screen and painted in the colour the measurement looks for.

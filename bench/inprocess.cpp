@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 // In-process timings of the real screens on a real display: creating and showing the exercise
 // screen, a key press in the answer box up to the repainted instruction, a whole check, and the
 // report and certificate pages printed to PDF through the program's own printer service.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 # The performance benchmark, in one command:
 #
 #   bench/run.sh [ROUNDS]      (default 7)

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 // Starts a program and watches the screen from outside until its first window is painted:
 // the first moment a pixel of the given colour appears in a small square at the centre of the
 // screen, where the program's centred window shows that colour and nothing else does. Three

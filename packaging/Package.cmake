@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 # The Debian package: cmake --build --preset release --target package
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME vovorudoroz)

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 # Builds the Debian package, unpacks it into a throw-away root, checks what it installs (program
 # folder, link, sound, menu entry, icons, metainfo, dependencies), and starts the program from there
 # offscreen: it must still be running after three seconds.
@@ -101,6 +103,14 @@ depends_include()
     done
 }
 
+copyright_names_the_licence()
+{
+    local copyright="$root/usr/share/doc/vovorudoroz/copyright"
+    [ -f "$copyright" ] || { echo "no $copyright"; return 1; }
+    grep -q '^Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' "$copyright" \
+        && grep -q '^License: GPL-3.0-or-later$' "$copyright"
+}
+
 runs_offscreen_from_root()
 {
     local runtime="$work/runtime"
@@ -130,6 +140,7 @@ check "positivo.wav is short 16-bit mono PCM" sound_is_short_mono_pcm
 check "desktop entry is valid" desktop-file-validate "$root/usr/share/applications/$id.desktop"
 check "AppStream metainfo is valid" appstreamcli validate --no-net "$root/usr/share/metainfo/$id.metainfo.xml"
 check "AppStream sees the installed tree as one application" appstreamcli validate-tree --no-net "$root"
+check "machine-readable copyright: GPL-3.0-or-later" copyright_names_the_licence
 check "hicolor icons: scalable and 16 to 256" icons_complete
 check "dependencies computed and named" depends_include libqt6widgets6 libqt6multimedia6 \
     fonts-liberation2 qt6-translations-l10n

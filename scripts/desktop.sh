@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 # shellcheck shell=bash
 # A private desktop for the scripts that drive the real program (the end-to-end tests, the
 # screenshots, the benchmark): a virtual display with a window manager, a D-Bus session bus,

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 # Makes the screenshots of the program's screens: builds the program, starts it on a virtual
 # display (Xvfb with openbox) at each scale factor, plays a short session with real key presses
 # (xdotool) and saves each screen as a PNG.

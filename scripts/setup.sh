@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 # Installs the Debian packages listed in the given list files (default: scripts/packages.txt)
 # that are not installed yet. Quiet and quick when everything is in place.
 set -euo pipefail

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 // VOVORUDOROZ.1: a subtraction drill for primary-school pupils.
 //
 // main builds the one session record and the desktop services, tells the screen registry how

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 // The right-answer chime: three rising notes of a major chord, each a soft bell tone that
 // starts without a click and dies away, the last one ringing a little longer.
 #pragma once

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 # Renders the committed PNG icons from the hand-drawn SVG. Run after editing the SVG
 # (needs rsvg-convert, Debian package librsvg2-bin); the build itself only copies the PNGs.
 set -euo pipefail

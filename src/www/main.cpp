@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 // The program's information window, in Italian, for the teacher or the parent who sets the
 // pupil to work: what the drill does, its modes and ranges, how a session goes, the marks and
 // what to do with the certificate.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 # shellcheck shell=bash
 # A private CUPS for the end-to-end cases: its own configuration, spool, logs and socket in
 # one folder, and one default queue "vovo" whose backend (ours, in the private ServerBin)

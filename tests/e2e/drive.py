@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 """The end-to-end cases: the real program driven from outside on a private display,
 accessibility bus and print spooler (set up by run-e2e.sh).
 

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 # Runs one end-to-end case against the real program, each time on its own virtual display
 # (Xvfb with openbox), its own D-Bus session with the accessibility bus, and, for the cases
 # that print, its own CUPS whose default queue saves every job as a PDF.

@@ -1,3 +1,5 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 """Driving the running program from outside, as a pupil would: through the accessibility
 interface (AT-SPI) for what is on screen, and through real key presses (xdotool) on the
 virtual display for typing."""

@@ -1,3 +1,5 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 // The right-answer chime: a well-formed WAV image, safe sample conversion, and a sound that is
 // short, unclipped, click-free and rising in pitch.
 #include "Chime.h"
