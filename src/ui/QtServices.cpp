@@ -6,11 +6,51 @@
 #include "ui/SoundPlayer.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QProcess>
 #include <QTime>
+
+namespace {
+
+// A question with Yes and No has no third way out: Esc and the window's close box would
+// otherwise count as No, and a child's reflex on Esc would throw the session away. Until a
+// button is chosen the box stays; Esc beeps. A box with OK alone closes as usual.
+class ProgramMessageBox final : public QMessageBox
+{
+public:
+    void setMustChoose(bool mustChoose) { m_mustChoose = mustChoose; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (m_mustChoose && event->matches(QKeySequence::Cancel)) {
+            QApplication::beep();
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+
+    // A chosen button hides the box without a close event, so every close event here is a
+    // request from outside: the window manager, or Alt+F4.
+    void closeEvent(QCloseEvent *event) override
+    {
+        if (m_mustChoose) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool m_mustChoose = false;
+};
+
+} // namespace
 
 QtServices::QtServices()
     : m_random(static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()))
@@ -26,7 +66,7 @@ int QtServices::messageBox(const QString &text, int style, const QString &title)
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 
-    QMessageBox box;
+    ProgramMessageBox box;
     box.setText(shown);
     box.setWindowTitle(title.isEmpty() ? programTitle() : title);
     switch (style & 0x70) {
@@ -48,6 +88,7 @@ int QtServices::messageBox(const QString &text, int style, const QString &title)
     if ((style & 0x0F) == 4) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
+        box.setMustChoose(true);
     } else {
         box.setStandardButtons(QMessageBox::Ok);
     }

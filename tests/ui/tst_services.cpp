@@ -3,13 +3,33 @@
 #include "FakeServices.h"
 #include "ui/Colour.h"
 #include "ui/PrinterFontList.h"
+#include "ui/QtServices.h"
 #include "ui/RandomSource.h"
 #include "ui/ScreenRegistry.h"
 #include "ui/ShortDate.h"
 #include "ui/Twips.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+namespace {
+// Runs `steps` on the message box once it is open, then answers with the button whose text
+// contains `answer` (if any is left to press).
+void onOpenMessageBox(std::function<void(QMessageBox &)> steps)
+{
+    QTimer::singleShot(0, [steps] {
+        auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
+        QVERIFY(box);
+        steps(*box);
+    });
+}
+} // namespace
 
 class TestServices : public QObject
 {
@@ -95,27 +115,65 @@ private slots:
         const QDate day(2026, 12, 8);
         QCOMPARE(shortDateText(day, QLocale::c()), QStringLiteral("08/12/2026"));
         QCOMPARE(shortDateText(day, QLocale(QLocale::Italian, QLocale::Italy)),
-                 QStringLiteral("08/12/2026"));
+            QStringLiteral("08/12/2026"));
         QVERIFY(shortDateText(day, QLocale(QLocale::English, QLocale::UnitedStates))
                     .contains(QStringLiteral("2026")));
     }
 
     // Foundry suffixes and duplicates go; the Courier names come only with a compatible face.
+    // The real message box: a Yes/No question is closed only by its buttons, an OK-only
+    // message by Esc and by its close box too.
+    void messageBoxWaysOut_data()
+    {
+        QTest::addColumn<int>("style");
+        QTest::addColumn<bool>("escape");
+        QTest::addColumn<bool>("closeRequest");
+        QTest::addColumn<int>("pressed"); // 0: press nothing more
+        QTest::addColumn<int>("answer");
+        QTest::newRow("question: Esc and close, then Yes")
+            << 68 << true << true << int(QMessageBox::Yes) << MsgBox::Yes;
+        QTest::newRow("question: Esc and close, then No")
+            << 68 << true << true << int(QMessageBox::No) << MsgBox::No;
+        QTest::newRow("message: Esc closes") << 0 << true << false << 0 << MsgBox::Ok;
+        QTest::newRow("message: close box closes") << 0 << false << true << 0 << MsgBox::Ok;
+    }
+    void messageBoxWaysOut()
+    {
+        QFETCH(int, style);
+        QFETCH(bool, escape);
+        QFETCH(bool, closeRequest);
+        QFETCH(int, pressed);
+        QFETCH(int, answer);
+        QtServices services;
+        bool stayedOpen = true;
+        onOpenMessageBox([&](QMessageBox &box) {
+            if (escape)
+                QTest::keyClick(&box, Qt::Key_Escape);
+            if (closeRequest && box.isVisible())
+                box.close();
+            stayedOpen = box.isVisible();
+            if (pressed && box.isVisible())
+                box.button(QMessageBox::StandardButton(pressed))->click();
+        });
+        QCOMPARE(services.messageBox(QStringLiteral("Vuoi?"), style, QString()), answer);
+        QCOMPARE(stayedOpen, pressed != 0);
+    }
+
     void printerFontList()
     {
         const QStringList installed { "DejaVu Sans", "Nimbus Mono PS [urw]", "Nimbus Mono PS",
-                                      "DejaVu Sans Mono", "Liberation Mono [1ASC]" };
+            "DejaVu Sans Mono", "Liberation Mono [1ASC]" };
         const auto compatible = [](const QString &name) {
             return name == QStringLiteral("Courier") ? QStringLiteral("Nimbus Mono PS")
                                                      : QStringLiteral("Liberation Mono");
         };
         QCOMPARE(::printerFontList(installed, compatible),
-                 QStringList({ "DejaVu Sans", "Nimbus Mono PS", "DejaVu Sans Mono",
-                               "Liberation Mono", "Courier New", "Courier" }));
+            QStringList({ "DejaVu Sans", "Nimbus Mono PS", "DejaVu Sans Mono", "Liberation Mono",
+                "Courier New", "Courier" }));
 
         const auto anyMono = [](const QString &) { return QStringLiteral("DejaVu Sans Mono"); };
         QCOMPARE(::printerFontList({ "DejaVu Sans Mono" }, anyMono),
-                 QStringList({ "DejaVu Sans Mono" }));
+            QStringList({ "DejaVu Sans Mono" }));
     }
 };
 
