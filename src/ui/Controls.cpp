@@ -7,6 +7,7 @@
 #include <QFontInfo>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPalette>
 #include <QPushButton>
@@ -70,10 +71,57 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
     return result;
 }
 
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption,
-                    const QFont &font)
+namespace {
+    // Enter and Return press a focused button exactly as Space does: down on the press, clicked on
+    // the release. A key pressed elsewhere whose release lands here (Enter that judged an answer
+    // and moved the focus) finds the button up and does nothing, and a held key's repeats are
+    // ignored, so nothing is pressed twice.
+    class ProgramButton final : public QPushButton
+    {
+    public:
+        using QPushButton::QPushButton;
+
+    protected:
+        void keyPressEvent(QKeyEvent *event) override
+        {
+            if (!isEnter(*event)) {
+                QPushButton::keyPressEvent(event);
+                return;
+            }
+            QKeyEvent space = spaceFor(*event);
+            QPushButton::keyPressEvent(&space);
+            event->setAccepted(space.isAccepted());
+        }
+
+        void keyReleaseEvent(QKeyEvent *event) override
+        {
+            if (!isEnter(*event)) {
+                QPushButton::keyReleaseEvent(event);
+                return;
+            }
+            QKeyEvent space = spaceFor(*event);
+            QPushButton::keyReleaseEvent(&space);
+            event->setAccepted(space.isAccepted());
+        }
+
+    private:
+        static bool isEnter(const QKeyEvent &event)
+        {
+            return (event.key() == Qt::Key_Return || event.key() == Qt::Key_Enter)
+                && !(event.modifiers() & ~Qt::KeypadModifier);
+        }
+
+        static QKeyEvent spaceFor(const QKeyEvent &event)
+        {
+            return QKeyEvent(event.type(), Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
+                event.isAutoRepeat());
+        }
+    };
+} // namespace
+
+QPushButton *button(QWidget *parent, const QString &name, const QString &caption, const QFont &font)
 {
-    auto *result = new QPushButton(caption, parent);
+    auto *result = new ProgramButton(caption, parent);
     result->setObjectName(name);
     result->setFont(font);
     return result;
@@ -88,8 +136,8 @@ QFrame *panel(QWidget *parent, const QString &name, const QColor &background)
     return result;
 }
 
-QGroupBox *captionedPanel(QWidget *parent, const QString &name, const QString &caption,
-                          const QColor &background)
+QGroupBox *captionedPanel(
+    QWidget *parent, const QString &name, const QString &caption, const QColor &background)
 {
     auto *result = new QGroupBox(caption, parent);
     result->setObjectName(name);

@@ -29,6 +29,14 @@ public:
         QVERIFY(focus());
         QTest::keyClick(focus(), key, modifiers);
     }
+    // As on a desktop: the press goes to the focus, the release to wherever the focus is then.
+    static void pressAndRelease(Qt::Key key)
+    {
+        QVERIFY(focus());
+        QTest::keyPress(focus(), key);
+        QVERIFY(focus());
+        QTest::keyRelease(focus(), key);
+    }
     static void type(const QString &text)
     {
         QVERIFY(focus());
@@ -157,6 +165,40 @@ private slots:
         QCOMPARE(keys.services.endRequests, 0);
         Keyboard::press(Qt::Key_Space);
         QCOMPARE(keys.services.endRequests, 1);
+    }
+
+    // Digits and Enter alone carry a whole session: Enter accepts the name, presses the range
+    // button, judges each answer and presses the button the check gave the focus. The Enter
+    // that judges never also presses that button.
+    void wholeSessionByDigitsAndEnter()
+    {
+        Keyboard keys;
+        QVERIFY(keys.comesToFront(ScreenId::Start));
+        Keyboard::type(QStringLiteral("lucia"));
+        Keyboard::pressAndRelease(Qt::Key_Return);
+        QCOMPARE(Keyboard::focusName(), QStringLiteral("Command1"));
+        QVERIFY(!keys.screen(ScreenId::Exercise));
+        Keyboard::pressAndRelease(Qt::Key_Enter); // the keypad's Enter, on "NUMERO MAX DA 1 A 10"
+        QVERIFY(keys.comesToFront(ScreenId::Exercise));
+
+        keys.services.answers = { MsgBox::Yes };
+        for (int operation = 1; operation <= 40; ++operation) {
+            QCOMPARE(Keyboard::focusName(), QStringLiteral("TxtRisultato"));
+            Keyboard::type(keys.session.ExpectedAnswerText);
+            Keyboard::pressAndRelease(Qt::Key_Return);
+            QCOMPARE(keys.session.RightCount, operation);
+            QCOMPARE(keys.session.OpCount, operation);
+            if (operation < 40)
+                Keyboard::pressAndRelease(Qt::Key_Return);
+        }
+        QVERIFY(keys.comesToFront(ScreenId::Report));
+        QCOMPARE(keys.services.beeps, 0);
+        QCOMPARE(
+            keys.screen(ScreenId::Report)->findChild<QLabel *>(QStringLiteral("LblOp40"))->text(),
+            keys.session.OpRecords[40]);
+        // On the report, Enter on the focused "ESCI" closes it.
+        Keyboard::pressAndRelease(Qt::Key_Return);
+        QVERIFY(!keys.screen(ScreenId::Report));
     }
 
     // At the end of an exercise "Visualizza  esercizio" is one Tab away; it opens the report
