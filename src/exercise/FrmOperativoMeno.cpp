@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "exercise/FrmOperativoMeno.h"
 
+#include "exercise/AnswerField.h"
 #include "exercise/FaceMark.h"
 #include "exercise/OperationDisplay.h"
 #include "exercise/OperationGenerator.h"
@@ -21,15 +22,11 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
-#include <QValidator>
-
-#include <functional>
 
 namespace {
 
@@ -41,7 +38,6 @@ const QString PartialTimeTip = QStringLiteral("Secondi impiegati per ogni rispos
 const QString ExerciseTimeTip = QStringLiteral("Secondi impiegati per ogni esercizio");
 
 constexpr int NumberTop = 150;
-constexpr int AnswerCharacters = 3;
 
 // The desktop's own colours for menus and for window backgrounds.
 QColor systemMenuColour()
@@ -53,31 +49,6 @@ QColor systemWindowColour()
 {
     return QApplication::palette().color(QPalette::Base);
 }
-
-// Whatever way text reaches the answer box (paste, drag and drop, an input method), an edit
-// that would leave anything but digits in it is undone, with the beep.
-class DigitsOnly final : public QValidator
-{
-public:
-    DigitsOnly(std::function<void()> refused, QObject *parent)
-        : QValidator(parent), m_refused(std::move(refused))
-    {
-    }
-
-    State validate(QString &input, int &) const override
-    {
-        for (const QChar c : input) {
-            if (c < QLatin1Char('0') || c > QLatin1Char('9')) {
-                m_refused();
-                return Invalid;
-            }
-        }
-        return Acceptable;
-    }
-
-private:
-    std::function<void()> m_refused;
-};
 
 void moveLeft(QWidget *widget, int leftTwips)
 {
@@ -120,7 +91,9 @@ FrmOperativoMeno::FrmOperativoMeno(SessionRecord &session, Services &services)
     connect(mnuStampa, &QAction::triggered, this, &FrmOperativoMeno::mnuStampa_Click);
     connect(mnuAttestato, &QAction::triggered, this, &FrmOperativoMeno::mnuAttestato_Click);
     connect(MnuEsci, &QAction::triggered, this, &FrmOperativoMeno::mnuEsci_Click);
-    connect(TxtRisultato, &QLineEdit::textChanged, this, &FrmOperativoMeno::TxtRisultato_Change);
+    connect(
+        TxtRisultato, &AnswerField::answerChanged, this, &FrmOperativoMeno::TxtRisultato_Change);
+    connect(TxtRisultato, &AnswerField::refused, this, [this] { m_services.beep(); });
     new KeyPressFilter(TxtRisultato, [this](int &keyAscii) { TxtRisultato_KeyPress(keyAscii); });
     TxtRisultato->installEventFilter(this);
 
@@ -178,13 +151,11 @@ void FrmOperativoMeno::buildOperation()
         numberLabel(QStringLiteral("LblSegno"), QStringLiteral("-"), Qt::AlignLeft | Qt::AlignTop);
     Controls::place(LblSegno, 3180, 180, 765, 1815);
 
-    TxtRisultato = new QLineEdit(frmNumero);
+    TxtRisultato = new AnswerField(frmNumero);
     TxtRisultato->setObjectName(QStringLiteral("TxtRisultato"));
     TxtRisultato->setAccessibleName(QStringLiteral("Risultato"));
     TxtRisultato->setFont(big);
     TxtRisultato->setAlignment(Qt::AlignCenter);
-    TxtRisultato->setMaxLength(AnswerCharacters);
-    TxtRisultato->setValidator(new DigitsOnly([this] { m_services.beep(); }, TxtRisultato));
     Controls::setBackground(TxtRisultato, systemMenuColour());
     Controls::place(TxtRisultato, 3990, NumberTop, 3015, 1875);
 
@@ -461,9 +432,9 @@ void FrmOperativoMeno::visualizza()
         frmNumero->setAccessibleName(view->spoken);
     }
     m_judged = false;
-    TxtRisultato->setReadOnly(false);
+    TxtRisultato->setJudged(false);
     m_session.AnswerText.clear();
-    TxtRisultato->clear();
+    TxtRisultato->setAnswer(QString());
     LblEsito->clear();
     LblIstruzione->setText(ReadyPrompt);
     m_session.StartTime = m_services.timeOfDay();
@@ -487,7 +458,7 @@ void FrmOperativoMeno::checkAnswer()
     if (m_judged)
         return;
     m_judged = true;
-    TxtRisultato->setReadOnly(true);
+    TxtRisultato->setJudged(true);
     fraTastierino->setEnabled(false);
 
     const bool right = Exercise::isRight(m_session.AnswerText, m_session.ExpectedAnswerText);
@@ -597,7 +568,7 @@ void FrmOperativoMeno::mnuEsci_Click()
 void FrmOperativoMeno::digitKey_Click(const QString &digits)
 {
     m_session.AnswerText += digits;
-    TxtRisultato->setText(m_session.AnswerText);
+    TxtRisultato->setAnswer(m_session.AnswerText);
     // The box keeps its first three characters; an unchanged text raises no change event.
     m_session.AnswerText = TxtRisultato->text();
 }
@@ -605,7 +576,7 @@ void FrmOperativoMeno::digitKey_Click(const QString &digits)
 void FrmOperativoMeno::cmdCancella_Click()
 {
     m_session.AnswerText.clear();
-    TxtRisultato->clear();
+    TxtRisultato->setAnswer(QString());
 }
 
 void FrmOperativoMeno::TxtRisultato_KeyPress(int &keyAscii)

@@ -9,7 +9,7 @@ class QAction;
 class QFrame;
 class QGroupBox;
 class QLabel;
-class QLineEdit;
+class AnswerField;
 class QMenu;
 class QPushButton;
 class Services;
@@ -92,7 +92,7 @@ private:
     QFrame *frmNumero = nullptr;
     QLabel *LblNumero1 = nullptr;
     QLabel *LblSegno = nullptr;
-    QLineEdit *TxtRisultato = nullptr;
+    AnswerField *TxtRisultato = nullptr;
     QLabel *LblUguale = nullptr;
     QLabel *LblNumero2 = nullptr;
 

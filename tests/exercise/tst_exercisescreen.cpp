@@ -8,6 +8,7 @@
 #include "ui/Controls.h"
 #include "ui/Twips.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -542,6 +543,41 @@ private slots:
         QCOMPARE(box()->text(), QStringLiteral("123"));
         QCOMPARE(session->AnswerText, QStringLiteral("123"));
         QCOMPARE(services->beeps, 4);
+    }
+
+    // An assistive technology's set, insert and replace keep the same rules, and so does any
+    // other writer but the program's own. Once judged, the box refuses every change: paste
+    // beeps like a typed key, and the recorded answer stays.
+    void assistiveAndOtherWritersKeepTheRules()
+    {
+        QAccessibleInterface *assistive = QAccessible::queryAccessibleInterface(box());
+        QVERIFY(assistive && assistive->editableTextInterface());
+        QAccessibleEditableTextInterface *editable = assistive->editableTextInterface();
+        assistive->setText(QAccessible::Value, QStringLiteral("7y8"));
+        editable->insertText(0, QStringLiteral("7y8"));
+        box()->setText(QStringLiteral("-1"));
+        QCOMPARE(box()->text(), QString());
+        QCOMPARE(services->beeps, 3);
+        editable->insertText(0, QStringLiteral("12"));
+        editable->replaceText(0, 2, QStringLiteral("4567"));
+        QCOMPARE(box()->text(), QStringLiteral("456"));
+        QCOMPARE(session->AnswerText, QStringLiteral("456"));
+        QVERIFY(button("CmdVerifica")->isVisibleTo(screen));
+
+        QTest::keyClick(box(), Qt::Key_Return);
+        const QString record = session->OpRecords[1];
+        QVERIFY2(record.contains(QStringLiteral("(456)")), qPrintable(record));
+        assistive->setText(QAccessible::Value, QStringLiteral("9"));
+        editable->insertText(0, QStringLiteral("9"));
+        editable->deleteText(0, 1);
+        box()->setText(QString());
+        QCOMPARE(services->beeps, 7);
+        QApplication::clipboard()->setText(QStringLiteral("9"));
+        QTest::keyClick(box(), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(services->beeps, 8);
+        QCOMPARE(box()->text(), QStringLiteral("456"));
+        QCOMPARE(session->AnswerText, QStringLiteral("456"));
+        QCOMPARE(session->OpRecords[1], record);
     }
 
     // Enter or "V e r i f i c a " on an empty answer asks for it and judges nothing.

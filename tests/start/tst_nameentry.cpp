@@ -4,6 +4,7 @@
 #include "session/SessionRecord.h"
 #include "start/FrmInizio.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QFrame>
@@ -168,13 +169,22 @@ private slots:
         QCOMPARE(f.services.beeps, 1);
     }
 
-    // Digits put in by any other way are taken out as well.
+    // Digits put in by any other way are taken out as well: the program's own code, or an
+    // assistive technology setting or inserting text; the length limit holds there too.
     void digitsNeverStay()
     {
         Fixture f;
         f.name->setText(QStringLiteral("Gi4no"));
         QCOMPARE(f.name->text(), QStringLiteral("Gino"));
         QCOMPARE(f.services.beeps, 1);
+
+        QAccessibleInterface *assistive = QAccessible::queryAccessibleInterface(f.name);
+        QVERIFY(assistive && assistive->editableTextInterface());
+        assistive->setText(QAccessible::Value, QStringLiteral("Lu7ca"));
+        QCOMPARE(f.name->text(), QStringLiteral("Luca"));
+        assistive->editableTextInterface()->insertText(4, QStringLiteral(" Maria Bianchi"));
+        QCOMPARE(f.name->text(), QStringLiteral("Luca Maria Bian"));
+        QCOMPARE(f.services.beeps, 2);
     }
 
     // An empty name or a name of blanks is refused with "Introduci il nome", titled
