@@ -192,6 +192,13 @@ def choose_range(program, start, caption, announced):
 # ---- exercise screen ------------------------------------------------------------------
 
 
+def record_pattern(question, answer, wrong):
+    """The record line of a judged operation, with its time left open."""
+    pad = " " * (4 - len(answer))
+    mark = "*" if wrong else " "
+    return re.escape(f"{question}{pad}({answer}){mark}") + r"(?:  \d| \d{2,}) Tp"
+
+
 class ExerciseScreen:
     def __init__(self, program, window):
         self.program = program
@@ -283,11 +290,7 @@ class ExerciseScreen:
             else:
                 self.answer_by_keyboard(answer)
             label_shown(self.window, WRONG if wrong else RIGHT)
-            pad = " " * (4 - len(answer))
-            mark = "*" if wrong else " "
-            records.append(
-                re.escape(f"{question}{pad}({answer}){mark}") + r"(?:  \d| \d{2,}) Tp"
-            )
+            records.append(record_pattern(question, answer, wrong))
             if op < 10:
                 press(button(self.window, NEXT_OPERATION))
             else:
@@ -671,6 +674,111 @@ def case_missing_www():
         program.stop()
 
 
+def case_end_question():
+    """The end-of-session question has no third answer: Esc and a close request from the
+    window manager leave it open, and Sì then shows all forty records."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start, exercise = start_exercise(
+            program, 0, "NUMERO MAX DA 1 A 10", " Operazione con numero massimo da 1 a 10"
+        )
+        patterns = []
+        for number in range(1, 5):
+            patterns += exercise.play(number, {number}, by_keypad=number % 2 == 0)
+            if number < 4:
+                press(button(exercise.window, NEXT_EXERCISE))
+        alert = program.alert()
+        check(name(alert) == "FINE ESERCITAZIONE", f"the question is titled {name(alert)!r}")
+        activate(alert)
+        for way_out in ["Escape", "alt+F4"]:
+            keys(way_out)
+            time.sleep(1.0)
+            check(not program.no_alert(), f"{way_out} closed the end-of-session question")
+            log(f"{way_out}: the question stays")
+        answer_alert(alert, "Sì")
+        wait_until("the message box to close", program.no_alert, 10)
+        report = program.window(REPORT_TITLE)
+        check_report(report, patterns)
+        log("Sì: the report shows all 40 records")
+        end_from_exercise(program, start, exercise, report)
+    finally:
+        program.stop()
+
+
+def case_enter_only():
+    """A whole session with digits and Enter alone: Enter accepts the name, presses the
+    focused range button, judges each answer, presses the button the check focused and
+    answers the end-of-session question with its focused Sì."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start = program.window(START_TITLE, 30)
+        field = wait_until("the name field", lambda: find(start, "text", "Nome"))
+        activate(start)
+        wait_until("the focus in the name field", lambda: focused(field), 5)
+        type_text("lucia")
+        keys("Return")
+        first_range = button(start, "NUMERO MAX DA 1 A 10")
+        wait_until("the focus on the first range", lambda: focused(first_range), 5)
+        keys("Return")
+        exercise = ExerciseScreen(program, program.window(EXERCISE_TITLE))
+        patterns = []
+        for op in range(1, 41):
+            exercise.wait_for_new_operation()
+            wait_until("the focus in the answer box", lambda: focused(exercise.box), 5)
+            expected, question = exercise.expected_answer()
+            type_text(expected)
+            wait_until("the answer typed", lambda: text_of(exercise.box) == expected, 5)
+            keys("Return")
+            label_shown(exercise.window, RIGHT)
+            patterns.append(record_pattern(question, expected, False))
+            if op < 40:
+                keys("Return")
+        alert = program.alert()
+        check(name(alert) == "FINE ESERCITAZIONE", f"the question is titled {name(alert)!r}")
+        keys("Return")
+        wait_until("the message box to close", program.no_alert, 10)
+        report = program.window(REPORT_TITLE)
+        check_report(report, patterns)
+        log("40 operations by digits and Enter; the report shows them all")
+        end_from_exercise(program, start, exercise, report)
+    finally:
+        program.stop()
+
+
+def case_assistive_text():
+    """An assistive technology's set and insert on the answer box keep its rules: no letters,
+    and nothing at all once the answer is judged."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start, exercise = start_exercise(
+            program, 0, "NUMERO MAX DA 1 A 10", " Operazione con numero massimo da 1 a 10"
+        )
+        exercise.wait_for_new_operation()
+        editable = exercise.box.queryEditableText()
+        editable.setTextContents("7y8")
+        editable.insertText(0, "7y8", 3)
+        time.sleep(0.5)
+        check(text_of(exercise.box) == "", f"the answer box took {text_of(exercise.box)!r}")
+        expected, _ = exercise.expected_answer()
+        editable.setTextContents(expected)
+        wait_until("the answer set", lambda: text_of(exercise.box) == expected, 5)
+        press(button(exercise.window, VERIFY))
+        label_shown(exercise.window, RIGHT)
+        editable.setTextContents("9")
+        editable.insertText(0, "9", 1)
+        time.sleep(0.5)
+        check(
+            text_of(exercise.box) == expected,
+            f"the judged box reads {text_of(exercise.box)!r}, not {expected!r}",
+        )
+        log("letters refused; the judged answer kept")
+        press(button(exercise.window, NEXT_OPERATION))
+        exercise.wait_for_new_operation()
+        check(program.alive() and program.no_alert(), "the program ended or asked something")
+    finally:
+        program.stop()
+
+
 CASES = {
     "session": case_session,
     "no_printer": case_no_printer,
@@ -678,6 +786,9 @@ CASES = {
     "midnight": case_midnight,
     "missing_sound": case_missing_sound,
     "missing_www": case_missing_www,
+    "end_question": case_end_question,
+    "enter_only": case_enter_only,
+    "assistive_text": case_assistive_text,
 }
 
 
