@@ -47,8 +47,8 @@ QString title()
 
 QStringList headingLines(const Analysis::Summary &summary)
 {
-    const QString name = summary.pupil.isEmpty() ? QStringLiteral("Alunno senza nome")
-                                                 : summary.pupil;
+    const QString name =
+        summary.pupil.isEmpty() ? QStringLiteral("Alunno senza nome") : summary.pupil;
     QString choice = summary.mode;
     if (summary.rangeHigh > 0) {
         if (!choice.isEmpty())
@@ -125,8 +125,8 @@ QString isolatedLine(const QList<Analysis::ErrorTally> &isolated)
         return QString();
     QStringList parts;
     for (const Analysis::ErrorTally &tally : isolated)
-        parts.append(QStringLiteral("%1 (%2)").arg(Analysis::errorName(tally.error),
-            times(tally.count)));
+        parts.append(
+            QStringLiteral("%1 (%2)").arg(Analysis::errorName(tally.error), times(tally.count)));
     return QStringLiteral("Errori isolati: ") + parts.join(QStringLiteral(", "));
 }
 

@@ -24,8 +24,8 @@ struct Column
     int left;
     int width;
 };
-constexpr Column TableColumns[] = { { 510, 3435 }, { 3960, 1740 }, { 5715, 1530 },
-    { 7260, 1830 }, { 9105, 2130 } };
+constexpr Column TableColumns[] = { { 510, 3135 }, { 3660, 1755 }, { 5430, 1440 }, { 6885, 1800 },
+    { 8700, 2535 } };
 constexpr int TableTop = 2100;
 constexpr int RowStep = 420;
 constexpr int CellHeight = 405;
@@ -64,14 +64,14 @@ void FrmAnalisi::buildControls()
 
     for (int row = 0; row < Rows; ++row) {
         for (int column = 0; column < Columns; ++column) {
-            QLabel *cell = Controls::label(area, QStringLiteral("lblTabella%1_%2").arg(row).arg(column),
-                QString(), Controls::arial(12, row == 0));
+            QLabel *cell =
+                Controls::label(area, QStringLiteral("lblTabella%1_%2").arg(row).arg(column),
+                    QString(), Controls::arial(12, row == 0));
             const Column &place = TableColumns[column];
             Controls::place(cell, place.left, TableTop + RowStep * row, place.width, CellHeight);
             Controls::setBackground(cell, CellBackground);
             Controls::setTextColour(cell, DarkRed);
-            cell->setAlignment(
-                Qt::AlignVCenter | (column == 0 ? Qt::AlignLeft : Qt::AlignHCenter));
+            cell->setAlignment(Qt::AlignVCenter | (column == 0 ? Qt::AlignLeft : Qt::AlignHCenter));
             cell->setIndent(column == 0 ? 6 : 0);
             lblTabella[row][column] = cell;
         }
@@ -92,8 +92,8 @@ void FrmAnalisi::buildControls()
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(8);
     for (int line = 0; line < MostErrorLines; ++line) {
-        QLabel *label = Controls::label(sentences, QStringLiteral("lblErrore%1").arg(line + 1),
-            QString(), Controls::arial(12));
+        QLabel *label = Controls::label(
+            sentences, QStringLiteral("lblErrore%1").arg(line + 1), QString(), Controls::arial(12));
         label->setWordWrap(true);
         label->setTextFormat(Qt::PlainText);
         label->hide();
@@ -140,10 +140,9 @@ void FrmAnalisi::fill()
             cell->setVisible(shown);
             cell->setText(cells.value(column));
             // Read with its row and column, not as a bare number.
-            cell->setAccessibleName(shown && column > 0
-                    ? cells[0] + QStringLiteral(", ") + titles[column] + QStringLiteral(": ")
-                        + cells[column]
-                    : cells.value(column));
+            cell->setAccessibleName(shown && column > 0 ? cells[0] + QStringLiteral(", ")
+                        + titles[column] + QStringLiteral(": ") + cells[column]
+                                                        : cells.value(column));
         }
     }
     for (int column = 0; column < Columns; ++column)

@@ -113,8 +113,8 @@ private slots:
         QCOMPARE(row(screen, 2), QStringList({ "Senza prestito", "2", "1", "50%", "5" }));
         QCOMPARE(row(screen, 3), QStringList({ "Con prestito", "4", "1", "25%", "9" }));
         QCOMPARE(text(screen, "lblErrore1"), Borrow);
-        QCOMPARE(text(screen, "lblErrore2"),
-            QStringLiteral("Errori isolati: Sbaglia di uno (1 volta)"));
+        QCOMPARE(
+            text(screen, "lblErrore2"), QStringLiteral("Errori isolati: Sbaglia di uno (1 volta)"));
         QCOMPARE(text(screen, "lblErrore3"), QString());
 
         // A screen reader reads each number with its row and column.
@@ -186,8 +186,8 @@ private slots:
         QStringList printed;
         for (const FakePrinter::Line &line : page.lines)
             printed.append(line.text);
-        QVERIFY2(squeezed(printed.join(' ')).contains(squeezed(Borrow)),
-            qPrintable(printed.join('|')));
+        QVERIFY2(
+            squeezed(printed.join(' ')).contains(squeezed(Borrow)), qPrintable(printed.join('|')));
 
         services->printerDouble.available = false;
         QTest::keyClick(print, Qt::Key_Space);
@@ -225,7 +225,8 @@ private slots:
         QCOMPARE(page.count(QLatin1Char('\f')), 1);
         for (const QString &line : { QStringLiteral("ANALISI DEGLI ERRORI"),
                  QStringLiteral("Mario, 08/12/2026"), QStringLiteral("8 operazioni, 4 esatte"),
-                 QStringLiteral("Tipo di sottrazione Operazioni Esatte Percentuale Secondi (mediana)"),
+                 QStringLiteral(
+                     "Tipo di sottrazione Operazioni Esatte Percentuale Secondi (mediana)"),
                  QStringLiteral("Entro il 10 2 2 100% 3"),
                  QStringLiteral("Senza prestito 2 1 50% 5"),
                  QStringLiteral("Con prestito 4 1 25% 9"), QStringLiteral("Come sbaglia"), Borrow,

@@ -25,8 +25,7 @@ JudgedOperation judged(int minuend, int subtrahend, int asked, const QString &an
     operation.subtrahend = subtrahend;
     operation.askedTerm = asked;
     operation.answer = answer;
-    operation.right =
-        answer == QString::number(Analysis::rightValue(minuend, subtrahend, asked));
+    operation.right = answer == QString::number(Analysis::rightValue(minuend, subtrahend, asked));
     return operation;
 }
 
@@ -74,29 +73,27 @@ private slots:
         QTest::addColumn<Error>("error");
         // 53 - 17 = 36
         QTest::newRow("right") << 53 << 17 << D << "36" << Error::None;
-        QTest::newRow("smaller digit from the larger") << 53 << 17 << D << "44"
-                                                       << Error::SmallerFromLarger;
-        QTest::newRow("borrow not taken, before 'tens'") << 53 << 17 << D << "46"
-                                                         << Error::BorrowNotTaken;
+        QTest::newRow("smaller digit from the larger")
+            << 53 << 17 << D << "44" << Error::SmallerFromLarger;
+        QTest::newRow("borrow not taken, before 'tens'")
+            << 53 << 17 << D << "46" << Error::BorrowNotTaken;
         QTest::newRow("both borrow errors give 45") << 52 << 17 << D << "45" << Error::BorrowMixed;
         QTest::newRow("adds, difference asked") << 53 << 17 << D << "70" << Error::AddsInstead;
-        QTest::newRow("no borrow: ten more is 'tens'") << 57 << 13 << D << "54"
-                                                       << Error::OffByTen;
-        QTest::newRow("borrow rules only for the difference") << 53 << 17 << S << "44"
-                                                              << Error::Other;
+        QTest::newRow("no borrow: ten more is 'tens'") << 57 << 13 << D << "54" << Error::OffByTen;
+        QTest::newRow("borrow rules only for the difference")
+            << 53 << 17 << S << "44" << Error::Other;
         QTest::newRow("adds, subtrahend asked") << 53 << 17 << S << "89" << Error::AddsInstead;
         QTest::newRow("copies the difference") << 53 << 17 << S << "36" << Error::CopiesNumber;
         QTest::newRow("copies the minuend") << 53 << 17 << S << "53" << Error::CopiesNumber;
-        QTest::newRow("copying comes before 'one off'") << 15 << 7 << S << "8"
-                                                        << Error::CopiesNumber;
-        QTest::newRow("subtracts, minuend asked") << 53 << 17 << M << "19"
-                                                  << Error::SubtractsInstead;
+        QTest::newRow("copying comes before 'one off'")
+            << 15 << 7 << S << "8" << Error::CopiesNumber;
+        QTest::newRow("subtracts, minuend asked")
+            << 53 << 17 << M << "19" << Error::SubtractsInstead;
         QTest::newRow("subtracts, difference below subtrahend")
             << 25 << 17 << M << "9" << Error::SubtractsInstead;
-        QTest::newRow("carry forgotten, before 'tens'") << 53 << 17 << M << "43"
-                                                        << Error::ForgetsCarry;
-        QTest::newRow("no carry: ten less is 'tens'") << 43 << 12 << M << "33"
-                                                      << Error::OffByTen;
+        QTest::newRow("carry forgotten, before 'tens'")
+            << 53 << 17 << M << "43" << Error::ForgetsCarry;
+        QTest::newRow("no carry: ten less is 'tens'") << 43 << 12 << M << "33" << Error::OffByTen;
         QTest::newRow("copies the difference, minuend asked")
             << 53 << 17 << M << "36" << Error::CopiesNumber;
         QTest::newRow("copies the subtrahend") << 53 << 17 << M << "17" << Error::CopiesNumber;
@@ -106,13 +103,12 @@ private slots:
         QTest::newRow("one less, subtrahend asked") << 53 << 17 << S << "16" << Error::OffByOne;
         QTest::newRow("ten less") << 53 << 17 << D << "26" << Error::OffByTen;
         QTest::newRow("digits reversed") << 53 << 17 << D << "63" << Error::ReversedDigits;
-        QTest::newRow("digits reversed, minuend asked") << 53 << 17 << M << "35"
-                                                        << Error::ReversedDigits;
+        QTest::newRow("digits reversed, minuend asked")
+            << 53 << 17 << M << "35" << Error::ReversedDigits;
         QTest::newRow("a one-digit value has nothing to reverse")
             << 15 << 7 << D << "80" << Error::Other;
         QTest::newRow("anything else") << 53 << 17 << D << "99" << Error::Other;
-        QTest::newRow("a leading zero names no procedure") << 15 << 7 << D << "08"
-                                                           << Error::Other;
+        QTest::newRow("a leading zero names no procedure") << 15 << 7 << D << "08" << Error::Other;
         QTest::newRow("no number at all") << 15 << 7 << D << "" << Error::Other;
     }
     void labels()
@@ -137,8 +133,8 @@ private slots:
             QVERIFY(rule);
             for (int d = rule->differenceBase; d < rule->differenceBase + rule->differenceSpan;
                  ++d) {
-                for (int s = rule->subtrahendBase;
-                     s < rule->subtrahendBase + rule->subtrahendSpan; ++s) {
+                for (int s = rule->subtrahendBase; s < rule->subtrahendBase + rule->subtrahendSpan;
+                     ++s) {
                     if (!rule->accepts(d, s))
                         continue;
                     for (int asked = D; asked <= S; ++asked) {

@@ -11,8 +11,8 @@ using Analysis::Kind;
 
 namespace {
 
-JudgedOperation op(int minuend, int subtrahend, int answer, int seconds = 5,
-    int asked = Analysis::AskedDifference)
+JudgedOperation op(
+    int minuend, int subtrahend, int answer, int seconds = 5, int asked = Analysis::AskedDifference)
 {
     JudgedOperation operation;
     operation.judged = true;
@@ -143,8 +143,7 @@ private slots:
                 "Errori isolati: Sbaglia di uno (2 volte), Ricopia un numero (1 volta)" }));
 
         JudgedOperation minuendAsked = op(53, 17, 43, 5, Analysis::AskedMinuend);
-        QCOMPARE(AnalysisText::operationText(minuendAsked),
-            QStringLiteral("? \u2212 17 = 36"));
+        QCOMPARE(AnalysisText::operationText(minuendAsked), QStringLiteral("? \u2212 17 = 36"));
         QCOMPARE(AnalysisText::operationText(session.last()), QStringLiteral("15 \u2212 ? = 8"));
 
         QCOMPARE(AnalysisText::errorLines(Analysis::summarise({ op(9, 4, 5) })),
@@ -164,8 +163,8 @@ private slots:
         session.Judged[1] = op(9, 4, 5);
         session.Judged[2] = op(9, 4, 1);
         QCOMPARE(AnalysisText::headingLines(Analysis::summarise(session, "08/12/2026")),
-            QStringList({ "Mario, 08/12/2026",
-                "Calcola il resto / differenza, numeri da 10 a 99", "2 operazioni, 1 esatta" }));
+            QStringList({ "Mario, 08/12/2026", "Calcola il resto / differenza, numeri da 10 a 99",
+                "2 operazioni, 1 esatta" }));
     }
 
     // Printed lines break at blanks, never inside an operation.
