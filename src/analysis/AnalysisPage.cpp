@@ -16,11 +16,11 @@ constexpr int HeadingTop = 1800;
 constexpr int LineStep = 340;
 constexpr int TableGap = 400;
 constexpr int RowStep = 400;
-constexpr std::array<int, 5> ColumnLeft { Left, 3900, 5500, 6800, 8300 };
+constexpr std::array<int, 5> ColumnLeft { Left, 3900, 5400, 6700, 8500 };
 constexpr int SectionGap = 600;
 constexpr int SentenceGap = 160;
 // Characters per printed line at 12 points, well inside the printable width.
-constexpr int WrapWidth = 78;
+constexpr int WrapWidth = 86;
 
 class PageWriter
 {

@@ -232,6 +232,21 @@ private slots:
                  QStringLiteral("Con prestito 4 1 25% 9"), QStringLiteral("Come sbaglia"), Borrow,
                  QStringLiteral("Errori isolati: Sbaglia di uno (1 volta)") })
             QVERIFY2(squeezed(page).contains(squeezed(line)), qPrintable(line + "\n" + page));
+
+        // Long sentences are broken into lines that stay inside the page.
+        process.start(pdftotext, { QStringLiteral("-bbox"), pdf, QStringLiteral("-") });
+        QVERIFY(process.waitForFinished(30000));
+        const QString boxes = QString::fromUtf8(process.readAllStandardOutput());
+        const QRegularExpression pageWidth(QStringLiteral(R"re(<page width="([\d.]+)")re"));
+        const double width = pageWidth.match(boxes).captured(1).toDouble();
+        QVERIFY(width > 500);
+        static const QRegularExpression right(QStringLiteral(R"re(xMax="([\d.]+)")re"));
+        int words = 0;
+        for (const QRegularExpressionMatch &match : right.globalMatch(boxes)) {
+            QVERIFY2(match.captured(1).toDouble() < width - 20, qPrintable(match.captured(0)));
+            ++words;
+        }
+        QVERIFY(words > 50);
     }
 
 private:
