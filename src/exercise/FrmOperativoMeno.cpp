@@ -475,6 +475,7 @@ void FrmOperativoMeno::checkAnswer()
     switchAfterCheck();
     timeAnswer();
     Exercise::completeRecord(m_session, TxtRisultato->text(), m_answerMark);
+    Exercise::recordJudgement(m_session, TxtRisultato->text(), right);
     menusAndEndOfSession();
 }
 

@@ -98,4 +98,18 @@ void completeRecord(SessionRecord &session, const QString &typedAnswer, const QS
         + QStringLiteral(" Tp");
 }
 
+void recordJudgement(SessionRecord &session, const QString &typedAnswer, bool right)
+{
+    if (session.OpCount < 0 || session.OpCount >= SessionRecord::RecordSlots)
+        return;
+    JudgedOperation &judged = session.Judged[session.OpCount];
+    judged.judged = true;
+    judged.minuend = session.Difference + session.Subtrahend;
+    judged.subtrahend = session.Subtrahend;
+    judged.askedTerm = session.AskedTerm;
+    judged.answer = typedAnswer;
+    judged.right = right;
+    judged.seconds = session.PartialTime;
+}
+
 } // namespace Exercise

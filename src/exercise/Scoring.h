@@ -33,4 +33,8 @@ QString exerciseTimeCaption(const SessionRecord &session);
 // length (none, or more than three characters) keeps the previous TypedAnswerPad.
 void completeRecord(SessionRecord &session, const QString &typedAnswer, const QString &mark);
 
+// Keeps the facts of the operation just judged in Judged(OpCount): its numbers, the asked
+// term, the typed answer, the verdict and PartialTime.
+void recordJudgement(SessionRecord &session, const QString &typedAnswer, bool right);
+
 } // namespace Exercise

@@ -82,8 +82,10 @@ QString endOfSessionQuestion()
 
 void discardRecords(SessionRecord &session)
 {
-    for (int record = 1; record <= SessionRecord::OperationsPerSession; ++record)
+    for (int record = 1; record <= SessionRecord::OperationsPerSession; ++record) {
         session.OpRecords[record].clear();
+        session.Judged[record] = JudgedOperation();
+    }
 }
 
 } // namespace Exercise

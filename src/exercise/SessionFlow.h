@@ -31,7 +31,7 @@ QString endOfSessionTitle();
 // The question after the fortieth answer; character 13 starts a new line.
 QString endOfSessionQuestion();
 
-// Empties records 1 to 40 (a session thrown away).
+// Empties records 1 to 40 and their judged facts (a session thrown away).
 void discardRecords(SessionRecord &session);
 
 } // namespace Exercise

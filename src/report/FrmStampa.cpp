@@ -45,8 +45,12 @@ FrmStampa::FrmStampa(SessionRecord &session, Services &services)
 void FrmStampa::buildControls()
 {
     // The menu comes first so that the window's size makes room for it.
-    MnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    MnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     MnuFile->setObjectName(QStringLiteral("MnuFile"));
+    mnuAnalisi = MnuFile->addAction(QStringLiteral("&Analisi degli errori"));
+    mnuAnalisi->setObjectName(QStringLiteral("mnuAnalisi"));
+    connect(mnuAnalisi, &QAction::triggered, this,
+        [this] { m_services.screens().show(ScreenId::Analysis); });
     MnuEsci = MnuFile->addAction(QStringLiteral("Esci"));
     MnuEsci->setObjectName(QStringLiteral("MnuEsci"));
     connect(MnuEsci, &QAction::triggered, this, &FrmStampa::mnuEsci_Click);

@@ -48,6 +48,7 @@ private:
     QString m_fontName; // the Courier name found, empty when the printer has none
 
     QMenu *MnuFile = nullptr;
+    QAction *mnuAnalisi = nullptr;
     QAction *MnuEsci = nullptr;
     QLabel *Label5 = nullptr;
     std::array<QLabel *, 41> LblOp {}; // indices 1 to 40

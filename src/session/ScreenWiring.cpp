@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "session/ScreenWiring.h"
 
+#include "analysis/FrmAnalisi.h"
 #include "certificate/FrmAttestato.h"
 #include "exercise/FrmOperativoMeno.h"
 #include "report/FrmStampa.h"
@@ -21,4 +22,5 @@ void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services 
     registry.setFactory(ScreenId::Report, [&] { return new FrmStampa(session, services); });
     registry.setFactory(ScreenId::Certificate,
                         [&] { return new FrmAttestato(session, services); });
+    registry.setFactory(ScreenId::Analysis, [&] { return new FrmAnalisi(session, services); });
 }

@@ -5,6 +5,19 @@
 #include <QString>
 #include <array>
 
+// What the check learnt about one judged operation, kept beside its record line so that nothing
+// has to read the printed line back.
+struct JudgedOperation
+{
+    bool judged = false; // false: no answer judged at this index in this session
+    int minuend = 0;
+    int subtrahend = 0;
+    int askedTerm = 0; // 1 difference, 2 minuend, 3 subtrahend
+    QString answer; // as typed
+    bool right = false;
+    int seconds = 0;
+};
+
 // The one store of state that the screens share for one run of the program. Every screen gets
 // the same instance by reference (owned by main) and reads and writes its fields directly;
 // nothing passes between screens in any other way, and nothing is ever saved.
@@ -54,6 +67,7 @@ struct SessionRecord
     int RightInExercise = 0;
     int WrongInExercise = 0;
     std::array<QString, RecordSlots> OpRecords {};
+    std::array<JudgedOperation, RecordSlots> Judged {}; // indexed like OpRecords
     QString TypedAnswerPad;
     int Grade = 0;
     QString GradeText;

@@ -15,6 +15,7 @@ enum class ScreenId {
     Scale, // FrmValutazione
     Report, // FrmStampa
     Certificate, // FrmAttestato
+    Analysis, // FrmAnalisi
 };
 
 // Every screen exists at most once. The first access creates it through its factory, showing

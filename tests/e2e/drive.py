@@ -461,6 +461,69 @@ def case_session():
         program.stop()
 
 
+def case_analysis():
+    """A pupil who takes the smaller units digit from the larger whenever a borrow is needed:
+    the analysis from the report's menu names the error and prints it on one page."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start, exercise = start_exercise(
+            program, 0, "NUMERO MAX DA 10 A 99", " Operazione con numero massimo da 10 a 98"
+        )
+        activate(exercise.window)
+        borrows = []  # (minuend, subtrahend, answer, the error planted)
+        for number in range(1, 5):
+            for op in range(1, 11):
+                exercise.wait_for_new_operation()
+                minuend, subtrahend, _ = exercise.operation()
+                answer = str(minuend - subtrahend)
+                if minuend % 10 < subtrahend % 10:
+                    smaller = 10 * (minuend // 10 - subtrahend // 10) + (
+                        subtrahend % 10 - minuend % 10
+                    )
+                    # Where the units differ by 5 the answer is also "borrow not taken".
+                    planted = subtrahend % 10 - minuend % 10 != 5
+                    borrows.append((minuend, subtrahend, str(smaller), planted))
+                    answer = str(smaller)
+                exercise.answer_by_keyboard(answer)
+                label_shown(exercise.window, WRONG if answer != str(minuend - subtrahend) else RIGHT)
+                if op < 10:
+                    press(button(exercise.window, NEXT_OPERATION))
+            planted = [b for b in borrows if b[3]]
+            if len(planted) >= 3 and 2 * len(planted) >= len(borrows):
+                break
+            check(number < 4, f"too few borrows drawn in four exercises: {borrows}")
+            press(button(exercise.window, NEXT_EXERCISE))
+        log(f"{number} exercise(s), {len(planted)} planted borrow errors of {len(borrows)}")
+
+        press(button(exercise.window, SHOW_EXERCISE))
+        report = program.window(REPORT_TITLE)
+        choose_menu(program, report, "File", "Analisi degli errori")
+        analysis = program.window("ANALISI DEGLI ERRORI")
+        minuend, subtrahend, answer, _ = planted[0]
+        sentence = (
+            f"Toglie la cifra più piccola dalla più grande: {len(planted)} volte su "
+            f"{len(borrows)} sottrazioni con il prestito ({minuend} \u2212 {subtrahend}: "
+            f"ha scritto {answer})"
+        )
+        label_shown(analysis, sentence)
+        label_shown(analysis, "Con prestito")
+        log(f"analysis on screen: {sentence!r}")
+
+        press(button(analysis, "Stampa l'analisi"))
+        [page] = printed_files(1)
+        printed = pdf_text(page)
+        check(printed.count("\f") == 1, f"the analysis printed on {printed.count(chr(12))} pages")
+        for text in ["ANALISI DEGLI ERRORI", "Mario", "Con prestito", sentence]:
+            check(squeeze(text) in squeeze(printed), f"the printed analysis lacks {text!r}")
+        log(f"analysis printed: {os.path.basename(page)}")
+
+        press(button(analysis, "Esci"))
+        wait_until("the analysis to close", lambda: not find_window(program, "ANALISI DEGLI ERRORI"))
+        end_from_exercise(program, start, exercise, report)
+    finally:
+        program.stop()
+
+
 def check_information_program(program, start):
     """The "?" menu starts the information program from the program's folder."""
     folder = os.path.dirname(os.environ["E2E_PROGRAM"])
@@ -781,6 +844,7 @@ def case_assistive_text():
 
 CASES = {
     "session": case_session,
+    "analysis": case_analysis,
     "no_printer": case_no_printer,
     "failing_queue": case_failing_queue,
     "midnight": case_midnight,

@@ -27,7 +27,7 @@ skip() {
 # Which printer each case has: a queue saving PDFs, a queue whose backend fails, or no
 # print server at all.
 case "$case_name" in
-session) printer=pdf ;;
+session | analysis) printer=pdf ;;
 failing_queue) printer=failing ;;
 no_printer | midnight | missing_sound | missing_www | end_question | enter_only | assistive_text) printer=none ;;
 *)

@@ -249,6 +249,30 @@ private slots:
             QCOMPARE(session.OpRecords[i], QString());
         QCOMPARE(session.OpRecords[41], QStringLiteral("r41"));
     }
+
+    // The facts of each judged operation are kept beside its record, and thrown away with it.
+    void judgedFacts()
+    {
+        SessionRecord session;
+        session.OpCount = 7;
+        session.Difference = 36;
+        session.Subtrahend = 17;
+        session.AskedTerm = 1;
+        session.PartialTime = 12;
+        Exercise::recordJudgement(session, QStringLiteral("44"), false);
+        const JudgedOperation &judged = session.Judged[7];
+        QVERIFY(judged.judged);
+        QCOMPARE(judged.minuend, 53);
+        QCOMPARE(judged.subtrahend, 17);
+        QCOMPARE(judged.askedTerm, 1);
+        QCOMPARE(judged.answer, QStringLiteral("44"));
+        QVERIFY(!judged.right);
+        QCOMPARE(judged.seconds, 12);
+        QVERIFY(!session.Judged[6].judged);
+        Exercise::discardRecords(session);
+        QVERIFY(!session.Judged[7].judged);
+        QCOMPARE(session.Judged[7].answer, QString());
+    }
 };
 
 QTEST_GUILESS_MAIN(TestScoring)

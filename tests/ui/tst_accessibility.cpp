@@ -190,6 +190,7 @@ enum class Stage {
     Judged,
     ExerciseComplete,
     Report,
+    Analysis,
     Certificate,
     CertificateNotPrintable,
     Scale,
@@ -220,6 +221,11 @@ void bringTo(Program &program, Stage stage)
     case Stage::Report:
         program.answerSeveral(12, [](int i) { return i % 4 != 0; });
         program.trigger(ScreenId::Exercise, "mnuStampa");
+        break;
+    case Stage::Analysis:
+        program.answerSeveral(12, [](int i) { return i % 4 != 0; });
+        program.trigger(ScreenId::Exercise, "mnuStampa");
+        program.trigger(ScreenId::Report, "mnuAnalisi");
         break;
     case Stage::Certificate:
         program.answerSeveral(12, [](int) { return true; });
@@ -325,6 +331,10 @@ private slots:
         QTest::newRow("report") << Stage::Report
                                 << QStringList { "ESCI", "STAMPA LE OPERAZIONI",
                                        "Visualizza attestato" };
+        QTest::newRow("analysis") << Stage::Analysis
+                                  << QStringList { "Analisi degli errori", "Esci",
+                                         "Stampa l'analisi", "ANALISI DEGLI ERRORI",
+                                         "Tipo di sottrazione", "12 operazioni, 9 esatte" };
         QTest::newRow("certificate")
             << Stage::Certificate
             << QStringList { "STAMPA  L'ATTESTATO ", "FINE SESSIONE", "ESCI", "OTTIMO" };

@@ -264,6 +264,34 @@ private slots:
         QCOMPARE(Keyboard::focusName(), QStringLiteral("Command2"));
     }
 
+    // The analysis from the report's menu (Alt+F, then its entry); its buttons by Tab, Enter and
+    // Space.
+    void analysisByKeyboard()
+    {
+        Keyboard keys;
+        QVERIFY(keys.comesToFront(ScreenId::Start));
+        Keyboard::type(QStringLiteral("Ugo"));
+        Keyboard::press(Qt::Key_Return);
+        Keyboard::press(Qt::Key_Space);
+        QVERIFY(keys.comesToFront(ScreenId::Exercise));
+        keys.answer(QStringLiteral("99"));
+        keys.services.registry.show(ScreenId::Report);
+        QVERIFY(keys.comesToFront(ScreenId::Report));
+
+        Keyboard::press(Qt::Key_F, Qt::AltModifier);
+        QTRY_VERIFY(QApplication::activePopupWidget());
+        QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_A);
+        QVERIFY(keys.comesToFront(ScreenId::Analysis));
+        QCOMPARE(Keyboard::tabCycle(), names({ "cmdEsci", "cmdStampaA" }));
+        Keyboard::press(Qt::Key_Tab);
+        Keyboard::press(Qt::Key_Return);
+        QCOMPARE(keys.services.printerDouble.pages.size(), 1);
+        Keyboard::press(Qt::Key_Tab);
+        QCOMPARE(Keyboard::focusName(), QStringLiteral("cmdEsci"));
+        Keyboard::press(Qt::Key_Space);
+        QVERIFY(!keys.screen(ScreenId::Analysis));
+    }
+
     // Tab goes round each screen in the order its layout gives, past every control that can be
     // used and past nothing that cannot.
     void tabOrder_data()

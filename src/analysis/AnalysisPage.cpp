@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#include "analysis/AnalysisPage.h"
+
+#include "analysis/AnalysisText.h"
+#include "ui/PrinterService.h"
+
+#include <array>
+
+namespace {
+
+// Twips from the top-left of the printable area; the page is portrait A4 or Letter.
+constexpr int Left = 1000;
+constexpr int TitleTop = 1000;
+constexpr int HeadingTop = 1800;
+constexpr int LineStep = 340;
+constexpr int TableGap = 400;
+constexpr int RowStep = 400;
+constexpr std::array<int, 5> ColumnLeft { Left, 3900, 5400, 6700, 8500 };
+constexpr int SectionGap = 600;
+constexpr int SentenceGap = 160;
+// Characters per printed line at 12 points, well inside the printable width.
+constexpr int WrapWidth = 86;
+
+class PageWriter
+{
+public:
+    explicit PageWriter(PrinterService &printer) : m_printer(printer) { }
+
+    void font(double points, bool bold)
+    {
+        m_printer.setFontSize(points);
+        m_printer.setFontBold(bold);
+    }
+    void line(int x, int y, const QString &text)
+    {
+        m_printer.setPosition(x, y);
+        m_printer.printLine(text);
+    }
+    void row(int y, const QStringList &cells)
+    {
+        for (qsizetype column = 0; column < cells.size() && column < qsizetype(ColumnLeft.size());
+             ++column)
+            line(ColumnLeft[column], y, cells[column]);
+    }
+
+private:
+    PrinterService &m_printer;
+};
+
+} // namespace
+
+void drawAnalysisPage(PrinterService &printer, const Analysis::Summary &summary)
+{
+    PageWriter page(printer);
+    printer.setFontName(QStringLiteral("Arial"));
+    page.font(18, true);
+    page.line(Left, TitleTop, AnalysisText::title());
+
+    int y = HeadingTop;
+    page.font(12, false);
+    for (const QString &text : AnalysisText::headingLines(summary)) {
+        page.line(Left, y, text);
+        y += LineStep;
+    }
+
+    if (!summary.rows.isEmpty()) {
+        y += TableGap;
+        page.font(12, true);
+        page.row(y, AnalysisText::tableHeader());
+        page.font(12, false);
+        for (const Analysis::KindRow &row : summary.rows) {
+            y += RowStep;
+            page.row(y, AnalysisText::rowCells(row));
+        }
+        y += RowStep;
+    }
+
+    y += SectionGap - LineStep;
+    page.font(12, true);
+    page.line(Left, y, AnalysisText::errorsHeading());
+    y += LineStep + SentenceGap;
+    page.font(12, false);
+    for (const QString &sentence : AnalysisText::errorLines(summary)) {
+        for (const QString &text : AnalysisText::wrapped(sentence, WrapWidth)) {
+            page.line(Left, y, text);
+            y += LineStep;
+        }
+        y += SentenceGap;
+    }
+}

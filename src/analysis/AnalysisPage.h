@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#pragma once
+
+#include "analysis/ErrorSummary.h"
+
+class PrinterService;
+
+// Draws the analysis on the page the printer has begun, in Arial: the title, the heading, the
+// table by kind of subtraction and the sentences about the errors. It neither begins nor ends
+// the document.
+void drawAnalysisPage(PrinterService &printer, const Analysis::Summary &summary);

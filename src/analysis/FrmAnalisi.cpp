@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#include "analysis/FrmAnalisi.h"
+
+#include "analysis/AnalysisPage.h"
+#include "analysis/AnalysisText.h"
+#include "session/SessionRecord.h"
+#include "ui/Colour.h"
+#include "ui/Controls.h"
+#include "ui/PrinterService.h"
+#include "ui/Services.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+const QColor Background = Colour::rgb(128, 255, 255);
+const QColor CellBackground = Colour::rgb(192, 255, 255);
+const QColor DarkRed = Colour::rgb(192, 0, 0);
+
+struct Column
+{
+    int left;
+    int width;
+};
+constexpr Column TableColumns[] = { { 510, 3135 }, { 3660, 1755 }, { 5430, 1440 }, { 6885, 1800 },
+    { 8700, 2535 } };
+constexpr int TableTop = 2100;
+constexpr int RowStep = 420;
+constexpr int CellHeight = 405;
+} // namespace
+
+FrmAnalisi::FrmAnalisi(SessionRecord &session, Services &services)
+    : m_session(session), m_services(services)
+{
+    setObjectName(QStringLiteral("FrmAnalisi"));
+    setWindowTitle(AnalysisText::title());
+    buildControls();
+    useFixedDialogFrame();
+    setClientSize(11910, 9000);
+    centreOnScreen();
+    fill();
+}
+
+void FrmAnalisi::buildControls()
+{
+    QWidget *area = client();
+    Controls::setBackground(area, Background);
+
+    lblTitolo = Controls::label(
+        area, QStringLiteral("lblTitolo"), AnalysisText::title(), Controls::arial(15.75, true));
+    Controls::place(lblTitolo, 510, 210, 10725, 525);
+    Controls::setTextColour(lblTitolo, DarkRed);
+    lblTitolo->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+
+    for (int line = 0; line < int(lblIntestazione.size()); ++line) {
+        QLabel *label = Controls::label(area, QStringLiteral("lblIntestazione%1").arg(line + 1),
+            QString(), Controls::arial(12, line == 0));
+        Controls::place(label, 510, 900 + 360 * line, 10725, 345);
+        label->setTextFormat(Qt::PlainText);
+        lblIntestazione[line] = label;
+    }
+
+    for (int row = 0; row < Rows; ++row) {
+        for (int column = 0; column < Columns; ++column) {
+            QLabel *cell =
+                Controls::label(area, QStringLiteral("lblTabella%1_%2").arg(row).arg(column),
+                    QString(), Controls::arial(12, row == 0));
+            const Column &place = TableColumns[column];
+            Controls::place(cell, place.left, TableTop + RowStep * row, place.width, CellHeight);
+            Controls::setBackground(cell, CellBackground);
+            Controls::setTextColour(cell, DarkRed);
+            cell->setAlignment(Qt::AlignVCenter | (column == 0 ? Qt::AlignLeft : Qt::AlignHCenter));
+            cell->setIndent(column == 0 ? 6 : 0);
+            lblTabella[row][column] = cell;
+        }
+    }
+    const QStringList titles = AnalysisText::tableHeader();
+    for (int column = 0; column < Columns; ++column)
+        lblTabella[0][column]->setText(titles[column]);
+
+    lblErrori = Controls::label(area, QStringLiteral("lblErrori"), AnalysisText::errorsHeading(),
+        Controls::arial(12, true));
+    Controls::place(lblErrori, 510, 3900, 10725, 345);
+    Controls::setTextColour(lblErrori, DarkRed);
+
+    // The sentences take the lines they need, one under the other.
+    QWidget *sentences = Controls::panel(area, QStringLiteral("fraErrori"), Background);
+    Controls::place(sentences, 510, 4320, 10725, 3600);
+    auto *column = new QVBoxLayout(sentences);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(8);
+    for (int line = 0; line < MostErrorLines; ++line) {
+        QLabel *label = Controls::label(
+            sentences, QStringLiteral("lblErrore%1").arg(line + 1), QString(), Controls::arial(12));
+        label->setWordWrap(true);
+        label->setTextFormat(Qt::PlainText);
+        label->hide();
+        column->addWidget(label);
+        lblErrore[line] = label;
+    }
+    column->addStretch(1);
+
+    // Created in tab order: ESCI, then the print button, as on the report.
+    cmdEsci = Controls::button(
+        area, QStringLiteral("cmdEsci"), QStringLiteral("ESCI"), Controls::arial(11.25, true));
+    Controls::place(cmdEsci, 2835, 8130, 2955, 585);
+    Controls::setBackground(cmdEsci, Background);
+    cmdEsci->setAccessibleName(QStringLiteral("Esci"));
+    cmdStampaA = Controls::button(area, QStringLiteral("cmdStampaA"),
+        QStringLiteral("STAMPA L'ANALISI"), Controls::arial(11.25, true));
+    Controls::place(cmdStampaA, 6120, 8130, 2955, 585);
+    Controls::setBackground(cmdStampaA, Background);
+    cmdStampaA->setAccessibleName(QStringLiteral("Stampa l'analisi"));
+    setTabOrder(cmdEsci, cmdStampaA);
+    // Enter presses the button with the focus, as Space does.
+    for (QPushButton *button : { cmdEsci, cmdStampaA })
+        button->setAutoDefault(true);
+
+    connect(cmdEsci, &QPushButton::clicked, this, &FrmAnalisi::cmdEsci_Click);
+    connect(cmdStampaA, &QPushButton::clicked, this, &FrmAnalisi::cmdStampaA_Click);
+}
+
+void FrmAnalisi::fill()
+{
+    const Analysis::Summary summary = Analysis::summarise(m_session, m_services.shortDate());
+
+    const QStringList heading = AnalysisText::headingLines(summary);
+    for (int line = 0; line < int(lblIntestazione.size()); ++line)
+        lblIntestazione[line]->setText(heading.value(line));
+
+    const QStringList titles = AnalysisText::tableHeader();
+    for (int row = 1; row < Rows; ++row) {
+        const bool shown = row <= summary.rows.size();
+        const QStringList cells =
+            shown ? AnalysisText::rowCells(summary.rows[row - 1]) : QStringList();
+        for (int column = 0; column < Columns; ++column) {
+            QLabel *cell = lblTabella[row][column];
+            cell->setVisible(shown);
+            cell->setText(cells.value(column));
+            // Read with its row and column, not as a bare number.
+            cell->setAccessibleName(shown && column > 0 ? cells[0] + QStringLiteral(", ")
+                        + titles[column] + QStringLiteral(": ") + cells[column]
+                                                        : cells.value(column));
+        }
+    }
+    for (int column = 0; column < Columns; ++column)
+        lblTabella[0][column]->setVisible(!summary.rows.isEmpty());
+
+    const QStringList sentences = AnalysisText::errorLines(summary);
+    for (int line = 0; line < MostErrorLines; ++line) {
+        QLabel *label = lblErrore[line];
+        label->setText(sentences.value(line));
+        label->setVisible(line < sentences.size());
+    }
+}
+
+void FrmAnalisi::onActivate()
+{
+    fill();
+}
+
+void FrmAnalisi::showEvent(QShowEvent *event)
+{
+    fill();
+    Screen::showEvent(event);
+}
+
+void FrmAnalisi::cmdEsci_Click()
+{
+    close();
+}
+
+void FrmAnalisi::cmdStampaA_Click()
+{
+    printAnalysis();
+}
+
+void FrmAnalisi::printAnalysis()
+{
+    PrinterService &printer = m_services.printer();
+    if (!printer.beginDocument()) {
+        m_services.messageBox(printer.errorText(), MsgBox::OkOnly, QString());
+        return;
+    }
+    drawAnalysisPage(printer, Analysis::summarise(m_session, m_services.shortDate()));
+    if (!printer.endDocument())
+        m_services.messageBox(printer.errorText(), MsgBox::OkOnly, QString());
+}

@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#pragma once
+
+#include "analysis/ErrorSummary.h"
+#include "ui/Screen.h"
+
+#include <array>
+
+class QLabel;
+class QPushButton;
+class Services;
+
+// The analysis of the errors, for the teacher: which kinds of subtraction the pupil masters and
+// which wrong procedures recur. It reads the session whenever it comes to the front and prints
+// the same analysis on one page.
+class FrmAnalisi : public Screen
+{
+    Q_OBJECT
+
+public:
+    FrmAnalisi(SessionRecord &session, Services &services);
+
+    void printAnalysis();
+
+protected:
+    void onActivate() override;
+    void showEvent(QShowEvent *event) override;
+
+private slots:
+    void cmdStampaA_Click();
+    void cmdEsci_Click();
+
+private:
+    static constexpr int Columns = 5;
+    static constexpr int Rows = 1 + Analysis::KindCount; // the titles, then one row per kind
+    static constexpr int MostErrorLines = Analysis::ErrorCount;
+
+    void buildControls();
+    void fill();
+
+    SessionRecord &m_session;
+    Services &m_services;
+
+    QLabel *lblTitolo = nullptr;
+    std::array<QLabel *, 3> lblIntestazione {};
+    std::array<std::array<QLabel *, Columns>, Rows> lblTabella {};
+    QLabel *lblErrori = nullptr;
+    std::array<QLabel *, MostErrorLines> lblErrore {};
+    QPushButton *cmdEsci = nullptr;
+    QPushButton *cmdStampaA = nullptr;
+};
