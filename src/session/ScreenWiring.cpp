@@ -5,6 +5,7 @@
 #include "certificate/FrmAttestato.h"
 #include "exercise/FrmOperativoMeno.h"
 #include "report/FrmStampa.h"
+#include "review/FrmRipasso.h"
 #include "scale/FrmValutazione.h"
 #include "session/FrmSfondo.h"
 #include "start/FrmInizio.h"
@@ -21,4 +22,5 @@ void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services 
     registry.setFactory(ScreenId::Report, [&] { return new FrmStampa(session, services); });
     registry.setFactory(ScreenId::Certificate,
                         [&] { return new FrmAttestato(session, services); });
+    registry.setFactory(ScreenId::Review, [&] { return new FrmRipasso(session, services); });
 }
