@@ -42,21 +42,34 @@ Sequence::Sequence(const Input &input, RandomSource &random)
     }
     m_progress.resize(m_missed.size());
 
+    Operation previous { 0, 0, 0 };
     for (int missed = 0; missed < m_missed.size(); ++missed) {
         for (const Slot slot : Rehearsal) {
-            if (slot == Slot::Missed)
+            if (slot == Slot::Missed) {
                 m_steps.append({ m_missed.at(missed), missed, false });
-            else
-                m_steps.append({ drawKnown(input, random), -1, false });
+            } else {
+                previous = drawKnown(input, random, previous);
+                m_steps.append({ previous, -1, false });
+            }
         }
     }
 }
 
-Operation Sequence::drawKnown(const Input &input, RandomSource &random) const
+Operation Sequence::drawKnown(
+    const Input &input, RandomSource &random, const Operation &previous) const
 {
-    if (m_known.size() >= FewestKnown)
-        return m_known.at(pick(m_known.size(), random));
+    Operation drawn;
+    for (int attempt = 0; attempt < MostAttempts; ++attempt) {
+        drawn = m_known.size() >= FewestKnown ? m_known.at(pick(m_known.size(), random))
+                                              : drawFromRange(input, random);
+        if (drawn != previous)
+            break;
+    }
+    return drawn;
+}
 
+Operation Sequence::drawFromRange(const Input &input, RandomSource &random) const
+{
     Operation drawn;
     const auto rule = Exercise::drawRule(input.rangeLevel);
     if (!rule)

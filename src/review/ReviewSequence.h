@@ -14,7 +14,7 @@ namespace Review {
 // after one known operation K, and again after two: M K M K K M, one missed operation after the
 // other in the order they were missed (at most the ten most recent, each once). Every K is drawn
 // from the operations answered right, or from the range's generator when there are fewer than
-// three of them. A missed operation answered wrong is asked once more at the end, and again
+// three of them, never the same one twice running. A missed operation answered wrong is asked once more at the end, and again
 // while it still has fewer than two right answers. The review ends when nothing is left to
 // ask, or after forty questions.
 class Sequence
@@ -51,7 +51,9 @@ private:
         bool extraGiven = false;
     };
 
-    Operation drawKnown(const Input &input, RandomSource &random) const;
+    // A known operation other than the one just drawn.
+    Operation drawKnown(const Input &input, RandomSource &random, const Operation &previous) const;
+    Operation drawFromRange(const Input &input, RandomSource &random) const;
 
     QList<Operation> m_missed;
     QList<Operation> m_known;
