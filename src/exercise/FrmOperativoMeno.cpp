@@ -534,6 +534,11 @@ void FrmOperativoMeno::cmdFine_Click()
     close();
 }
 
+void FrmOperativoMeno::onClose()
+{
+    m_services.screens().close(ScreenId::Review);
+}
+
 void FrmOperativoMeno::mnuEsci_Click()
 {
     close();

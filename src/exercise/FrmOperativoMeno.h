@@ -38,6 +38,8 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // A review belongs to the session on this screen: it closes with it.
+    void onClose() override;
 
 private slots:
     void CmdVerifica_Click();
