@@ -30,12 +30,17 @@ namespace {
 
 Sequence::Sequence(const Input &input, RandomSource &random)
 {
+    // The ten missed most recently, each once, then put back in the order first missed.
+    QList<Operation> recent;
+    for (auto operation = input.missed.crbegin();
+         operation != input.missed.crend() && recent.size() < MostMissed; ++operation) {
+        if (!recent.contains(*operation))
+            recent.append(*operation);
+    }
     for (const Operation &operation : input.missed) {
-        if (!m_missed.contains(operation))
+        if (recent.contains(operation) && !m_missed.contains(operation))
             m_missed.append(operation);
     }
-    if (m_missed.size() > MostMissed)
-        m_missed = m_missed.mid(m_missed.size() - MostMissed);
     for (const Operation &operation : input.known) {
         if (!m_known.contains(operation) && !m_missed.contains(operation))
             m_known.append(operation);
