@@ -3,13 +3,18 @@
 #include "exercise/FrmOperativoMeno.h"
 
 #include "exercise/AnswerField.h"
+#include "exercise/ExerciseStates.h"
 #include "exercise/FaceMark.h"
+#include "exercise/Keypad.h"
 #include "exercise/OperationDisplay.h"
 #include "exercise/OperationGenerator.h"
+#include "exercise/OperationPanel.h"
 #include "exercise/Scoring.h"
 #include "exercise/SessionFlow.h"
+#include "review/ReviewInput.h"
 #include "session/NumberText.h"
 #include "session/SessionRecord.h"
+#include "start/StartChoices.h"
 #include "ui/Colour.h"
 #include "ui/Controls.h"
 #include "ui/KeyPressFilter.h"
@@ -30,14 +35,8 @@
 
 namespace {
 
-const QString ReadyPrompt = QStringLiteral(" Digita il risultato");
-const QString VerifyPrompt = QStringLiteral("Clicca sul pulsante Verifica");
-const QString NextOperationPrompt = QStringLiteral("Clicca sul pulsante Nuova sottrazione");
-const QString NextExercisePrompt = QStringLiteral("Clicca sul pulsante Nuovo esercizio");
 const QString PartialTimeTip = QStringLiteral("Secondi impiegati per ogni risposta");
 const QString ExerciseTimeTip = QStringLiteral("Secondi impiegati per ogni esercizio");
-
-constexpr int NumberTop = 150;
 
 // The desktop's own colours for menus and for window backgrounds.
 QColor systemMenuColour()
@@ -48,11 +47,6 @@ QColor systemMenuColour()
 QColor systemWindowColour()
 {
     return QApplication::palette().color(QPalette::Base);
-}
-
-void moveLeft(QWidget *widget, int leftTwips)
-{
-    widget->move(Twips::toPixels(leftTwips), widget->y());
 }
 
 } // namespace
@@ -87,10 +81,12 @@ FrmOperativoMeno::FrmOperativoMeno(SessionRecord &session, Services &services)
     connect(CmdEsercizio, &QPushButton::clicked, this, &FrmOperativoMeno::CmdEsercizio_Click);
     connect(CmdStampa, &QPushButton::clicked, this, &FrmOperativoMeno::CmdStampa_Click);
     connect(CmdFine, &QPushButton::clicked, this, &FrmOperativoMeno::cmdFine_Click);
-    connect(cmdCancella, &QPushButton::clicked, this, &FrmOperativoMeno::cmdCancella_Click);
+    connect(fraTastierino, &Keypad::digitsPressed, this, &FrmOperativoMeno::digitKey_Click);
+    connect(fraTastierino, &Keypad::erasePressed, this, &FrmOperativoMeno::cmdCancella_Click);
     connect(mnuStampa, &QAction::triggered, this, &FrmOperativoMeno::mnuStampa_Click);
     connect(mnuAttestato, &QAction::triggered, this, &FrmOperativoMeno::mnuAttestato_Click);
     connect(MnuEsci, &QAction::triggered, this, &FrmOperativoMeno::mnuEsci_Click);
+    connect(mnuRipasso, &QAction::triggered, this, &FrmOperativoMeno::mnuRipasso_Click);
     connect(
         TxtRisultato, &AnswerField::answerChanged, this, &FrmOperativoMeno::TxtRisultato_Change);
     connect(TxtRisultato, &AnswerField::refused, this, [this] { m_services.beep(); });
@@ -98,6 +94,7 @@ FrmOperativoMeno::FrmOperativoMeno(SessionRecord &session, Services &services)
     TxtRisultato->installEventFilter(this);
 
     Form_Load();
+    readSession();
     // The first right answer is near: load the sound system once the screen is up.
     QTimer::singleShot(0, this, [this] { m_services.prepareSound(); });
 }
@@ -118,6 +115,9 @@ void FrmOperativoMeno::buildMenu()
     mnuStampa->setObjectName(QStringLiteral("mnuStampa"));
     mnuAttestato = MnuFile->addAction(QStringLiteral("Visualizza attestato"));
     mnuAttestato->setObjectName(QStringLiteral("mnuAttestato"));
+    mnuRipasso = MnuFile->addAction(QStringLiteral("Ripasso degli errori"));
+    mnuRipasso->setObjectName(QStringLiteral("mnuRipasso"));
+    mnuRipasso->setEnabled(false);
     mnuseparatore = MnuFile->addSeparator();
     mnuseparatore->setObjectName(QStringLiteral("mnuseparatore"));
     MnuEsci = MnuFile->addAction(QStringLiteral("Esci"));
@@ -135,36 +135,9 @@ void FrmOperativoMeno::buildOperation()
         Controls::label(area, QStringLiteral("Label1"), QString(), Controls::arial(20.25, true));
     Controls::place(Label1, -30, 540, 11985, 555);
 
-    frmNumero = Controls::panel(area, QStringLiteral("frmNumero"), Colour::rgb(255, 255, 192));
+    frmNumero = new OperationPanel(area);
     Controls::place(frmNumero, 90, 1080, 11535, 2265);
-
-    const QFont big = Controls::arial(72, true);
-    auto numberLabel = [&](const QString &name, const QString &text, Qt::Alignment alignment) {
-        QLabel *label = Controls::label(frmNumero, name, text, big);
-        label->setAlignment(alignment);
-        return label;
-    };
-    LblNumero1 =
-        numberLabel(QStringLiteral("LblNumero1"), QString(), Qt::AlignHCenter | Qt::AlignTop);
-    Controls::place(LblNumero1, 120, NumberTop, 3015, 1845);
-    LblSegno =
-        numberLabel(QStringLiteral("LblSegno"), QStringLiteral("-"), Qt::AlignLeft | Qt::AlignTop);
-    Controls::place(LblSegno, 3180, 180, 765, 1815);
-
-    TxtRisultato = new AnswerField(frmNumero);
-    TxtRisultato->setObjectName(QStringLiteral("TxtRisultato"));
-    TxtRisultato->setAccessibleName(QStringLiteral("Risultato"));
-    TxtRisultato->setFont(big);
-    TxtRisultato->setAlignment(Qt::AlignCenter);
-    Controls::setBackground(TxtRisultato, systemMenuColour());
-    Controls::place(TxtRisultato, 3990, NumberTop, 3015, 1875);
-
-    LblUguale =
-        numberLabel(QStringLiteral("LblUguale"), QStringLiteral("="), Qt::AlignLeft | Qt::AlignTop);
-    Controls::place(LblUguale, 7020, 120, 915, 1815);
-    LblNumero2 =
-        numberLabel(QStringLiteral("LblNumero2"), QString(), Qt::AlignHCenter | Qt::AlignTop);
-    Controls::place(LblNumero2, 7980, NumberTop, 3015, 1845);
+    TxtRisultato = frmNumero->answerField();
 
     LblEsito =
         Controls::label(area, QStringLiteral("LblEsito"), QString(), Controls::arial(48, true));
@@ -181,48 +154,8 @@ void FrmOperativoMeno::buildOperation()
 
 void FrmOperativoMeno::buildKeypad()
 {
-    fraTastierino = Controls::captionedPanel(client(), QStringLiteral("fraTastierino"),
-        QStringLiteral("TASTIERINO"), Colour::rgb(255, 255, 192));
-    fraTastierino->setFont(Controls::arial(9.75));
+    fraTastierino = new Keypad(client());
     Controls::place(fraTastierino, 8220, 3090, 2805, 2595);
-
-    struct Key
-    {
-        const char *name;
-        const char *caption;
-        int left;
-        int top;
-    };
-    static constexpr Key keys[] = {
-        { "Command2", "1", 240, 240 },
-        { "Command3", "2", 1020, 240 },
-        { "Command4", "3", 1800, 240 },
-        { "Command5", "4", 240, 690 },
-        { "Command6", "5", 1020, 690 },
-        { "Command7", "6", 1800, 690 },
-        { "Command8", "7", 240, 1140 },
-        { "Command9", "8", 1020, 1140 },
-        { "Command10", "9", 1800, 1140 },
-        { "Command13", "0", 240, 1605 },
-        { "Command11", "00", 1020, 1605 },
-        { "Command12", "000", 1800, 1605 },
-    };
-    const QFont keyFont = Controls::arial(14.25, true);
-    const QColor keyColour = Colour::rgb(255, 255, 128);
-    auto makeKey = [&](const QString &name, const QString &caption) {
-        QPushButton *button = Controls::button(fraTastierino, name, caption, keyFont);
-        Controls::setBackground(button, keyColour);
-        button->setCursor(Qt::PointingHandCursor);
-        return button;
-    };
-    for (const Key &key : keys) {
-        const QString caption = QString::fromLatin1(key.caption);
-        QPushButton *button = makeKey(QString::fromLatin1(key.name), caption);
-        Controls::place(button, key.left, key.top, 765, 405);
-        connect(button, &QPushButton::clicked, this, [this, caption] { digitKey_Click(caption); });
-    }
-    cmdCancella = makeKey(QStringLiteral("cmdCancella"), QStringLiteral("Cancella"));
-    Controls::place(cmdCancella, 240, 2055, 2325, 435);
 }
 
 void FrmOperativoMeno::buildActions()
@@ -382,38 +315,27 @@ void FrmOperativoMeno::newExercise()
 {
     if (!Exercise::startExercise(m_session))
         return;
-    fraTastierino->setEnabled(true);
     hideMarks();
     LblOperazione->setText(NumberText::plainForm(m_session.OpInExercise));
     LblEsercizio->setText(NumberText::plainForm(m_session.ExerciseNo));
     setTimeLabel(LblTempoParziale, QString());
     setTimeLabel(LblTempoTotale, QString());
-    LblNumero1->clear();
-    LblNumero2->clear();
+    frmNumero->clearNumbers();
     LblEsito->clear();
-    CmdFine->show();
-    CmdVerifica->hide();
-    CmdOperazione->hide();
-    CmdEsercizio->hide();
-    CmdStampa->hide();
     livello();
     visualizza();
-    requestFocus(TxtRisultato);
+    applyState(Exercise::State::WaitingFirst);
 }
 
 void FrmOperativoMeno::CmdOperazione_Click()
 {
     if (!m_judged || !Exercise::startNextOperation(m_session))
         return;
-    fraTastierino->setEnabled(true);
     setTimeLabel(LblTempoParziale, QString());
     LblOperazione->setText(NumberText::plainForm(m_session.OpInExercise));
-    CmdOperazione->hide();
-    CmdVerifica->hide();
-    CmdEsercizio->hide();
     livello();
     visualizza();
-    requestFocus(TxtRisultato);
+    applyState(Exercise::State::WaitingLater);
 }
 
 void FrmOperativoMeno::livello()
@@ -423,20 +345,13 @@ void FrmOperativoMeno::livello()
 
 void FrmOperativoMeno::visualizza()
 {
-    if (const auto view = Exercise::presentOperation(m_session, m_services.random())) {
-        LblNumero1->setText(view->number1);
-        moveLeft(LblNumero1, view->number1Left);
-        LblNumero2->setText(view->number2);
-        moveLeft(LblNumero2, view->number2Left);
-        moveLeft(TxtRisultato, view->answerLeft);
-        frmNumero->setAccessibleName(view->spoken);
-    }
+    if (const auto view = Exercise::presentOperation(m_session, m_services.random()))
+        frmNumero->showOperation(*view);
     m_judged = false;
     TxtRisultato->setJudged(false);
     m_session.AnswerText.clear();
     TxtRisultato->setAnswer(QString());
     LblEsito->clear();
-    LblIstruzione->setText(ReadyPrompt);
     m_session.StartTime = m_services.timeOfDay();
     m_shownAt = m_services.monotonicSeconds();
 }
@@ -472,28 +387,52 @@ void FrmOperativoMeno::checkAnswer()
     if (const int mark = Exercise::countAnswer(m_session, right))
         Image[mark]->show();
 
-    switchAfterCheck();
+    // Timed and recorded before the buttons switch: what the switch offers (the review of
+    // missed operations) reads the judged operations, this one included.
     timeAnswer();
     Exercise::completeRecord(m_session, TxtRisultato->text(), m_answerMark);
     Exercise::recordJudgement(m_session, TxtRisultato->text(), right);
+    switchAfterCheck();
     menusAndEndOfSession();
 }
 
 void FrmOperativoMeno::switchAfterCheck()
 {
-    if (Exercise::isExerciseComplete(m_session)) {
-        CmdEsercizio->show();
-        CmdFine->show();
-        CmdStampa->show();
-        CmdOperazione->hide();
-        CmdVerifica->hide();
-        LblIstruzione->setText(NextExercisePrompt);
-    } else {
-        CmdOperazione->show();
-        CmdVerifica->hide();
-        requestFocus(CmdOperazione);
-        LblIstruzione->setText(NextOperationPrompt);
+    applyState(Exercise::isExerciseComplete(m_session) ? Exercise::State::ExerciseComplete
+                                                       : Exercise::State::Judged);
+}
+
+void FrmOperativoMeno::applyState(Exercise::State state)
+{
+    const Exercise::StateView &view = Exercise::stateView(state);
+    CmdFine->setVisible(view.exit);
+    CmdStampa->setVisible(view.report);
+    CmdVerifica->setVisible(view.verify);
+    CmdOperazione->setVisible(view.nextOperation);
+    CmdEsercizio->setVisible(view.nextExercise);
+    fraTastierino->setEnabled(view.keypad);
+    LblIstruzione->setText(view.prompt);
+    mnuRipasso->setEnabled(
+        view.reviewAllowed && !Review::reviewInputFrom(m_session).missed.isEmpty());
+    if (QWidget *control = focusControl(view.focus))
+        requestFocus(control);
+}
+
+// The one place that names the control taking the focus in each state, the one after a check
+// included.
+QWidget *FrmOperativoMeno::focusControl(Exercise::Focus focus) const
+{
+    switch (focus) {
+    case Exercise::Focus::Answer:
+        return TxtRisultato;
+    case Exercise::Focus::NextOperation:
+        return CmdOperazione;
+    case Exercise::Focus::NextExercise:
+        return CmdEsercizio;
+    case Exercise::Focus::Unchanged:
+        break;
     }
+    return nullptr;
 }
 
 // Answer times run on the monotonic clock, so an answer across midnight is never negative; the
@@ -523,8 +462,7 @@ void FrmOperativoMeno::menusAndEndOfSession()
         m_services.messageBox(m_session.MsgText, m_session.MsgStyle, m_session.MsgTitle);
     if (m_session.MsgResponse == MsgBox::Yes) {
         // The session is over: no further exercise, only the report and the exit.
-        CmdEsercizio->hide();
-        LblIstruzione->clear();
+        applyState(Exercise::State::SessionComplete);
         m_services.screens().show(ScreenId::Report);
     } else {
         Exercise::discardRecords(m_session);
@@ -540,10 +478,8 @@ void FrmOperativoMeno::hideMarks()
 
 void FrmOperativoMeno::CmdStampa_Click()
 {
-    if (Screen *report = m_services.screens().show(ScreenId::Report)) {
-        if (auto *button = report->findChild<QWidget *>(QStringLiteral("cmdStampaS")))
-            button->setFocus();
-    }
+    m_session.ReportFocusOnPrint = true;
+    m_services.screens().show(ScreenId::Report);
 }
 
 void FrmOperativoMeno::mnuStampa_Click()
@@ -556,9 +492,53 @@ void FrmOperativoMeno::mnuAttestato_Click()
     m_services.screens().show(ScreenId::Certificate);
 }
 
+// A review is practice beside the session: while it is open this screen waits, its answer
+// clocks stopped at the end of an exercise, and comes back as it was.
+void FrmOperativoMeno::mnuRipasso_Click()
+{
+    if (!mnuRipasso->isEnabled())
+        return;
+    Screen *review = m_services.screens().show(ScreenId::Review);
+    if (!review)
+        return;
+    m_focusBeforeReview = focusWidget();
+    client()->setEnabled(false);
+    menuBar()->setEnabled(false);
+    connect(review, &Screen::closed, this, [this] {
+        client()->setEnabled(true);
+        menuBar()->setEnabled(true);
+        if (m_focusBeforeReview)
+            requestFocus(m_focusBeforeReview);
+        activateWindow();
+    });
+}
+
+void FrmOperativoMeno::readSession()
+{
+    if (!m_session.ModeScreenColour.isEmpty()) {
+        const QColor screenColour = Colour::fromValue(m_session.ModeScreenColour.toInt());
+        Controls::setBackground(this, screenColour);
+        frmNumero->setColours(screenColour, Colour::fromValue(StartChoices::AnswerTextColour));
+    }
+    if (!m_session.ModeColour.isEmpty()) {
+        const QColor buttonColour = Colour::fromValue(m_session.ModeColour.toInt());
+        QWidget *const coloured[] = { frmElaborazione, frmValutazione, CmdFine, cmdSfondo,
+            CmdVerifica, CmdOperazione, CmdEsercizio, CmdStampa };
+        for (QWidget *control : coloured)
+            Controls::setBackground(control, buttonColour);
+    }
+    if (!m_session.ModeCaption.isEmpty())
+        Label1->setText(m_session.ModeCaption);
+}
+
 void FrmOperativoMeno::cmdFine_Click()
 {
     close();
+}
+
+void FrmOperativoMeno::onClose()
+{
+    m_services.screens().close(ScreenId::Review);
 }
 
 void FrmOperativoMeno::mnuEsci_Click()
@@ -597,14 +577,6 @@ void FrmOperativoMeno::TxtRisultato_KeyPress(int &keyAscii)
         askForAnswer();
         return;
     }
-    if (Exercise::isExerciseComplete(m_session)) {
-        CmdEsercizio->show();
-        requestFocus(CmdEsercizio);
-    } else {
-        CmdVerifica->hide();
-        CmdOperazione->show();
-        requestFocus(CmdOperazione);
-    }
     checkAnswer();
 }
 
@@ -613,10 +585,7 @@ void FrmOperativoMeno::TxtRisultato_Change(const QString &text)
     m_session.AnswerText = text;
     if (text.isEmpty() || m_judged)
         return;
-    CmdFine->hide();
-    CmdStampa->hide();
-    CmdVerifica->show();
-    LblIstruzione->setText(VerifyPrompt);
+    applyState(Exercise::State::AnswerTyped);
 }
 
 void FrmOperativoMeno::TxtRisultato_Click()

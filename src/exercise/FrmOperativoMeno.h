@@ -2,9 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "exercise/ExerciseStates.h"
 #include "ui/Screen.h"
 
+#include <QPointer>
+
 class FaceMark;
+class Keypad;
+class OperationPanel;
 class QAction;
 class QFrame;
 class QGroupBox;
@@ -20,7 +25,7 @@ struct SessionRecord;
 // or the keypad, judged once (checkAnswer), marked with a face, timed and completed into its
 // record line. The action buttons, the keypad and the instruction line follow the state of the
 // operation on show; after the fortieth answer the pupil is asked whether to see the report.
-// The start screen recolours this screen by its controls' object names.
+// The screen takes the mode's colours and banner from the session record whenever it is shown.
 class FrmOperativoMeno : public Screen
 {
     Q_OBJECT
@@ -28,9 +33,13 @@ class FrmOperativoMeno : public Screen
 public:
     FrmOperativoMeno(SessionRecord &session, Services &services);
 
+    void readSession() override;
+
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // A review belongs to the session on this screen: it closes with it.
+    void onClose() override;
 
 private slots:
     void CmdVerifica_Click();
@@ -41,6 +50,7 @@ private slots:
     void mnuAttestato_Click();
     void cmdFine_Click();
     void mnuEsci_Click();
+    void mnuRipasso_Click();
     void cmdCancella_Click();
     void TxtRisultato_Change(const QString &text);
 
@@ -58,6 +68,9 @@ private:
     void visualizza();
     void checkAnswer();
     void switchAfterCheck();
+    // Shows, enables and focuses what the state's row of the table says.
+    void applyState(Exercise::State state);
+    QWidget *focusControl(Exercise::Focus focus) const;
     void timeAnswer();
     void menusAndEndOfSession();
     void hideMarks();
@@ -80,24 +93,21 @@ private:
     bool m_judged = false; // the operation on show has been checked
     double m_shownAt = 0.0; // monotonic clock when the operation was shown
     bool m_focusGivenOnShow = false;
+    QPointer<QWidget> m_focusBeforeReview;
 
     QMenu *MnuFile = nullptr;
     QAction *mnuStampa = nullptr;
     QAction *mnuAttestato = nullptr;
+    QAction *mnuRipasso = nullptr;
     QAction *mnuseparatore = nullptr;
     QAction *MnuEsci = nullptr;
 
     QLabel *Label2 = nullptr;
     QLabel *Label1 = nullptr;
-    QFrame *frmNumero = nullptr;
-    QLabel *LblNumero1 = nullptr;
-    QLabel *LblSegno = nullptr;
+    OperationPanel *frmNumero = nullptr;
     AnswerField *TxtRisultato = nullptr;
-    QLabel *LblUguale = nullptr;
-    QLabel *LblNumero2 = nullptr;
 
-    QGroupBox *fraTastierino = nullptr;
-    QPushButton *cmdCancella = nullptr;
+    Keypad *fraTastierino = nullptr;
 
     QLabel *LblEsito = nullptr;
     QPushButton *cmdSfondo = nullptr;

@@ -36,38 +36,38 @@ QString questionPart(const SessionRecord &session)
     }
 }
 
-std::optional<OperationView> presentOperation(SessionRecord &session, RandomSource &random)
+std::optional<OperationView> operationView(int difference, int subtrahend, int askedTerm)
 {
-    session.AskedTerm = drawAskedTerm(session.AskedTermLow, session.AskedTermHigh, random);
-
-    const QString minuend = plainForm(session.Difference + session.Subtrahend);
-    const QString subtrahend = plainForm(session.Subtrahend);
-    const QString difference = plainForm(session.Difference);
+    const QString minuend = plainForm(difference + subtrahend);
+    const QString subtrahendText = plainForm(subtrahend);
+    const QString differenceText = plainForm(difference);
     const QString hidden = QStringLiteral("?");
     auto spoken = [](const QString &m, const QString &s, const QString &d) {
         return m + QStringLiteral(" meno ") + s + QStringLiteral(" uguale ") + d;
     };
 
-    OperationView view;
-    switch (session.AskedTerm) {
+    switch (askedTerm) {
     case 1:
-        view = { minuend, Place::Left, subtrahend, Place::Middle, Place::Right,
-            spoken(minuend, subtrahend, hidden) };
-        session.ExpectedAnswer = session.Difference;
-        break;
+        return OperationView { minuend, Place::Left, subtrahendText, Place::Middle, Place::Right,
+            spoken(minuend, subtrahendText, hidden), difference };
     case 2:
-        view = { subtrahend, Place::Middle, difference, Place::Right, Place::Left,
-            spoken(hidden, subtrahend, difference) };
-        session.ExpectedAnswer = session.Difference + session.Subtrahend;
-        break;
+        return OperationView { subtrahendText, Place::Middle, differenceText, Place::Right,
+            Place::Left, spoken(hidden, subtrahendText, differenceText), difference + subtrahend };
     case 3:
-        view = { minuend, Place::Left, difference, Place::Right, Place::Middle,
-            spoken(minuend, hidden, difference) };
-        session.ExpectedAnswer = session.Subtrahend;
-        break;
+        return OperationView { minuend, Place::Left, differenceText, Place::Right, Place::Middle,
+            spoken(minuend, hidden, differenceText), subtrahend };
     default:
         return std::nullopt;
     }
+}
+
+std::optional<OperationView> presentOperation(SessionRecord &session, RandomSource &random)
+{
+    session.AskedTerm = drawAskedTerm(session.AskedTermLow, session.AskedTermHigh, random);
+    const auto view = operationView(session.Difference, session.Subtrahend, session.AskedTerm);
+    if (!view)
+        return std::nullopt;
+    session.ExpectedAnswer = view->expected;
     session.ExpectedAnswerText = plainForm(session.ExpectedAnswer);
     if (session.OpCount >= 0 && session.OpCount < SessionRecord::RecordSlots)
         session.OpRecords[session.OpCount] = questionPart(session);

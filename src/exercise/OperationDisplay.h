@@ -27,7 +27,12 @@ struct OperationView
     int number2Left = 0;
     int answerLeft = 0; // TxtRisultato
     QString spoken; // the operation read as a whole, "15 meno 7 uguale ?"
+    int expected = 0; // the value of the hidden term
 };
+
+// What to show for an operation with the given hidden term (1 difference, 2 minuend,
+// 3 subtrahend), or nothing for any other code.
+std::optional<OperationView> operationView(int difference, int subtrahend, int askedTerm);
 
 // A code from low to high, bounds included, each equally likely.
 int drawAskedTerm(int low, int high, RandomSource &random);

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "exercise/SessionFlow.h"
 
+#include "review/ReviewInput.h"
 #include "session/NumberText.h"
 #include "session/SessionRecord.h"
 
@@ -22,6 +23,8 @@ void startSession(SessionRecord &session)
         session.ExerciseTime[exercise] = 0;
         session.ExerciseTimeText[exercise].clear();
     }
+    session.Judged = {};
+    Review::forgetSession(session);
 }
 
 bool startExercise(SessionRecord &session)

@@ -150,6 +150,14 @@ void FrmStampa::fill()
     Label6->setText(m_fontName);
 }
 
+void FrmStampa::readSession()
+{
+    if (!m_session.ReportFocusOnPrint)
+        return;
+    m_session.ReportFocusOnPrint = false;
+    cmdStampaS->setFocus();
+}
+
 void FrmStampa::onActivate()
 {
     fill();

@@ -25,6 +25,8 @@ public:
 
     // Prints the header, the records and the four exercise times on one page.
     void printOperations();
+    // Takes the focus to the print button when the exercise screen's button asked for it.
+    void readSession() override;
 
 protected:
     void onActivate() override;

@@ -16,6 +16,7 @@ struct JudgedOperation
     QString answer; // as typed
     bool right = false;
     int seconds = 0;
+    friend bool operator==(const JudgedOperation &, const JudgedOperation &) = default;
 };
 
 // The one store of state that the screens share for one run of the program. Every screen gets
@@ -38,6 +39,7 @@ struct SessionRecord
     int AskedTermLow = 0; // 1 difference, 2 minuend, 3 subtrahend
     int AskedTermHigh = 0;
     QString ModeColour; // decimal colour value of the mode's buttons
+    QString ModeScreenColour; // decimal colour value of the exercise screen in the chosen mode
     QString ModeCaption; // the mode banner given to the exercise screen (the certificate reads it)
 
     // Current operation.
@@ -71,10 +73,19 @@ struct SessionRecord
     QString TypedAnswerPad;
     int Grade = 0;
     QString GradeText;
+    // The report opens with the focus on its print button; the report clears it once done.
+    bool ReportFocusOnPrint = false;
+
+    // The latest review of missed operations: how many were reviewed, and how many of them the
+    // pupil answered right the last time they were asked. A review changes nothing else.
+    int ReviewedOperations = 0;
+    int ReviewedNowRight = 0;
 
     // Message box scratch: carries no state from one question to the next.
     QString MsgText;
     int MsgStyle = 0;
     QString MsgTitle;
     int MsgResponse = 0;
+
+    friend bool operator==(const SessionRecord &, const SessionRecord &) = default;
 };

@@ -45,12 +45,6 @@ QPushButton *rangeButton(QWidget *panel, const QString &name, int button, int le
     return result;
 }
 
-void setControlBackground(Screen *screen, const QString &name, const QColor &colour)
-{
-    if (auto *control = screen->findChild<QWidget *>(name))
-        Controls::setBackground(control, colour);
-}
-
 } // namespace
 
 FrmInizio::FrmInizio(SessionRecord &session, Services &services)
@@ -330,8 +324,8 @@ void FrmInizio::Smistamento()
 {
     const int position = qBound(0, Combo1->currentIndex(), StartChoices::ModeCount - 1);
     const StartChoices::Mode &mode = StartChoices::modes().at(position);
-    // All of the mode is stored before the exercise screen may be created by the set-up below,
-    // so that its first operation is already drawn for this mode.
+    // All of the mode is stored before the exercise screen may be created below, so that its
+    // first operation is already drawn for this mode and it colours itself for it.
     m_session.AskedTermLow = mode.askedTermLow;
     m_session.AskedTermHigh = mode.askedTermHigh;
     m_session.ModeCaption = mode.caption;
@@ -345,10 +339,6 @@ void FrmInizio::Smistamento()
     default:
         propriet3();
         break;
-    }
-    if (Screen *exercise = m_services.screens().get(ScreenId::Exercise)) {
-        if (auto *banner = exercise->findChild<QLabel *>(QStringLiteral("Label1")))
-            banner->setText(mode.caption);
     }
     m_services.screens().show(ScreenId::Exercise);
 }
@@ -370,30 +360,8 @@ void FrmInizio::propriet3()
 
 void FrmInizio::setUpMode(const StartChoices::Mode &mode)
 {
-    // The first access creates the exercise screen, whose set-up draws the first operation.
-    Screen *exercise = m_services.screens().get(ScreenId::Exercise);
-    const QColor screenColour = Colour::fromValue(mode.screenColour);
-    if (exercise) {
-        Controls::setBackground(exercise, screenColour);
-        setControlBackground(exercise, QStringLiteral("frmNumero"), screenColour);
-        setControlBackground(exercise, QStringLiteral("TxtRisultato"), screenColour);
-        if (auto *answer = exercise->findChild<QWidget *>(QStringLiteral("TxtRisultato")))
-            Controls::setTextColour(answer, Colour::fromValue(StartChoices::AnswerTextColour));
-    }
+    m_session.ModeScreenColour = QString::number(mode.screenColour);
     m_session.ModeColour = QString::number(mode.buttonColour);
-    applyModeColour();
-}
-
-void FrmInizio::applyModeColour()
-{
-    Screen *exercise = m_services.screens().existing(ScreenId::Exercise);
-    if (!exercise)
-        return;
-    const QColor colour = Colour::fromValue(m_session.ModeColour.toInt());
-    static const char *const names[] = { "frmElaborazione", "frmValutazione", "CmdFine",
-        "cmdSfondo", "CmdVerifica", "CmdOperazione", "CmdEsercizio", "CmdStampa" };
-    for (const char *name : names)
-        setControlBackground(exercise, QString::fromLatin1(name), colour);
 }
 
 // --- Menus and exits ------------------------------------------------------------------------

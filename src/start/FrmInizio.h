@@ -65,8 +65,8 @@ private:
     void propriet1();
     void propriet2();
     void propriet3();
+    // Stores the mode's colours; the exercise screen takes them from the session when shown.
     void setUpMode(const StartChoices::Mode &mode);
-    void applyModeColour();
     void exits();
 
     SessionRecord &m_session;

@@ -25,6 +25,10 @@ public:
     // Fills the client area only, so that the menu bar and the controls keep their own colours.
     void setClientColour(const QColor &colour);
 
+    // Sets the screen up from the session record; called each time the screen is shown through
+    // the registry, so that no screen ever writes another's controls.
+    virtual void readSession() { }
+
 signals:
     // Emitted once, when the window has agreed to close.
     void closed();

@@ -42,6 +42,7 @@ Screen *ScreenRegistry::show(ScreenId id)
     if (!screen)
         return nullptr;
     screen->show();
+    screen->readSession();
     screen->raise();
     screen->activateWindow();
     return screen;

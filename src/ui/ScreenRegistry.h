@@ -16,6 +16,7 @@ enum class ScreenId {
     Report, // FrmStampa
     Certificate, // FrmAttestato
     Analysis, // FrmAnalisi
+    Review, // FrmRipasso
 };
 
 // Every screen exists at most once. The first access creates it through its factory, showing
@@ -42,16 +43,8 @@ public:
     // Closing a screen that is not open does nothing.
     void close(ScreenId id);
 
-    template <class T>
-    T *get(ScreenId id)
-    {
-        return qobject_cast<T *>(get(id));
-    }
-    template <class T>
-    T *existing(ScreenId id) const
-    {
-        return qobject_cast<T *>(existing(id));
-    }
+    template <class T> T *get(ScreenId id) { return qobject_cast<T *>(get(id)); }
+    template <class T> T *existing(ScreenId id) const { return qobject_cast<T *>(existing(id)); }
 
 private:
     QHash<ScreenId, Factory> m_factories;

@@ -42,6 +42,7 @@ from vovo_atspi import (  # noqa: E402
 START_TITLE = "VOVORUDOROZ.1"
 EXERCISE_TITLE = "ESERCIZI SULLE VOVORUDOROZ.1"
 REPORT_TITLE = "STAMPA DELLE OPERAZIONI"
+REVIEW_TITLE = "RIPASSO"
 MODES = [
     "Calcolo del resto/differenza",
     "Calcolo del minuendo o sottraendo",
@@ -842,6 +843,86 @@ def case_assistive_text():
         program.stop()
 
 
+def report_snapshot(program, exercise, patterns):
+    """Opens the report from the exercise screen, checks and reads its records and time boxes,
+    closes it."""
+    press(button(exercise.window, SHOW_EXERCISE))
+    report = program.window(REPORT_TITLE)
+    lines = check_report(report, patterns)
+    totals = [t for t in shown_texts(report) if t.startswith("Tempo totale")]
+    press(button(report, "ESCI"))
+    wait_until("the report to close", lambda: not find_window(program, REPORT_TITLE))
+    return lines, totals
+
+
+def play_review(program, wrong_first):
+    """Plays the review window to its end by digits and Enter alone; returns its closing text."""
+    review = ExerciseScreen(program, program.window(REVIEW_TITLE))
+    activate(review.window)
+    asked = 0
+    while True:
+        ending = next(
+            (n for n in find_all(review.window, "label") if name(n).startswith("Hai ripassato")),
+            None,
+        )
+        if ending is not None:
+            break
+        wait_until(
+            "a review question", lambda: text_of(review.box) == "" and focused(review.box), 10
+        )
+        expected, _ = review.expected_answer()
+        asked += 1
+        wrong = asked == 1 and wrong_first
+        answer = str(int(expected) + 1) if wrong else expected
+        type_text(answer)
+        wait_until(f"the answer box to read {answer!r}", lambda: text_of(review.box) == answer, 5)
+        keys("Return")
+        label_shown(review.window, "Errato" if wrong else "Esatto")
+        if wrong:
+            label_shown(review.window, f"Il risultato giusto è {expected}")
+        keys("Return")
+        wait_until(
+            "the next question or the end",
+            lambda: text_of(review.box) == ""
+            or find(review.window, "push button", "Torna agli esercizi"),
+            10,
+        )
+    text = name(ending)
+    log(f"review: {asked} questions, {text!r}")
+    keys("Return")
+    wait_until("the review to close", lambda: not find_window(program, REVIEW_TITLE))
+    return asked, text
+
+
+def case_review():
+    """Two wrong answers, the review of them played to its end: the report is unchanged."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start, exercise = start_exercise(
+            program, 0, "NUMERO MAX DA 1 A 10", " Operazione con numero massimo da 1 a 10"
+        )
+        patterns = exercise.play(1, {3, 7}, by_keypad=False)
+        before = report_snapshot(program, exercise, patterns)
+
+        choose_menu(program, exercise.window, "File", "Ripasso degli errori")
+        asked, text = play_review(program, wrong_first=True)
+        check(
+            text == "Hai ripassato 2 operazioni: ora ne sai fare 2!",
+            f"the review ends with {text!r}",
+        )
+        # The plan of twelve questions, and the one missed in the review asked once more.
+        check(asked == 13, f"the review asked {asked} questions")
+
+        button(exercise.window, NEXT_EXERCISE)
+        label_shown(exercise.window, "Clicca sul pulsante Nuovo esercizio")
+        after = report_snapshot(program, exercise, patterns)
+        check(after == before, f"the report changed: {before} then {after}")
+        log("the report is the same after the review")
+        end_from_exercise(program, start, exercise)
+    finally:
+        program.stop()
+
+
 CASES = {
     "session": case_session,
     "analysis": case_analysis,
@@ -853,6 +934,7 @@ CASES = {
     "end_question": case_end_question,
     "enter_only": case_enter_only,
     "assistive_text": case_assistive_text,
+    "review": case_review,
 }
 
 

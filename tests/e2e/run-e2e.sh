@@ -29,7 +29,9 @@ skip() {
 case "$case_name" in
 session | analysis) printer=pdf ;;
 failing_queue) printer=failing ;;
-no_printer | midnight | missing_sound | missing_www | end_question | enter_only | assistive_text) printer=none ;;
+no_printer | midnight | missing_sound | missing_www | end_question | enter_only | assistive_text | review)
+    printer=none
+    ;;
 *)
     echo "unknown case: $case_name" >&2
     exit 2

@@ -339,18 +339,21 @@ private slots:
     {
         const QList<QAction *> entries = find<QMenu>("MnuFile")->actions();
         QCOMPARE(find<QMenu>("MnuFile")->title(), QStringLiteral("File"));
-        QCOMPARE(entries.size(), 4);
+        QCOMPARE(entries.size(), 5);
         QCOMPARE(entries[0]->objectName(), QStringLiteral("mnuStampa"));
         QCOMPARE(entries[0]->text(), QStringLiteral("Visualizza operazioni"));
         QCOMPARE(entries[1]->objectName(), QStringLiteral("mnuAttestato"));
         QCOMPARE(entries[1]->text(), QStringLiteral("Visualizza attestato"));
-        QVERIFY(entries[2]->isSeparator());
-        QCOMPARE(entries[2]->objectName(), QStringLiteral("mnuseparatore"));
-        QCOMPARE(entries[3]->objectName(), QStringLiteral("MnuEsci"));
-        QCOMPARE(entries[3]->text(), QStringLiteral("Esci"));
+        QCOMPARE(entries[2]->objectName(), QStringLiteral("mnuRipasso"));
+        QCOMPARE(entries[2]->text(), QStringLiteral("Ripasso degli errori"));
+        QVERIFY(entries[3]->isSeparator());
+        QCOMPARE(entries[3]->objectName(), QStringLiteral("mnuseparatore"));
+        QCOMPARE(entries[4]->objectName(), QStringLiteral("MnuEsci"));
+        QCOMPARE(entries[4]->text(), QStringLiteral("Esci"));
         QVERIFY(!entries[0]->isEnabled());
         QVERIFY(!entries[1]->isEnabled());
-        QVERIFY(entries[3]->isEnabled());
+        QVERIFY(!entries[2]->isEnabled());
+        QVERIFY(entries[4]->isEnabled());
     }
 
     // The start screen colours these controls by name; the colour must show.
@@ -713,7 +716,8 @@ private slots:
         QTest::mouseClick(button("CmdStampa"), Qt::LeftButton);
         Screen *report = services->registry.existing(ScreenId::Report);
         QVERIFY(report && report->isVisible());
-        QCOMPARE(report->focusWidget(), report->findChild<QWidget *>(QStringLiteral("cmdStampaS")));
+        // The report takes the focus to its print button itself, asked through the session.
+        QVERIFY(session->ReportFocusOnPrint);
         QTest::mouseClick(button("CmdStampa"), Qt::LeftButton);
         QCOMPARE(reportsBuilt, 1);
     }

@@ -207,6 +207,19 @@ private slots:
         QCOMPARE(timeBox(*screen, 2)->text(), QStringLiteral("Tempo totale:     sec."));
     }
 
+    // Opened from the exercise screen's button, the report takes the focus to its print button,
+    // once: shown again without the request, it leaves the focus where it is.
+    void focusOnPrintWhenAsked()
+    {
+        session.ReportFocusOnPrint = true;
+        auto *screen = services->registry.show(ScreenId::Report);
+        QCOMPARE(screen->focusWidget(), button(*screen, "cmdStampaS"));
+        QVERIFY(!session.ReportFocusOnPrint);
+        button(*screen, "Command2")->setFocus();
+        services->registry.show(ScreenId::Report);
+        QCOMPARE(screen->focusWidget(), button(*screen, "Command2"));
+    }
+
     // "ESCI" and the menu entry both close the report and leave the times alone.
     void closingKeepsTimes_data()
     {

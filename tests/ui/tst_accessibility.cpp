@@ -189,6 +189,8 @@ enum class Stage {
     AnswerTyped,
     Judged,
     ExerciseComplete,
+    Review,
+    ReviewJudged,
     Report,
     Analysis,
     Certificate,
@@ -217,6 +219,16 @@ void bringTo(Program &program, Stage stage)
         break;
     case Stage::ExerciseComplete:
         program.answerSeveral(10, [](int i) { return i % 3 != 0; });
+        break;
+    case Stage::Review:
+    case Stage::ReviewJudged:
+        program.answerSeveral(10, [](int i) { return i % 3 != 0; });
+        program.trigger(ScreenId::Exercise, "mnuRipasso");
+        if (stage == Stage::ReviewJudged) {
+            auto *box = program.control<QLineEdit>(ScreenId::Review, "TxtRisultato");
+            QTest::keyClicks(box, QStringLiteral("999"));
+            QTest::keyClick(box, Qt::Key_Return);
+        }
         break;
     case Stage::Report:
         program.answerSeveral(12, [](int i) { return i % 4 != 0; });
@@ -328,6 +340,9 @@ private slots:
         QTest::newRow("exercise, complete")
             << Stage::ExerciseComplete
             << QStringList { "Nuovo esercizio", "Visualizza  esercizio", "Esci" };
+        QTest::newRow("review") << Stage::Review << QStringList { "Risultato", "Cancella", "000" };
+        QTest::newRow("review, judged")
+            << Stage::ReviewJudged << QStringList { "Avanti", "Errato" };
         QTest::newRow("report") << Stage::Report
                                 << QStringList { "ESCI", "STAMPA LE OPERAZIONI",
                                        "Visualizza attestato" };

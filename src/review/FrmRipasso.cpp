@@ -1,0 +1,248 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#include "review/FrmRipasso.h"
+
+#include "exercise/AnswerField.h"
+#include "exercise/Keypad.h"
+#include "exercise/OperationDisplay.h"
+#include "exercise/OperationPanel.h"
+#include "exercise/Scoring.h"
+#include "review/ReviewInput.h"
+#include "session/NumberText.h"
+#include "session/SessionRecord.h"
+#include "start/StartChoices.h"
+#include "ui/Colour.h"
+#include "ui/Controls.h"
+#include "ui/KeyPressFilter.h"
+#include "ui/Services.h"
+
+#include <QAccessible>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+const QString AskPrompt = QStringLiteral(" Digita il risultato e premi Invio");
+const QString GoOnPrompt = QStringLiteral(" Premi Invio o \"Avanti\" per continuare");
+const QString EndPrompt = QStringLiteral(" Premi Invio per tornare agli esercizi");
+
+} // namespace
+
+FrmRipasso::FrmRipasso(SessionRecord &session, Services &services)
+    : m_session(session), m_services(services)
+{
+    setObjectName(QStringLiteral("FrmRipasso"));
+    setWindowTitle(QStringLiteral("RIPASSO"));
+    Controls::setBackground(this, Colour::rgb(192, 255, 192));
+    useFixedDialogFrame();
+    setClientSize(11910, 8340);
+    centreOnScreen();
+    buildControls();
+    readSession();
+
+    m_random.seed(m_services.timeOfDay());
+    m_sequence = std::make_unique<Review::Sequence>(Review::reviewInputFrom(m_session), m_random);
+    ask();
+}
+
+void FrmRipasso::buildControls()
+{
+    QWidget *area = client();
+
+    lblTitolo = Controls::label(area, QStringLiteral("lblTitolo"), QStringLiteral(" RIPASSO"),
+        Controls::arial(21.75, true));
+    Controls::setBackground(lblTitolo, Colour::rgb(250, 200, 110));
+    Controls::setTextColour(lblTitolo, Colour::rgb(128, 0, 0));
+    Controls::place(lblTitolo, -30, 0, 11985, 555);
+    lblDomanda = Controls::label(
+        area, QStringLiteral("lblDomanda"), QString(), Controls::arial(20.25, true));
+    Controls::setBackground(lblDomanda, Colour::rgb(255, 240, 150));
+    Controls::setTextColour(lblDomanda, Colour::rgb(128, 0, 0));
+    Controls::place(lblDomanda, -30, 540, 11985, 555);
+
+    frmNumero = new OperationPanel(area);
+    Controls::place(frmNumero, 90, 1080, 11535, 2265);
+    TxtRisultato = frmNumero->answerField();
+    Controls::setTextColour(TxtRisultato, Colour::fromValue(StartChoices::AnswerTextColour));
+
+    lblFine =
+        Controls::label(area, QStringLiteral("lblFine"), QString(), Controls::arial(26, true));
+    lblFine->setAlignment(Qt::AlignCenter);
+    lblFine->setWordWrap(true);
+    Controls::setTextColour(lblFine, Colour::rgb(128, 0, 0));
+    Controls::place(lblFine, 90, 1080, 11535, 2265);
+    lblFine->hide();
+
+    fraTastierino = new Keypad(area);
+    Controls::place(fraTastierino, 8220, 3090, 2805, 2595);
+
+    LblEsito =
+        Controls::label(area, QStringLiteral("LblEsito"), QString(), Controls::arial(48, true));
+    LblEsito->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Controls::setTextColour(LblEsito, Colour::rgb(255, 0, 0));
+    Controls::place(LblEsito, 600, 3870, 6375, 975);
+
+    lblGiusto =
+        Controls::label(area, QStringLiteral("lblGiusto"), QString(), Controls::arial(18, true));
+    lblGiusto->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    Controls::setTextColour(lblGiusto, Colour::rgb(0, 0, 192));
+    Controls::place(lblGiusto, 600, 4905, 6375, 555);
+
+    auto action = [&](const QString &name, const QString &caption, const QString &spoken) {
+        QPushButton *button = Controls::button(area, name, caption, Controls::arial(12, true));
+        button->setAccessibleName(spoken);
+        button->setCursor(Qt::PointingHandCursor);
+        Controls::place(button, 960, 5715, 6810, 495);
+        return button;
+    };
+    cmdVerifica = action(QStringLiteral("cmdVerifica"), QStringLiteral("V e r i f i c a "),
+        QStringLiteral("Verifica"));
+    cmdAvanti =
+        action(QStringLiteral("cmdAvanti"), QStringLiteral("Avanti"), QStringLiteral("Avanti"));
+    cmdTorna = action(QStringLiteral("cmdTorna"), QStringLiteral("Torna agli esercizi"),
+        QStringLiteral("Torna agli esercizi"));
+
+    LblIstruzione = Controls::label(
+        area, QStringLiteral("LblIstruzione"), QString(), Controls::arial(11.25, true));
+    Controls::setBackground(LblIstruzione, Colour::rgb(192, 255, 255));
+    Controls::setTextColour(LblIstruzione, Colour::rgb(0, 0, 192));
+    Controls::place(LblIstruzione, 900, 7965, 10245, 270);
+
+    QWidget::setTabOrder(TxtRisultato, cmdVerifica);
+    QWidget::setTabOrder(cmdVerifica, cmdAvanti);
+    QWidget::setTabOrder(cmdAvanti, cmdTorna);
+
+    connect(fraTastierino, &Keypad::digitsPressed, this, &FrmRipasso::typeDigits);
+    connect(fraTastierino, &Keypad::erasePressed, this, [this] { TxtRisultato->setAnswer({}); });
+    connect(TxtRisultato, &AnswerField::answerChanged, this, [this](const QString &text) {
+        cmdVerifica->setVisible(m_step == Step::Asking && !text.isEmpty());
+    });
+    connect(TxtRisultato, &AnswerField::refused, this, [this] { m_services.beep(); });
+    new KeyPressFilter(TxtRisultato, [this](int &keyAscii) { answerKey(keyAscii); });
+    connect(cmdVerifica, &QPushButton::clicked, this, &FrmRipasso::check);
+    connect(cmdAvanti, &QPushButton::clicked, this, &FrmRipasso::next);
+    connect(cmdTorna, &QPushButton::clicked, this, &FrmRipasso::close);
+}
+
+// The exercise screen's colours for the chosen mode.
+void FrmRipasso::readSession()
+{
+    if (!m_session.ModeScreenColour.isEmpty()) {
+        const QColor screenColour = Colour::fromValue(m_session.ModeScreenColour.toInt());
+        Controls::setBackground(this, screenColour);
+        frmNumero->setColours(screenColour, Colour::fromValue(StartChoices::AnswerTextColour));
+    }
+    if (!m_session.ModeColour.isEmpty()) {
+        const QColor buttonColour = Colour::fromValue(m_session.ModeColour.toInt());
+        for (QWidget *control : { cmdVerifica, cmdAvanti, cmdTorna })
+            Controls::setBackground(control, buttonColour);
+    }
+}
+
+void FrmRipasso::ask()
+{
+    if (m_sequence->isFinished()) {
+        finish();
+        return;
+    }
+    const Review::Operation &operation = m_sequence->current();
+    if (const auto view = Exercise::operationView(
+            operation.difference, operation.subtrahend, operation.askedTerm)) {
+        frmNumero->showOperation(*view);
+        m_expected = NumberText::plainForm(view->expected);
+    }
+    lblDomanda->setText(QStringLiteral(" Domanda %1").arg(m_sequence->asked() + 1));
+    TxtRisultato->setJudged(false);
+    TxtRisultato->setAnswer(QString());
+    LblEsito->clear();
+    LblEsito->setAccessibleName(QString());
+    lblGiusto->clear();
+    setStep(Step::Asking);
+}
+
+void FrmRipasso::check()
+{
+    if (m_step != Step::Asking)
+        return;
+    const bool right = Exercise::isRight(TxtRisultato->text(), m_expected);
+    TxtRisultato->setJudged(true);
+    if (right) {
+        m_services.playSound(m_services.programFolder() + QStringLiteral("/positivo.wav"));
+        showVerdict(QStringLiteral("E S A T T O"), QStringLiteral("Esatto"));
+    } else {
+        showVerdict(QStringLiteral("E R R A T O"), QStringLiteral("Errato"));
+        lblGiusto->setText(QStringLiteral("Il risultato giusto è ") + m_expected);
+    }
+    m_sequence->answer(right);
+    setStep(Step::Judged);
+}
+
+void FrmRipasso::next()
+{
+    if (m_step == Step::Judged)
+        ask();
+}
+
+void FrmRipasso::finish()
+{
+    Review::noteOutcome(m_session, m_sequence->reviewedCount(), m_sequence->nowRightCount());
+    lblFine->setText(QStringLiteral("Hai ripassato %1 operazioni: ora ne sai fare %2!")
+                         .arg(m_sequence->reviewedCount())
+                         .arg(m_sequence->nowRightCount()));
+    lblDomanda->clear();
+    LblEsito->clear();
+    LblEsito->setAccessibleName(QString());
+    lblGiusto->clear();
+    setStep(Step::Finished);
+}
+
+void FrmRipasso::setStep(Step step)
+{
+    m_step = step;
+    const bool asking = step == Step::Asking;
+    const bool finished = step == Step::Finished;
+    frmNumero->setVisible(!finished);
+    fraTastierino->setVisible(!finished);
+    fraTastierino->setEnabled(asking);
+    lblFine->setVisible(finished);
+    cmdVerifica->setVisible(asking && !TxtRisultato->text().isEmpty());
+    cmdAvanti->setVisible(step == Step::Judged);
+    cmdTorna->setVisible(finished);
+    LblIstruzione->setText(asking ? AskPrompt : finished ? EndPrompt : GoOnPrompt);
+    QWidget *focus = asking ? static_cast<QWidget *>(TxtRisultato)
+        : finished          ? cmdTorna
+                            : cmdAvanti;
+    focus->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmRipasso::answerKey(int &keyAscii)
+{
+    constexpr int Enter = 13;
+    constexpr int Backspace = 8;
+    const bool digit = keyAscii >= '0' && keyAscii <= '9';
+    if (m_step != Step::Asking || (!digit && keyAscii != Enter && keyAscii != Backspace)) {
+        m_services.beep();
+        keyAscii = 0;
+        return;
+    }
+    if (keyAscii != Enter)
+        return;
+    keyAscii = 0;
+    if (TxtRisultato->text().isEmpty())
+        m_services.beep();
+    else
+        check();
+}
+
+void FrmRipasso::typeDigits(const QString &digits)
+{
+    TxtRisultato->setAnswer(TxtRisultato->text() + digits);
+}
+
+void FrmRipasso::showVerdict(const QString &caption, const QString &spoken)
+{
+    LblEsito->setText(caption);
+    LblEsito->setAccessibleName(spoken);
+    QAccessibleEvent alert(LblEsito, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+}
