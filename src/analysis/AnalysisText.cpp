@@ -130,6 +130,16 @@ QString isolatedLine(const QList<Analysis::ErrorTally> &isolated)
     return QStringLiteral("Errori isolati: ") + parts.join(QStringLiteral(", "));
 }
 
+QString reviewLine(int reviewed, int nowRight)
+{
+    const QString practised = reviewed == 1
+        ? QStringLiteral("1 operazione ripassata")
+        : QStringLiteral("%1 operazioni ripassate").arg(reviewed);
+    const QString right = nowRight == 1 ? QStringLiteral("1 ora corretta")
+                                        : QStringLiteral("%1 ora corrette").arg(nowRight);
+    return QStringLiteral("Ripasso: ") + practised + QStringLiteral(", ") + right;
+}
+
 QStringList errorLines(const Analysis::Summary &summary)
 {
     if (summary.operations == 0)
@@ -141,6 +151,8 @@ QStringList errorLines(const Analysis::Summary &summary)
         lines.append(recurringSentence(tally));
     if (!summary.isolated.isEmpty())
         lines.append(isolatedLine(summary.isolated));
+    if (summary.reviewed > 0)
+        lines.append(reviewLine(summary.reviewed, summary.reviewedNowRight));
     return lines;
 }
 

@@ -32,8 +32,12 @@ QString recurringSentence(const Analysis::ErrorTally &tally);
 // "Errori isolati: Sbaglia di uno (2 volte), Altri errori (1 volta)"; empty when there are none.
 QString isolatedLine(const QList<Analysis::ErrorTally> &isolated);
 
+// "Ripasso: 3 operazioni ripassate, 2 ora corrette", after a review of the missed operations.
+QString reviewLine(int reviewed, int nowRight);
+
 // The sentences of the errors' section, in order: each recurring error, then the isolated
-// line; or the one sentence for a session without errors or without operations.
+// line, then the review's line; or the one sentence for a session without errors or without
+// operations.
 QStringList errorLines(const Analysis::Summary &summary);
 
 // Splits a sentence into lines of at most `width` characters at blanks (a longer word stays

@@ -143,6 +143,8 @@ Summary summarise(const SessionRecord &session, const QString &date)
     summary.mode = session.ModeCaption.trimmed();
     summary.rangeLow = session.RangeLow;
     summary.rangeHigh = session.RangeHigh;
+    summary.reviewed = session.ReviewedOperations;
+    summary.reviewedNowRight = session.ReviewedNowRight;
     return summary;
 }
 

@@ -43,6 +43,8 @@ struct Summary
     QList<KindRow> rows; // kinds with at least one operation, in Kind order
     QList<ErrorTally> recurring; // most frequent first, then in rule order
     QList<ErrorTally> isolated; // the same order
+    int reviewed = 0; // missed operations practised again in the latest review
+    int reviewedNowRight = 0; // of them, answered right the last time they were asked
 };
 
 // Whether the error could explain a wrong answer to this operation: the borrow errors only

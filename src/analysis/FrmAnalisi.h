@@ -34,7 +34,8 @@ private slots:
 private:
     static constexpr int Columns = 5;
     static constexpr int Rows = 1 + Analysis::KindCount; // the titles, then one row per kind
-    static constexpr int MostErrorLines = Analysis::ErrorCount;
+    // Every error's sentence at most, and the review's line.
+    static constexpr int MostErrorLines = Analysis::ErrorCount + 1;
 
     void buildControls();
     void fill();

@@ -141,6 +141,11 @@ private slots:
             QStringList({ "Toglie la cifra più piccola dalla più grande: 4 volte su 6 "
                           "sottrazioni con il prestito (53 \u2212 17: ha scritto 44)",
                 "Errori isolati: Sbaglia di uno (2 volte), Ricopia un numero (1 volta)" }));
+        Analysis::Summary reviewed = summary;
+        reviewed.reviewed = 3;
+        reviewed.reviewedNowRight = 1;
+        QCOMPARE(AnalysisText::errorLines(reviewed).last(),
+            QStringLiteral("Ripasso: 3 operazioni ripassate, 1 ora corretta"));
 
         JudgedOperation minuendAsked = op(53, 17, 43, 5, Analysis::AskedMinuend);
         QCOMPARE(AnalysisText::operationText(minuendAsked), QStringLiteral("? \u2212 17 = 36"));
@@ -162,7 +167,13 @@ private slots:
         session.OpCount = 2;
         session.Judged[1] = op(9, 4, 5);
         session.Judged[2] = op(9, 4, 1);
-        QCOMPARE(AnalysisText::headingLines(Analysis::summarise(session, "08/12/2026")),
+        session.ReviewedOperations = 1;
+        session.ReviewedNowRight = 1;
+        const Analysis::Summary summary = Analysis::summarise(session, "08/12/2026");
+        QCOMPARE(AnalysisText::errorLines(summary),
+            QStringList({ "Errori isolati: Altri errori (1 volta)",
+                "Ripasso: 1 operazione ripassata, 1 ora corretta" }));
+        QCOMPARE(AnalysisText::headingLines(summary),
             QStringList({ "Mario, 08/12/2026", "Calcola il resto / differenza, numeri da 10 a 99",
                 "2 operazioni, 1 esatta" }));
     }
