@@ -8,6 +8,7 @@
 #include "exercise/OperationGenerator.h"
 #include "exercise/Scoring.h"
 #include "exercise/SessionFlow.h"
+#include "exercise/SpokenText.h"
 #include "session/NumberText.h"
 #include "session/SessionRecord.h"
 #include "ui/Colour.h"
@@ -390,7 +391,7 @@ void FrmOperativoMeno::newExercise()
     setTimeLabel(LblTempoTotale, QString());
     LblNumero1->clear();
     LblNumero2->clear();
-    LblEsito->clear();
+    Controls::setCaption(LblEsito, QString());
     CmdFine->show();
     CmdVerifica->hide();
     CmdOperazione->hide();
@@ -430,12 +431,14 @@ void FrmOperativoMeno::visualizza()
         moveLeft(LblNumero2, view->number2Left);
         moveLeft(TxtRisultato, view->answerLeft);
         frmNumero->setAccessibleName(view->spoken);
+        TxtRisultato->setAccessibleDescription(Exercise::taskSentence(m_session.AskedTerm));
     }
     m_judged = false;
     TxtRisultato->setJudged(false);
     m_session.AnswerText.clear();
     TxtRisultato->setAnswer(QString());
-    LblEsito->clear();
+    Controls::setCaption(LblEsito, QString());
+    describeVerdict(QString());
     LblIstruzione->setText(ReadyPrompt);
     m_session.StartTime = m_services.timeOfDay();
     m_shownAt = m_services.monotonicSeconds();
@@ -472,8 +475,10 @@ void FrmOperativoMeno::checkAnswer()
     if (const int mark = Exercise::countAnswer(m_session, right))
         Image[mark]->show();
 
-    switchAfterCheck();
+    // The time comes first: the verdict goes with the focus that the switching moves.
     timeAnswer();
+    describeVerdict(Exercise::verdictSentence(m_session, right));
+    switchAfterCheck();
     Exercise::completeRecord(m_session, TxtRisultato->text(), m_answerMark);
     menusAndEndOfSession();
 }
@@ -596,15 +601,16 @@ void FrmOperativoMeno::TxtRisultato_KeyPress(int &keyAscii)
         askForAnswer();
         return;
     }
-    if (Exercise::isExerciseComplete(m_session)) {
+    const bool lastOfExercise = Exercise::isExerciseComplete(m_session);
+    if (lastOfExercise) {
         CmdEsercizio->show();
-        requestFocus(CmdEsercizio);
     } else {
         CmdVerifica->hide();
         CmdOperazione->show();
-        requestFocus(CmdOperazione);
     }
     checkAnswer();
+    // The focus moves once the check has given the button its verdict to be read with.
+    requestFocus(lastOfExercise ? CmdEsercizio : CmdOperazione);
 }
 
 void FrmOperativoMeno::TxtRisultato_Change(const QString &text)
@@ -635,9 +641,18 @@ void FrmOperativoMeno::askForAnswer()
 
 void FrmOperativoMeno::showVerdict(const QString &verdict)
 {
-    LblEsito->setText(verdict);
+    Controls::setCaption(LblEsito, verdict);
     QAccessibleEvent alert(LblEsito, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
+}
+
+// A screen reader says the verdict with the name of the button that takes the focus after the
+// check; the next operation takes it away.
+void FrmOperativoMeno::describeVerdict(const QString &sentence)
+{
+    QPushButton *next = Exercise::isExerciseComplete(m_session) ? CmdEsercizio : CmdOperazione;
+    for (QPushButton *button : { CmdOperazione, CmdEsercizio })
+        button->setAccessibleDescription(button == next ? sentence : QString());
 }
 
 void FrmOperativoMeno::setTimeLabel(QLabel *label, const QString &text)

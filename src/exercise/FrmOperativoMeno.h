@@ -69,6 +69,7 @@ private:
 
     void askForAnswer();
     void showVerdict(const QString &verdict);
+    void describeVerdict(const QString &sentence);
     void setTimeLabel(QLabel *label, const QString &text);
     // A hidden or disabled control cannot take the focus; the request is then ignored.
     void requestFocus(QWidget *widget);

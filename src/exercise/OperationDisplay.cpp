@@ -43,9 +43,9 @@ std::optional<OperationView> presentOperation(SessionRecord &session, RandomSour
     const QString minuend = plainForm(session.Difference + session.Subtrahend);
     const QString subtrahend = plainForm(session.Subtrahend);
     const QString difference = plainForm(session.Difference);
-    const QString hidden = QStringLiteral("?");
+    const QString hidden = QStringLiteral("quanto");
     auto spoken = [](const QString &m, const QString &s, const QString &d) {
-        return m + QStringLiteral(" meno ") + s + QStringLiteral(" uguale ") + d;
+        return m + QStringLiteral(" meno ") + s + QStringLiteral(" uguale ") + d + QLatin1Char('?');
     };
 
     OperationView view;

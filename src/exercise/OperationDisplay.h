@@ -26,7 +26,7 @@ struct OperationView
     QString number2; // LblNumero2
     int number2Left = 0;
     int answerLeft = 0; // TxtRisultato
-    QString spoken; // the operation read as a whole, "15 meno 7 uguale ?"
+    QString spoken; // the operation read as a whole, "15 meno 7 uguale quanto?"
 };
 
 // A code from low to high, bounds included, each equally likely.

@@ -52,12 +52,12 @@ MODE_CAPTIONS = [
     " Calcola il minuendo o sottraendo",
     " Calcola il minuen., sottr., resto/differ. secondo richiesta",
 ]
-VERIFY = "V e r i f i c a "
-NEXT_OPERATION = "N u o v a   s o t t r a z i o n e"
+VERIFY = "Verifica"
+NEXT_OPERATION = "Nuova sottrazione"
 NEXT_EXERCISE = "Nuovo esercizio"
 SHOW_EXERCISE = "Visualizza  esercizio"
-RIGHT = "E S A T T O"
-WRONG = "E R R A T O"
+RIGHT = "Esatto"
+WRONG = "Errato"
 PRINT_FAILED = "Stampa non riuscita"
 
 
@@ -130,7 +130,7 @@ def enter_name(program, typed, expected):
     start = program.window(START_TITLE, 30)
     label_shown(start, "   IMMETTI   IL  TUO  NOME")
     label_shown(start, "Buon lavoro")
-    button(start, "E S C I")
+    button(start, "Esci")
 
     # An empty name is refused with a message, and the name panel stays.
     press(button(start, "AVANTI"))
@@ -410,7 +410,7 @@ def case_session():
             f"end-of-session question reads {texts}",
         )
         report = program.window(REPORT_TITLE)
-        label_shown(report, "E S E R C I Z I   E S E G U I T I ")
+        label_shown(report, "Esercizi eseguiti")
         records = check_report(report, patterns)
         totals = [t for t in shown_texts(report) if t.startswith("Tempo totale:    ")]
         check(len(totals) == 4, f"time totals on the report: {totals}")
@@ -642,7 +642,7 @@ def end_from_exercise(program, start, exercise, report=None):
         wait_until("the report to close", lambda: not find_window(program, REPORT_TITLE))
     press(button(exercise.window, "Esci"))
     wait_until("the exercise screen to close", lambda: not find_window(program, EXERCISE_TITLE))
-    press(button(start, "E S C I"))
+    press(button(start, "Esci"))
     check(program.wait_exit(15) == 0, "the program did not end cleanly")
 
 
@@ -665,7 +665,7 @@ def case_missing_www():
         start = enter_name(program, "anna", "anna")
         choose_menu(program, start, "?")
         expect_message(program, "File mancante", START_TITLE)
-        press(button(start, "E S C I"))
+        press(button(start, "Esci"))
         check(program.wait_exit(15) == 0, "the program did not end cleanly")
     finally:
         program.stop()

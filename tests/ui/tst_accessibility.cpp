@@ -104,21 +104,21 @@ QString nameOf(QObject *object)
     return iface ? iface->text(QAccessible::Name) : QString();
 }
 
-// The operation as the pupil sees it, read in words, with "?" for the hidden term.
+// The operation as the pupil sees it, read in words, with "quanto" for the hidden term.
 QString operationInWords(const SessionRecord &session)
 {
     QString minuend = QString::number(session.Difference + session.Subtrahend);
     QString subtrahend = QString::number(session.Subtrahend);
     QString difference = QString::number(session.Difference);
-    const QString hidden = QStringLiteral("?");
+    const QString hidden = QStringLiteral("quanto");
     if (session.AskedTerm == 1)
         difference = hidden;
     else if (session.AskedTerm == 2)
         minuend = hidden;
     else
         subtrahend = hidden;
-    return minuend + QStringLiteral(" meno ") + subtrahend + QStringLiteral(" uguale ")
-        + difference;
+    return minuend + QStringLiteral(" meno ") + subtrahend + QStringLiteral(" uguale ") + difference
+        + QLatin1Char('?');
 }
 
 // The whole program on the fake desktop, driven the way a pupil would.
@@ -303,22 +303,21 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("start, name entry")
             << Stage::NameEntry
-            << QStringList { "Nome", "AVANTI", "E S C I", "Calcolo del resto/differenza", "File",
+            << QStringList { "Nome", "AVANTI", "Esci", "Calcolo del resto/differenza", "File",
                    "Esci", "?", "Scala di valutazione" };
         QTest::newRow("start, choosing")
             << Stage::Choosing
             << QStringList { "NUMERO MAX DA 1 A 10", "NUMERO MAX DA 1 A  20",
-                   "NUMERO MAX DA 10 A 99", "E S C I" };
+                   "NUMERO MAX DA 10 A 99", "Esci" };
         QTest::newRow("exercise, waiting") << Stage::ExerciseWaiting
                                            << QStringList { "Risultato", "Esci", "Cancella", "000",
                                                   "Visualizza operazioni", "Visualizza attestato" };
         QTest::newRow("exercise, answer typed")
-            << Stage::AnswerTyped << QStringList { "Risultato", "V e r i f i c a " };
+            << Stage::AnswerTyped << QStringList { "Risultato", "Verifica" };
         QTest::newRow("exercise, judged")
             << Stage::Judged
-            << QStringList { "N u o v a   s o t t r a z i o n e", "Risposta esatta 1",
-                   "Risposta errata 1", "Secondi impiegati per ogni risposta",
-                   "Secondi impiegati per ogni esercizio" };
+            << QStringList { "Nuova sottrazione", "Risposta esatta 1", "Risposta errata 1",
+                   "Secondi impiegati per ogni risposta", "Secondi impiegati per ogni esercizio" };
         QTest::newRow("exercise, complete")
             << Stage::ExerciseComplete
             << QStringList { "Nuovo esercizio", "Visualizza  esercizio", "Esci" };
@@ -364,7 +363,7 @@ private slots:
         QCOMPARE(nameOf(program.answerBox()), QStringLiteral("Risultato"));
     }
 
-    // The operation is read as a whole, with "?" for whichever term the pupil must find.
+    // The operation is read as a whole, with "quanto" for whichever term the pupil must find.
     void operationIsReadInWords()
     {
         Program program;
@@ -432,8 +431,8 @@ private slots:
     {
         QTest::addColumn<bool>("right");
         QTest::addColumn<QString>("verdict");
-        QTest::newRow("right") << true << QStringLiteral("E S A T T O");
-        QTest::newRow("wrong") << false << QStringLiteral("E R R A T O");
+        QTest::newRow("right") << true << QStringLiteral("Esatto");
+        QTest::newRow("wrong") << false << QStringLiteral("Errato");
     }
     void verdictIsAnnounced()
     {
