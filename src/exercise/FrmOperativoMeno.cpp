@@ -392,14 +392,14 @@ void FrmOperativoMeno::newExercise()
     LblNumero1->clear();
     LblNumero2->clear();
     Controls::setCaption(LblEsito, QString());
+    livello();
+    visualizza();
+    focusNewOperation();
     CmdFine->show();
     CmdVerifica->hide();
     CmdOperazione->hide();
     CmdEsercizio->hide();
     CmdStampa->hide();
-    livello();
-    visualizza();
-    requestFocus(TxtRisultato);
 }
 
 void FrmOperativoMeno::CmdOperazione_Click()
@@ -409,12 +409,12 @@ void FrmOperativoMeno::CmdOperazione_Click()
     fraTastierino->setEnabled(true);
     setTimeLabel(LblTempoParziale, QString());
     LblOperazione->setText(NumberText::plainForm(m_session.OpInExercise));
+    livello();
+    visualizza();
+    focusNewOperation();
     CmdOperazione->hide();
     CmdVerifica->hide();
     CmdEsercizio->hide();
-    livello();
-    visualizza();
-    requestFocus(TxtRisultato);
 }
 
 void FrmOperativoMeno::livello()
@@ -659,6 +659,14 @@ void FrmOperativoMeno::setTimeLabel(QLabel *label, const QString &text)
 {
     label->setText(text);
     label->setAccessibleDescription(text);
+}
+
+// The answer box takes the focus once the operation is on show and before the button that was
+// pressed hides: hidden with the focus, the button would pass it on through every button and
+// key behind it, each read aloud by a screen reader, before it reached the box.
+void FrmOperativoMeno::focusNewOperation()
+{
+    requestFocus(TxtRisultato);
 }
 
 void FrmOperativoMeno::requestFocus(QWidget *widget)

@@ -73,6 +73,7 @@ private:
     void setTimeLabel(QLabel *label, const QString &text);
     // A hidden or disabled control cannot take the focus; the request is then ignored.
     void requestFocus(QWidget *widget);
+    void focusNewOperation();
 
     SessionRecord &m_session;
     Services &m_services;

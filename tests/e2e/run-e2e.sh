@@ -29,7 +29,7 @@ skip() {
 case "$case_name" in
 session) printer=pdf ;;
 failing_queue) printer=failing ;;
-no_printer | midnight | missing_sound | missing_www) printer=none ;;
+no_printer | midnight | missing_sound | missing_www | screen_reader) printer=none ;;
 *)
     echo "unknown case: $case_name" >&2
     exit 2
