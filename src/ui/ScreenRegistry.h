@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QPointer>
 #include <functional>
 
@@ -31,6 +32,8 @@ public:
     ~ScreenRegistry();
 
     void setFactory(ScreenId id, Factory factory);
+    // The screens that have a factory, in the order of ScreenId.
+    QList<ScreenId> registered() const;
 
     // The open screen, or nullptr.
     Screen *existing(ScreenId id) const;
@@ -41,16 +44,8 @@ public:
     // Closing a screen that is not open does nothing.
     void close(ScreenId id);
 
-    template <class T>
-    T *get(ScreenId id)
-    {
-        return qobject_cast<T *>(get(id));
-    }
-    template <class T>
-    T *existing(ScreenId id) const
-    {
-        return qobject_cast<T *>(existing(id));
-    }
+    template <class T> T *get(ScreenId id) { return qobject_cast<T *>(get(id)); }
+    template <class T> T *existing(ScreenId id) const { return qobject_cast<T *>(existing(id)); }
 
 private:
     QHash<ScreenId, Factory> m_factories;
