@@ -491,6 +491,34 @@ private slots:
                 + spelled.join(QStringLiteral(" | "))));
     }
 
+    // The report's records and time boxes and the certificate's grade are read in words too.
+    void reportAndCertificateInWords()
+    {
+        Program program;
+        program.enterName(QStringLiteral("Ugo"));
+        program.chooseMode(1); // the minuend or the subtrahend
+        program.chooseRange("Command1");
+        program.answerSeveral(12, [](int i) { return i % 4 != 0; });
+        program.trigger(ScreenId::Exercise, "mnuStampa");
+        const QString fourth = descriptionOf(program.control(ScreenId::Report, "LblOp4"));
+        QVERIFY2(
+            fourth.startsWith(QStringLiteral("Esercizio 1, operazione 4: ")), qPrintable(fourth));
+        QVERIFY2(fourth.contains(QStringLiteral(" uguale "))
+                && fourth.contains(QStringLiteral("quanto"))
+                && fourth.endsWith(QStringLiteral(", errata, 4 secondi.")),
+            qPrintable(fourth));
+        QCOMPARE(descriptionOf(program.control(ScreenId::Report, "Label2")),
+            QStringLiteral("Esercizio 2, tempo totale: 8 secondi."));
+
+        program.trigger(ScreenId::Exercise, "mnuAttestato");
+        QVERIFY(
+            QTest::qWaitForWindowActive(program.services.registry.existing(ScreenId::Certificate)));
+        QCOMPARE(descriptionOf(program.control(ScreenId::Certificate, "lblRapporto")),
+            QStringLiteral("Valutazione: buono, 7 su 10."));
+        QCOMPARE(descriptionOf(program.control(ScreenId::Certificate, "lblObiettivo3")),
+            QStringLiteral("Calcola il minuendo o sottraendo"));
+    }
+
     // The button that takes the focus after a check carries the verdict and its seconds, and
     // after the tenth answer the exercise's score, already when the focus comes to it; it is
     // the only focus change of the check. The next operation takes the sentence away.
