@@ -24,7 +24,6 @@ private slots:
         QTest::newRow("right") << true << 3.9 << 4 << 1 << 3 << "Esatto. 3 secondi.";
         QTest::newRow("wrong") << false << 5.0 << 1 << 2 << 0 << "Errato. 5 secondi.";
         QTest::newRow("one second") << true << 1.2 << 2 << 1 << 2 << "Esatto. 1 secondo.";
-        QTest::newRow("no whole second") << false << 0.4 << 9 << 3 << 5 << "Errato. 0 secondi.";
         QTest::newRow("as the label caps it")
             << true << 130.0 << 5 << 1 << 5 << "Esatto. 99 secondi.";
         QTest::newRow("end of exercise 2")
@@ -33,9 +32,6 @@ private slots:
         QTest::newRow("end, wrong, one right")
             << false << 12.0 << 10 << 4 << 1
             << "Errato. 12 secondi. Esercizio 4 finito: 1 risposta esatta su 10.";
-        QTest::newRow("end, none right")
-            << false << 2.0 << 10 << 1 << 0
-            << "Errato. 2 secondi. Esercizio 1 finito: 0 risposte esatte su 10.";
     }
     void verdict()
     {
@@ -52,22 +48,6 @@ private slots:
         session.RightInExercise = rightInExercise;
         Exercise::timeAnswer(session, elapsed);
         QCOMPARE(Exercise::verdictSentence(session, right), said);
-    }
-
-    void task_data()
-    {
-        QTest::addColumn<int>("askedTerm");
-        QTest::addColumn<QString>("said");
-        QTest::newRow("difference") << 1 << "Scrivi la differenza";
-        QTest::newRow("minuend") << 2 << "Scrivi il minuendo";
-        QTest::newRow("subtrahend") << 3 << "Scrivi il sottraendo";
-        QTest::newRow("no such term") << 4 << "";
-    }
-    void task()
-    {
-        QFETCH(int, askedTerm);
-        QFETCH(QString, said);
-        QCOMPARE(Exercise::taskSentence(askedTerm), said);
     }
 };
 
