@@ -44,6 +44,26 @@ QString dateLine(const QString &shortDate)
     return QStringLiteral("Data        ") + shortDate;
 }
 
+QString modeInWords(const QString &modeCaption)
+{
+    QString words = modeCaption.simplified();
+    words.replace(QStringLiteral("minuen."), QStringLiteral("minuendo"));
+    words.replace(QStringLiteral("sottr."), QStringLiteral("sottraendo"));
+    words.replace(QStringLiteral("differ."), QStringLiteral("differenza"));
+    words.replace(QStringLiteral(" / "), QStringLiteral(" o "));
+    words.replace(QLatin1Char('/'), QStringLiteral(" o "));
+    return words;
+}
+
+QString gradeInWords(int grade, const QString &gradeText)
+{
+    QString word = gradeText.toLower();
+    // "(!)": sufficient, only just.
+    if (word.endsWith(QStringLiteral(" (!)")))
+        word = QStringLiteral("appena ") + word.chopped(4);
+    return QStringLiteral("Valutazione: %1, %2 su 10.").arg(word).arg(grade);
+}
+
 QString printCaption(bool printable)
 {
     return printable ? QStringLiteral("STAMPA  L'ATTESTATO ")
@@ -67,6 +87,8 @@ CertificateTexts certificateTexts(
     texts.mode = session.ModeCaption;
     texts.range = rangeLine(session.RangeLow, session.RangeHigh);
     texts.gradeWord = session.GradeText;
+    texts.spokenMode = modeInWords(session.ModeCaption);
+    texts.spokenGrade = gradeInWords(session.Grade, session.GradeText);
     texts.printable = Grading::isPrintable(session.GradeText);
     texts.printCaption = printCaption(texts.printable);
     texts.count = countLine(session.RightCount, judged);

@@ -18,6 +18,8 @@ struct CertificateTexts
     QString gradeWord; // lblRapporto
     QString count; // lblPerche
     QString date; // lblData
+    QString spokenMode; // the mode without abbreviations, for a screen reader
+    QString spokenGrade; // "Valutazione: buono, 7 su 10."
     bool printable = false;
     QString printCaption; // Command2
 };
@@ -35,6 +37,11 @@ QString rangeLine(int low, int high);
 QString countLine(int right, int judged);
 // "Data" and eight blanks before the date.
 QString dateLine(const QString &shortDate);
+// The mode banner as a screen reader should say it: "Calcola il minuendo, sottraendo, resto o
+// differenza secondo richiesta".
+QString modeInWords(const QString &modeCaption);
+// The grade word with the mark: "Valutazione: appena sufficiente, 5 su 10."
+QString gradeInWords(int grade, const QString &gradeText);
 // "STAMPA  L'ATTESTATO " when the certificate can be printed, "ATTESTATO NON STAMPABILE" else.
 QString printCaption(bool printable);
 

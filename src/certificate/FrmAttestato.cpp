@@ -152,8 +152,10 @@ void FrmAttestato::Form_Activate()
     lblMotivo->setText(texts.motive);
     lblObiettivo1->setText(texts.objective);
     lblObiettivo3->setText(texts.mode);
+    lblObiettivo3->setAccessibleDescription(texts.spokenMode);
     lblObiettivo2->setText(texts.range);
     lblRapporto->setText(texts.gradeWord);
+    lblRapporto->setAccessibleDescription(texts.spokenGrade);
     Command2->setText(texts.printCaption);
     Command2->setEnabled(texts.printable);
     lblPerche->setText(texts.count);

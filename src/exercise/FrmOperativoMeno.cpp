@@ -11,6 +11,7 @@
 #include "exercise/OperationPanel.h"
 #include "exercise/Scoring.h"
 #include "exercise/SessionFlow.h"
+#include "exercise/SpokenText.h"
 #include "review/ReviewInput.h"
 #include "session/NumberText.h"
 #include "session/SessionRecord.h"
@@ -321,7 +322,6 @@ void FrmOperativoMeno::newExercise()
     setTimeLabel(LblTempoParziale, QString());
     setTimeLabel(LblTempoTotale, QString());
     frmNumero->clearNumbers();
-    LblEsito->clear();
     livello();
     visualizza();
     applyState(Exercise::State::WaitingFirst);
@@ -351,7 +351,8 @@ void FrmOperativoMeno::visualizza()
     TxtRisultato->setJudged(false);
     m_session.AnswerText.clear();
     TxtRisultato->setAnswer(QString());
-    LblEsito->clear();
+    Controls::setCaption(LblEsito, QString());
+    describeVerdict(nullptr, QString());
     m_session.StartTime = m_services.timeOfDay();
     m_shownAt = m_services.monotonicSeconds();
 }
@@ -387,35 +388,57 @@ void FrmOperativoMeno::checkAnswer()
     if (const int mark = Exercise::countAnswer(m_session, right))
         Image[mark]->show();
 
-    // Timed and recorded before the buttons switch: what the switch offers (the review of
-    // missed operations) reads the judged operations, this one included.
+    // Timed and recorded before the buttons switch: the verdict read with the focus tells the
+    // seconds, and the review the switch may offer reads the judged operations, this one
+    // included.
     timeAnswer();
     Exercise::completeRecord(m_session, TxtRisultato->text(), m_answerMark);
     Exercise::recordJudgement(m_session, TxtRisultato->text(), right);
-    switchAfterCheck();
+    switchAfterCheck(Exercise::verdictSentence(m_session, right));
     menusAndEndOfSession();
 }
 
-void FrmOperativoMeno::switchAfterCheck()
+void FrmOperativoMeno::switchAfterCheck(const QString &verdict)
 {
-    applyState(Exercise::isExerciseComplete(m_session) ? Exercise::State::ExerciseComplete
-                                                       : Exercise::State::Judged);
+    const Exercise::State state = Exercise::isExerciseComplete(m_session)
+        ? Exercise::State::ExerciseComplete
+        : Exercise::State::Judged;
+    describeVerdict(focusControl(Exercise::stateView(state).focus), verdict);
+    applyState(state);
+}
+
+// A screen reader says the verdict with the name of the button that takes the focus after the
+// check; the next operation takes it away.
+void FrmOperativoMeno::describeVerdict(QWidget *receiver, const QString &sentence)
+{
+    for (QWidget *button :
+        { static_cast<QWidget *>(CmdOperazione), static_cast<QWidget *>(CmdEsercizio) })
+        button->setAccessibleDescription(button == receiver ? sentence : QString());
 }
 
 void FrmOperativoMeno::applyState(Exercise::State state)
 {
     const Exercise::StateView &view = Exercise::stateView(state);
-    CmdFine->setVisible(view.exit);
-    CmdStampa->setVisible(view.report);
-    CmdVerifica->setVisible(view.verify);
-    CmdOperazione->setVisible(view.nextOperation);
-    CmdEsercizio->setVisible(view.nextExercise);
-    fraTastierino->setEnabled(view.keypad);
+    const std::pair<QWidget *, bool> controls[] = { { CmdFine, view.exit },
+        { CmdStampa, view.report }, { CmdVerifica, view.verify },
+        { CmdOperazione, view.nextOperation }, { CmdEsercizio, view.nextExercise },
+        { fraTastierino, view.keypad } };
+    // What appears comes first and what goes comes last, the focus moving in between: a control
+    // hidden while it has the focus would pass it on through every control behind it, each one
+    // read aloud by a screen reader, before it reached its place.
+    for (const auto &[control, shown] : controls) {
+        if (shown)
+            control == fraTastierino ? control->setEnabled(true) : control->show();
+    }
     LblIstruzione->setText(view.prompt);
     mnuRipasso->setEnabled(
         view.reviewAllowed && !Review::reviewInputFrom(m_session).missed.isEmpty());
     if (QWidget *control = focusControl(view.focus))
         requestFocus(control);
+    for (const auto &[control, shown] : controls) {
+        if (!shown)
+            control == fraTastierino ? control->setEnabled(false) : control->hide();
+    }
 }
 
 // The one place that names the control taking the focus in each state, the one after a check
@@ -605,7 +628,7 @@ void FrmOperativoMeno::askForAnswer()
 
 void FrmOperativoMeno::showVerdict(const QString &verdict)
 {
-    LblEsito->setText(verdict);
+    Controls::setCaption(LblEsito, verdict);
     QAccessibleEvent alert(LblEsito, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
 }

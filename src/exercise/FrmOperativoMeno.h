@@ -67,7 +67,7 @@ private:
     void livello();
     void visualizza();
     void checkAnswer();
-    void switchAfterCheck();
+    void switchAfterCheck(const QString &verdict);
     // Shows, enables and focuses what the state's row of the table says.
     void applyState(Exercise::State state);
     QWidget *focusControl(Exercise::Focus focus) const;
@@ -82,6 +82,7 @@ private:
 
     void askForAnswer();
     void showVerdict(const QString &verdict);
+    void describeVerdict(QWidget *receiver, const QString &sentence);
     void setTimeLabel(QLabel *label, const QString &text);
     // A hidden or disabled control cannot take the focus; the request is then ignored.
     void requestFocus(QWidget *widget);

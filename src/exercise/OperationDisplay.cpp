@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "exercise/OperationDisplay.h"
 
+#include "exercise/SpokenText.h"
+
 #include "session/NumberText.h"
 #include "session/SessionRecord.h"
 #include "ui/RandomSource.h"
@@ -41,24 +43,30 @@ std::optional<OperationView> operationView(int difference, int subtrahend, int a
     const QString minuend = plainForm(difference + subtrahend);
     const QString subtrahendText = plainForm(subtrahend);
     const QString differenceText = plainForm(difference);
-    const QString hidden = QStringLiteral("?");
+    const QString hidden = QStringLiteral("quanto");
     auto spoken = [](const QString &m, const QString &s, const QString &d) {
-        return m + QStringLiteral(" meno ") + s + QStringLiteral(" uguale ") + d;
+        return m + QStringLiteral(" meno ") + s + QStringLiteral(" uguale ") + d + QLatin1Char('?');
     };
 
+    std::optional<OperationView> view;
     switch (askedTerm) {
     case 1:
-        return OperationView { minuend, Place::Left, subtrahendText, Place::Middle, Place::Right,
-            spoken(minuend, subtrahendText, hidden), difference };
+        view = OperationView { minuend, Place::Left, subtrahendText, Place::Middle, Place::Right,
+            spoken(minuend, subtrahendText, hidden), difference, taskSentence(askedTerm) };
+        break;
     case 2:
-        return OperationView { subtrahendText, Place::Middle, differenceText, Place::Right,
-            Place::Left, spoken(hidden, subtrahendText, differenceText), difference + subtrahend };
+        view = OperationView { subtrahendText, Place::Middle, differenceText, Place::Right,
+            Place::Left, spoken(hidden, subtrahendText, differenceText), difference + subtrahend,
+            taskSentence(askedTerm) };
+        break;
     case 3:
-        return OperationView { minuend, Place::Left, differenceText, Place::Right, Place::Middle,
-            spoken(minuend, hidden, differenceText), subtrahend };
+        view = OperationView { minuend, Place::Left, differenceText, Place::Right, Place::Middle,
+            spoken(minuend, hidden, differenceText), subtrahend, taskSentence(askedTerm) };
+        break;
     default:
         return std::nullopt;
     }
+    return view;
 }
 
 std::optional<OperationView> presentOperation(SessionRecord &session, RandomSource &random)

@@ -26,8 +26,9 @@ struct OperationView
     QString number2; // LblNumero2
     int number2Left = 0;
     int answerLeft = 0; // TxtRisultato
-    QString spoken; // the operation read as a whole, "15 meno 7 uguale ?"
+    QString spoken; // the operation read as a whole, "15 meno 7 uguale quanto?"
     int expected = 0; // the value of the hidden term
+    QString task; // what the answer box asks for, "Scrivi la differenza"
 };
 
 // What to show for an operation with the given hidden term (1 difference, 2 minuend,

@@ -66,6 +66,7 @@ void OperationPanel::showOperation(const Exercise::OperationView &view)
     moveLeft(m_number2, view.number2Left);
     moveLeft(m_answer, view.answerLeft);
     setAccessibleName(view.spoken);
+    m_answer->setAccessibleDescription(view.task);
 }
 
 void OperationPanel::clearNumbers()

@@ -4,6 +4,7 @@
 
 #include "report/ReportFont.h"
 #include "report/ReportLayout.h"
+#include "report/ReportWords.h"
 #include "session/SessionRecord.h"
 #include "ui/Colour.h"
 #include "ui/Controls.h"
@@ -143,10 +144,15 @@ void FrmStampa::fill()
         const bool filled = i <= count;
         LblOp[i]->setFont(filled ? filledFont : designFont);
         LblOp[i]->setText(filled ? m_session.OpRecords[i] : QString());
+        LblOp[i]->setAccessibleDescription(
+            filled ? ReportWords::record(i, m_session.OpRecords[i]) : QString());
     }
     QLabel *const boxes[] = { Label1, Label2, Label3, Label4 };
-    for (int k = 1; k <= ReportLayout::ExerciseCount; ++k)
+    for (int k = 1; k <= ReportLayout::ExerciseCount; ++k) {
         boxes[k - 1]->setText(ReportLayout::timeBoxText(m_session.ExerciseTimeText[k]));
+        boxes[k - 1]->setAccessibleDescription(
+            ReportWords::timeBox(k, m_session.ExerciseTimeText[k]));
+    }
     Label6->setText(m_fontName);
 }
 

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "ui/Controls.h"
 
+#include "ui/PlainWords.h"
 #include "ui/Twips.h"
 
 #include <QFontInfo>
@@ -63,11 +64,25 @@ void setTextColour(QWidget *widget, const QColor &colour)
     widget->setPalette(palette);
 }
 
+void nameInPlainWords(QWidget *widget, const QString &caption)
+{
+    // An empty accessible name lets the control be read by its own text.
+    widget->setAccessibleName(
+        PlainWords::isLetterSpaced(caption) ? PlainWords::of(caption) : QString());
+}
+
+void setCaption(QLabel *label, const QString &text)
+{
+    label->setText(text);
+    nameInPlainWords(label, text);
+}
+
 QLabel *label(QWidget *parent, const QString &name, const QString &text, const QFont &font)
 {
     auto *result = new QLabel(text, parent);
     result->setObjectName(name);
     result->setFont(font);
+    nameInPlainWords(result, text);
     return result;
 }
 
@@ -124,6 +139,7 @@ QPushButton *button(QWidget *parent, const QString &name, const QString &caption
     auto *result = new ProgramButton(caption, parent);
     result->setObjectName(name);
     result->setFont(font);
+    nameInPlainWords(result, caption);
     return result;
 }
 

@@ -26,14 +26,20 @@ void place(QWidget *widget, int left, int top, int width, int height);
 void setBackground(QWidget *widget, const QColor &colour); // an opaque fill
 void setTextColour(QWidget *widget, const QColor &colour);
 
+// A caption written with its letters spread apart ("E S C I") is read by a screen reader in
+// plain words ("Esci"): the label and button builders give it that accessible name, and
+// setCaption keeps the name in step when a label's text changes later.
+void nameInPlainWords(QWidget *widget, const QString &caption);
+void setCaption(QLabel *label, const QString &text);
+
 // A transparent label; give it a background with setBackground.
 QLabel *label(QWidget *parent, const QString &name, const QString &text, const QFont &font);
-QPushButton *button(QWidget *parent, const QString &name, const QString &caption,
-                    const QFont &font);
+QPushButton *button(
+    QWidget *parent, const QString &name, const QString &caption, const QFont &font);
 // A plain panel without caption or border.
 QFrame *panel(QWidget *parent, const QString &name, const QColor &background);
 // A panel with a caption in its frame line.
-QGroupBox *captionedPanel(QWidget *parent, const QString &name, const QString &caption,
-                          const QColor &background);
+QGroupBox *captionedPanel(
+    QWidget *parent, const QString &name, const QString &caption, const QColor &background);
 
 } // namespace Controls

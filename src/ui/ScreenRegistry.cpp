@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "ui/ScreenRegistry.h"
 
+#include <algorithm>
+
 ScreenRegistry::~ScreenRegistry()
 {
     // The registry owns the screens still open when it goes.
@@ -13,6 +15,13 @@ ScreenRegistry::~ScreenRegistry()
 void ScreenRegistry::setFactory(ScreenId id, Factory factory)
 {
     m_factories.insert(id, std::move(factory));
+}
+
+QList<ScreenId> ScreenRegistry::registered() const
+{
+    QList<ScreenId> ids = m_factories.keys();
+    std::sort(ids.begin(), ids.end());
+    return ids;
 }
 
 Screen *ScreenRegistry::existing(ScreenId id) const

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QPointer>
 #include <functional>
 
@@ -33,6 +34,8 @@ public:
     ~ScreenRegistry();
 
     void setFactory(ScreenId id, Factory factory);
+    // The screens that have a factory, in the order of ScreenId.
+    QList<ScreenId> registered() const;
 
     // The open screen, or nullptr.
     Screen *existing(ScreenId id) const;

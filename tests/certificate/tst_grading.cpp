@@ -143,6 +143,8 @@ private slots:
         QCOMPARE(texts.mode, QStringLiteral(" Calcola il minuendo o sottraendo"));
         QCOMPARE(texts.range, QStringLiteral(" Numeri da  1 a 10"));
         QCOMPARE(texts.gradeWord, QStringLiteral("DISTINTO"));
+        QCOMPARE(texts.spokenGrade, QStringLiteral("Valutazione: distinto, 8 su 10."));
+        QCOMPARE(texts.spokenMode, QStringLiteral("Calcola il minuendo o sottraendo"));
         QCOMPARE(texts.count, QStringLiteral("Per aver dato 35 risposte esatte su 40"));
         QCOMPARE(texts.date, QStringLiteral("Data        05/03/2007"));
         QVERIFY(texts.printable);
@@ -150,6 +152,34 @@ private slots:
         QCOMPARE(session.PupilName, QStringLiteral("Mario rossi"));
         QCOMPARE(session.Grade, 8);
         QCOMPARE(session.GradeText, QStringLiteral("DISTINTO"));
+    }
+
+    // What a screen reader says for the mode and the grade: no abbreviations, no signs.
+    void inWords_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<int>("grade");
+        QTest::addColumn<QString>("modeWords");
+        QTest::addColumn<QString>("gradeWords");
+        QTest::newRow("difference, ottimo")
+            << " Calcola il resto / differenza" << 10 << "Calcola il resto o differenza"
+            << "Valutazione: ottimo, 10 su 10.";
+        QTest::newRow("any term, only just")
+            << " Calcola il minuen., sottr., resto/differ. secondo richiesta" << 5
+            << "Calcola il minuendo, sottraendo, resto o differenza secondo richiesta"
+            << "Valutazione: appena sufficiente, 5 su 10.";
+        QTest::newRow("not classified")
+            << " Calcola il minuendo o sottraendo" << 3 << "Calcola il minuendo o sottraendo"
+            << "Valutazione: non classificato, 3 su 10.";
+    }
+    void inWords()
+    {
+        QFETCH(QString, mode);
+        QFETCH(int, grade);
+        QFETCH(QString, modeWords);
+        QFETCH(QString, gradeWords);
+        QCOMPARE(CertificateText::modeInWords(mode), modeWords);
+        QCOMPARE(CertificateText::gradeInWords(grade, Grading::gradeText(grade)), gradeWords);
     }
 
     void rangeLine_data()

@@ -21,16 +21,19 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from vovo_atspi import (  # noqa: E402
     Failure,
+    FocusEvents,
     Program,
     activate,
     alert_texts,
     answer_alert,
     check,
     click,
+    descendants,
     extents,
     find,
     find_all,
     focused,
+    fresh,
     keys,
     name,
     press,
@@ -53,12 +56,12 @@ MODE_CAPTIONS = [
     " Calcola il minuendo o sottraendo",
     " Calcola il minuen., sottr., resto/differ. secondo richiesta",
 ]
-VERIFY = "V e r i f i c a "
-NEXT_OPERATION = "N u o v a   s o t t r a z i o n e"
+VERIFY = "Verifica"
+NEXT_OPERATION = "Nuova sottrazione"
 NEXT_EXERCISE = "Nuovo esercizio"
 SHOW_EXERCISE = "Visualizza  esercizio"
-RIGHT = "E S A T T O"
-WRONG = "E R R A T O"
+RIGHT = "Esatto"
+WRONG = "Errato"
 PRINT_FAILED = "Stampa non riuscita"
 
 
@@ -131,7 +134,7 @@ def enter_name(program, typed, expected):
     start = program.window(START_TITLE, 30)
     label_shown(start, "   IMMETTI   IL  TUO  NOME")
     label_shown(start, "Buon lavoro")
-    button(start, "E S C I")
+    button(start, "Esci")
 
     # An empty name is refused with a message, and the name panel stays.
     press(button(start, "AVANTI"))
@@ -414,7 +417,7 @@ def case_session():
             f"end-of-session question reads {texts}",
         )
         report = program.window(REPORT_TITLE)
-        label_shown(report, "E S E R C I Z I   E S E G U I T I ")
+        label_shown(report, "Esercizi eseguiti")
         records = check_report(report, patterns)
         totals = [t for t in shown_texts(report) if t.startswith("Tempo totale:    ")]
         check(len(totals) == 4, f"time totals on the report: {totals}")
@@ -709,7 +712,7 @@ def end_from_exercise(program, start, exercise, report=None):
         wait_until("the report to close", lambda: not find_window(program, REPORT_TITLE))
     press(button(exercise.window, "Esci"))
     wait_until("the exercise screen to close", lambda: not find_window(program, EXERCISE_TITLE))
-    press(button(start, "E S C I"))
+    press(button(start, "Esci"))
     check(program.wait_exit(15) == 0, "the program did not end cleanly")
 
 
@@ -732,7 +735,7 @@ def case_missing_www():
         start = enter_name(program, "anna", "anna")
         choose_menu(program, start, "?")
         expect_message(program, "File mancante", START_TITLE)
-        press(button(start, "E S C I"))
+        press(button(start, "Esci"))
         check(program.wait_exit(15) == 0, "the program did not end cleanly")
     finally:
         program.stop()
@@ -923,6 +926,97 @@ def case_review():
         program.stop()
 
 
+# Three or more letters in a row, each standing alone: a name a screen reader would spell.
+SPELLED = re.compile(r"(?<!\S)[^\W\d_](?: [^\W\d_]){2,}(?!\S)")
+TASK = "Scrivi la differenza"
+VERDICT = re.compile(r"(Esatto|Errato)\. (\d+) second[io]\.(?: (.*))?")
+
+
+def heard_after(events, start, wanted):
+    """The first focus event from index start on that satisfies wanted, and its index."""
+    for index in range(start, len(events.heard)):
+        if wanted(events.heard[index]):
+            return index, events.heard[index]
+    return None
+
+
+def case_screen_reader():
+    """A pupil who hears the screen: ten operations with digits and Enter only, every verdict
+    and its seconds said with the button that takes the focus, the exercise's score after the
+    tenth, and no name spelled letter by letter."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    events = FocusEvents(program.pid)
+    try:
+        start, exercise = start_exercise(
+            program, 0, "NUMERO MAX DA 1 A 10", " Operazione con numero massimo da 1 a 10"
+        )
+        spelled = [
+            name(node)
+            for window in (start, exercise.window)
+            for node in descendants(window, only_showing=False)
+            if SPELLED.search(name(node))
+        ]
+        check(not spelled, f"names spelled letter by letter: {spelled}")
+
+        activate(exercise.window)
+        time_label = wait_until(
+            "the answer time",
+            lambda: find(exercise.window, "label", "Secondi impiegati per ogni risposta"),
+        )
+        wrong_ops = {3, 7}
+        seen = 0
+        for op in range(1, 11):
+            exercise.wait_for_new_operation()
+            # The answer box, focused with the operation, says what to find.
+            found = wait_until(
+                f"operation {op}: the answer box focused with its task",
+                lambda: heard_after(events, seen, lambda h: h[1] == "Risultato"),
+                10,
+            )
+            check(found[1][2] == TASK, f"the answer box said {found[1]!r}")
+            seen = found[0] + 1
+            expected, _ = exercise.expected_answer()
+            wrong = op in wrong_ops
+            if op in (2, 8):
+                time.sleep(1.2)  # a slower answer: its seconds are not 0
+            type_text(str(int(expected) + 1) if wrong else expected)
+            keys("Return")
+            target = NEXT_EXERCISE if op == 10 else NEXT_OPERATION
+            found = wait_until(
+                f"operation {op}: the focus on {target!r}",
+                lambda: heard_after(events, seen, lambda h: h[1] == target),
+                10,
+            )
+            seen = found[0] + 1
+            said = found[1][2]
+            verdict = VERDICT.fullmatch(said)
+            check(verdict is not None, f"operation {op}: {target!r} said {said!r}")
+            check(
+                verdict.group(1) == ("Errato" if wrong else "Esatto"),
+                f"operation {op}: heard {said!r} for a {'wrong' if wrong else 'right'} answer",
+            )
+            shown = fresh(time_label).description.strip()
+            check(verdict.group(2) == shown, f"operation {op}: {said!r}, the screen shows {shown}")
+            ending = "Esercizio 1 finito: 8 risposte esatte su 10." if op == 10 else None
+            check(verdict.group(3) == ending, f"operation {op}: {said!r} ends wrongly")
+            if op < 10:
+                keys("Return")  # presses "Nuova sottrazione", which has the focus
+        check(program.no_alert(), "a message box during the exercise")
+        log("focus events heard:")
+        for heard in events.heard:
+            log(f"  {heard[0]}: {heard[1]!r} / {heard[2]!r}")
+        # From the first operation on, the focus goes only to the answer box and to the button
+        # that moves on: nothing else is read in between.
+        names = [heard[1] for heard in events.heard]
+        played = names[names.index("Risultato") :]
+        wanted = ["Risultato", NEXT_OPERATION] * 9 + ["Risultato", NEXT_EXERCISE]
+        check(played == wanted, f"the focus went to {played}")
+        end_from_exercise(program, start, exercise)
+    finally:
+        events.stop()
+        program.stop()
+
+
 CASES = {
     "session": case_session,
     "analysis": case_analysis,
@@ -935,6 +1029,7 @@ CASES = {
     "enter_only": case_enter_only,
     "assistive_text": case_assistive_text,
     "review": case_review,
+    "screen_reader": case_screen_reader,
 }
 
 

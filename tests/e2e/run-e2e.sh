@@ -29,7 +29,7 @@ skip() {
 case "$case_name" in
 session | analysis) printer=pdf ;;
 failing_queue) printer=failing ;;
-no_printer | midnight | missing_sound | missing_www | end_question | enter_only | assistive_text | review)
+no_printer | midnight | missing_sound | missing_www | end_question | enter_only | assistive_text | review | screen_reader)
     printer=none
     ;;
 *)

@@ -9,6 +9,7 @@ import subprocess
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 class Failure(Exception):
@@ -20,11 +21,20 @@ def check(condition, message):
         raise Failure(message)
 
 
+def pump():
+    """Hands the events that arrived from the accessibility bus to their listeners."""
+    context = GLib.MainContext.default()
+    while context.iteration(False):
+        pass
+
+
 def wait_until(what, probe, timeout=15.0, interval=0.05):
-    """Polls probe() until it returns something true, and returns that."""
+    """Polls probe() until it returns something true, and returns that. Listeners to the
+    accessibility bus hear their events meanwhile."""
     deadline = time.monotonic() + timeout
     last_error = None
     while True:
+        pump()
         try:
             value = probe()
             if value:
@@ -123,6 +133,36 @@ def press(accessible):
     action = accessible.queryAction()
     check(action.nActions > 0, f"{role(accessible)} {name(accessible)!r} has no action")
     action.doAction(0)
+
+
+class FocusEvents:
+    """What a screen reader hears when the focus moves: every object that gains the focus,
+    with its role, name and description as read when the event arrives. Events come in
+    while wait_until (or pump) runs."""
+
+    KINDS = ("object:state-changed:focused", "focus:")
+
+    def __init__(self, pid):
+        self.pid = pid
+        self.heard = []  # (role, name, description)
+        pyatspi.Registry.registerEventListener(self._on_event, *self.KINDS)
+
+    def _on_event(self, event):
+        if event.type.startswith("object:state-changed") and not event.detail1:
+            return
+        try:
+            source = fresh(event.source)
+            if source.get_process_id() != self.pid:
+                return
+            heard = (role(source), source.name or "", source.description or "")
+        except Exception:  # the object went away before it was read
+            return
+        # The two kinds of event report one focus change: keep it once.
+        if not self.heard or self.heard[-1] != heard:
+            self.heard.append(heard)
+
+    def stop(self):
+        pyatspi.Registry.deregisterEventListener(self._on_event, *self.KINDS)
 
 
 class Program:

@@ -401,7 +401,7 @@ private slots:
         QCOMPARE(session->ExpectedAnswerText, QString::number(session->Difference));
         QCOMPARE(session->OpRecords[1].size(), 12);
         QCOMPARE(find("frmNumero")->accessibleName(),
-            QStringLiteral("%1 meno %2 uguale ?").arg(minuend).arg(session->Subtrahend));
+            QStringLiteral("%1 meno %2 uguale quanto?").arg(minuend).arg(session->Subtrahend));
         QCOMPARE(box()->accessibleName(), QStringLiteral("Risultato"));
         QCOMPARE(image(3)->accessibleName(), QStringLiteral("Risposta esatta 3"));
         QCOMPARE(image(13)->accessibleName(), QStringLiteral("Risposta errata 3"));

@@ -44,30 +44,34 @@ private slots:
         QTest::addColumn<int>("answerLeft");
         QTest::addColumn<QString>("spoken");
 
-        QTest::newRow("15 - 7 = ?") << 8 << 7 << 1 << "8"
-                                    << "15 -  7 =  ?"
-                                    << "15" << 100 << "7" << 4000 << 8000 << "15 meno 7 uguale ?";
-        QTest::newRow("5 - ? = 5") << 5 << 0 << 3 << "0"
-                                   << " 5 -  ? =  5"
-                                   << "5" << 100 << "5" << 8000 << 4000 << "5 meno ? uguale 5";
-        QTest::newRow("? - 7 = 8") << 8 << 7 << 2 << "15"
-                                   << " ? -  7 =  8"
-                                   << "7" << 4000 << "8" << 8000 << 100 << "? meno 7 uguale 8";
-        QTest::newRow("9 - 4 = ?") << 5 << 4 << 1 << "5"
-                                   << " 9 -  4 =  ?"
-                                   << "9" << 100 << "4" << 4000 << 8000 << "9 meno 4 uguale ?";
+        QTest::newRow("15 - 7 = ?")
+            << 8 << 7 << 1 << "8"
+            << "15 -  7 =  ?"
+            << "15" << 100 << "7" << 4000 << 8000 << "15 meno 7 uguale quanto?";
+        QTest::newRow("5 - ? = 5")
+            << 5 << 0 << 3 << "0"
+            << " 5 -  ? =  5"
+            << "5" << 100 << "5" << 8000 << 4000 << "5 meno quanto uguale 5?";
+        QTest::newRow("? - 7 = 8")
+            << 8 << 7 << 2 << "15"
+            << " ? -  7 =  8"
+            << "7" << 4000 << "8" << 8000 << 100 << "quanto meno 7 uguale 8?";
+        QTest::newRow("9 - 4 = ?")
+            << 5 << 4 << 1 << "5"
+            << " 9 -  4 =  ?"
+            << "9" << 100 << "4" << 4000 << 8000 << "9 meno 4 uguale quanto?";
         QTest::newRow("94 - ? = 45")
             << 45 << 49 << 3 << "49"
             << "94 -  ? = 45"
-            << "94" << 100 << "45" << 8000 << 4000 << "94 meno ? uguale 45";
+            << "94" << 100 << "45" << 8000 << 4000 << "94 meno quanto uguale 45?";
         QTest::newRow("? - 30 = 12")
             << 12 << 30 << 2 << "42"
             << " ? - 30 = 12"
-            << "30" << 4000 << "12" << 8000 << 100 << "? meno 30 uguale 12";
+            << "30" << 4000 << "12" << 8000 << 100 << "quanto meno 30 uguale 12?";
         QTest::newRow("20 - 10 = ?")
             << 10 << 10 << 1 << "10"
             << "20 - 10 =  ?"
-            << "20" << 100 << "10" << 4000 << 8000 << "20 meno 10 uguale ?";
+            << "20" << 100 << "10" << 4000 << 8000 << "20 meno 10 uguale quanto?";
     }
 
     // Each asked term hides its own place; the question part is always 12 characters.

@@ -18,7 +18,7 @@
 namespace {
 
 // The value the box hides, read from the operation as a screen reader speaks it:
-// "15 meno 7 uguale ?".
+// "15 meno 7 uguale quanto?".
 QString expectedFrom(const QString &spoken)
 {
     const QStringList words = spoken.split(QLatin1Char(' '));
@@ -113,7 +113,7 @@ private slots:
         Screen *review = services->registry.show(ScreenId::Review);
         QVERIFY(QTest::qWaitForWindowActive(review));
         QCOMPARE(review->windowTitle(), QStringLiteral("RIPASSO"));
-        QCOMPARE(on(review, "frmNumero")->accessibleName(), QStringLiteral("5 meno 1 uguale ?"));
+        QCOMPARE(on(review, "frmNumero")->accessibleName(), QStringLiteral("5 meno 1 uguale quanto?"));
 
         // The first ask wrong: the right result stays on show until Enter.
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));

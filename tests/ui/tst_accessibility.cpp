@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 #include <QtGui/private/qguiapplication_p.h>
@@ -104,21 +105,21 @@ QString nameOf(QObject *object)
     return iface ? iface->text(QAccessible::Name) : QString();
 }
 
-// The operation as the pupil sees it, read in words, with "?" for the hidden term.
+// The operation as the pupil sees it, read in words, with "quanto" for the hidden term.
 QString operationInWords(const SessionRecord &session)
 {
     QString minuend = QString::number(session.Difference + session.Subtrahend);
     QString subtrahend = QString::number(session.Subtrahend);
     QString difference = QString::number(session.Difference);
-    const QString hidden = QStringLiteral("?");
+    const QString hidden = QStringLiteral("quanto");
     if (session.AskedTerm == 1)
         difference = hidden;
     else if (session.AskedTerm == 2)
         minuend = hidden;
     else
         subtrahend = hidden;
-    return minuend + QStringLiteral(" meno ") + subtrahend + QStringLiteral(" uguale ")
-        + difference;
+    return minuend + QStringLiteral(" meno ") + subtrahend + QStringLiteral(" uguale ") + difference
+        + QLatin1Char('?');
 }
 
 // The whole program on the fake desktop, driven the way a pupil would.
@@ -260,6 +261,7 @@ struct CapturedEvent
     QAccessible::Event type;
     QObject *object;
     QString name; // the object's accessible name when the event came
+    QString description; // and its description
 };
 QList<CapturedEvent> captured;
 
@@ -267,7 +269,8 @@ void captureEvent(QAccessibleEvent *event)
 {
     QAccessibleInterface *iface = event->accessibleInterface();
     captured.append(
-        { event->type(), event->object(), iface ? iface->text(QAccessible::Name) : QString() });
+        { event->type(), event->object(), iface ? iface->text(QAccessible::Name) : QString(),
+            iface ? iface->text(QAccessible::Description) : QString() });
 }
 
 // Turns the platform's accessibility on, as a screen reader does, and captures the events.
@@ -299,9 +302,34 @@ private:
     bool m_stopped = false;
 };
 
+// Three or more letters in a row, each standing alone: a screen reader spells them out.
+const QRegularExpression spelledOut(QStringLiteral("(?<!\\S)\\p{L}(?: +\\p{L}){2,}(?!\\S)"));
+
+// The names and descriptions of everything in a tree that a screen reader could meet, hidden
+// parts included: hidden controls come on show as the session goes on.
+void collectTexts(QAccessibleInterface *iface, QStringList &texts)
+{
+    if (!iface || !iface->isValid())
+        return;
+    for (const auto kind : { QAccessible::Name, QAccessible::Description }) {
+        const QString text = iface->text(kind);
+        if (!text.isEmpty())
+            texts.append(text);
+    }
+    for (int i = 0; i < iface->childCount(); ++i)
+        collectTexts(iface->child(i), texts);
+}
+
+QString descriptionOf(QObject *object)
+{
+    QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(object);
+    return iface ? iface->text(QAccessible::Description) : QString();
+}
+
 } // namespace
 
 Q_DECLARE_METATYPE(Stage)
+Q_DECLARE_METATYPE(ScreenId)
 
 // What a screen reader can read on every screen: each control a pupil or a teacher can reach
 // has an Italian name, the operation and the marks read in words, and the verdict is announced.
@@ -321,22 +349,21 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("start, name entry")
             << Stage::NameEntry
-            << QStringList { "Nome", "AVANTI", "E S C I", "Calcolo del resto/differenza", "File",
+            << QStringList { "Nome", "AVANTI", "Esci", "Calcolo del resto/differenza", "File",
                    "Esci", "?", "Scala di valutazione" };
         QTest::newRow("start, choosing")
             << Stage::Choosing
             << QStringList { "NUMERO MAX DA 1 A 10", "NUMERO MAX DA 1 A  20",
-                   "NUMERO MAX DA 10 A 99", "E S C I" };
+                   "NUMERO MAX DA 10 A 99", "Esci" };
         QTest::newRow("exercise, waiting") << Stage::ExerciseWaiting
                                            << QStringList { "Risultato", "Esci", "Cancella", "000",
                                                   "Visualizza operazioni", "Visualizza attestato" };
         QTest::newRow("exercise, answer typed")
-            << Stage::AnswerTyped << QStringList { "Risultato", "V e r i f i c a " };
+            << Stage::AnswerTyped << QStringList { "Risultato", "Verifica" };
         QTest::newRow("exercise, judged")
             << Stage::Judged
-            << QStringList { "N u o v a   s o t t r a z i o n e", "Risposta esatta 1",
-                   "Risposta errata 1", "Secondi impiegati per ogni risposta",
-                   "Secondi impiegati per ogni esercizio" };
+            << QStringList { "Nuova sottrazione", "Risposta esatta 1", "Risposta errata 1",
+                   "Secondi impiegati per ogni risposta", "Secondi impiegati per ogni esercizio" };
         QTest::newRow("exercise, complete")
             << Stage::ExerciseComplete
             << QStringList { "Nuovo esercizio", "Visualizza  esercizio", "Esci" };
@@ -389,7 +416,7 @@ private slots:
         QCOMPARE(nameOf(program.answerBox()), QStringLiteral("Risultato"));
     }
 
-    // The operation is read as a whole, with "?" for whichever term the pupil must find.
+    // The operation is read as a whole, with "quanto" for whichever term the pupil must find.
     void operationIsReadInWords()
     {
         Program program;
@@ -401,6 +428,10 @@ private slots:
         for (int i = 1; i <= 30 && termsSeen.size() < 3; ++i) {
             termsSeen.insert(program.session.AskedTerm);
             QCOMPARE(nameOf(operation), operationInWords(program.session));
+            // The answer box says which term to write.
+            static const QStringList tasks { QStringLiteral("Scrivi la differenza"),
+                QStringLiteral("Scrivi il minuendo"), QStringLiteral("Scrivi il sottraendo") };
+            QCOMPARE(descriptionOf(program.answerBox()), tasks.at(program.session.AskedTerm - 1));
             program.answer(true);
             program.goOn();
         }
@@ -451,14 +482,140 @@ private slots:
         QVERIFY(!found.names.contains(QStringLiteral("Risposta errata 2")));
     }
 
+    // Every screen the program registers, opened at the end of a whole session: no name or
+    // description anywhere in its tree, menus and hidden controls included, is a row of single
+    // letters that a screen reader would spell out.
+    void noNameIsSpelledOut_data()
+    {
+        QTest::addColumn<ScreenId>("screen");
+        FakeProgram listing;
+        for (ScreenId id : listing.services.registry.registered())
+            QTest::newRow(qPrintable(QStringLiteral("screen %1").arg(int(id)))) << id;
+    }
+    void noNameIsSpelledOut()
+    {
+        QFETCH(ScreenId, screen);
+        Program program;
+        program.enterName(QStringLiteral("Lucia"));
+        program.chooseRange("Command2");
+        program.answerSeveral(
+            SessionRecord::OperationsPerSession, [](int i) { return i % 4 != 0; });
+        Screen *shown = program.services.registry.show(screen);
+        QVERIFY(shown);
+        // Some screens work their texts out when they become the active window.
+        (void)QTest::qWaitForWindowActive(shown, 1000);
+
+        QStringList texts;
+        collectTexts(QAccessible::queryAccessibleInterface(shown), texts);
+        for (QMenu *menu : shown->findChildren<QMenu *>())
+            collectTexts(QAccessible::queryAccessibleInterface(menu), texts);
+        QVERIFY(!texts.isEmpty());
+        const QStringList spelled = texts.filter(spelledOut);
+        QVERIFY2(spelled.isEmpty(),
+            qPrintable(shown->objectName() + QStringLiteral(" spells out: ")
+                + spelled.join(QStringLiteral(" | "))));
+    }
+
+    // The report's records and time boxes and the certificate's grade are read in words too.
+    void reportAndCertificateInWords()
+    {
+        Program program;
+        program.enterName(QStringLiteral("Ugo"));
+        program.chooseMode(1); // the minuend or the subtrahend
+        program.chooseRange("Command1");
+        program.answerSeveral(12, [](int i) { return i % 4 != 0; });
+        program.trigger(ScreenId::Exercise, "mnuStampa");
+        const QString fourth = descriptionOf(program.control(ScreenId::Report, "LblOp4"));
+        QVERIFY2(fourth.startsWith(QStringLiteral("Esercizio 1, operazione 4: "))
+                && fourth.endsWith(QStringLiteral(", errata, 4 secondi.")),
+            qPrintable(fourth));
+        QCOMPARE(descriptionOf(program.control(ScreenId::Report, "Label2")),
+            QStringLiteral("Esercizio 2, tempo totale: 8 secondi."));
+
+        program.trigger(ScreenId::Exercise, "mnuAttestato");
+        QVERIFY(
+            QTest::qWaitForWindowActive(program.services.registry.existing(ScreenId::Certificate)));
+        QCOMPARE(descriptionOf(program.control(ScreenId::Certificate, "lblRapporto")),
+            QStringLiteral("Valutazione: buono, 7 su 10."));
+        QCOMPARE(descriptionOf(program.control(ScreenId::Certificate, "lblObiettivo3")),
+            QStringLiteral("Calcola il minuendo o sottraendo"));
+    }
+
+    // The button that takes the focus after a check carries the verdict and its seconds, and
+    // after the tenth answer the exercise's score, already when the focus comes to it; it is
+    // the only focus change of the check. The next operation takes the sentence away.
+    void verdictGoesWithTheFocus_data()
+    {
+        QTest::addColumn<int>("answers");
+        QTest::addColumn<bool>("byButton"); // the last check by Space on "Verifica", not Enter
+        QTest::addColumn<QString>("focused");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("right") << 1 << false << "CmdOperazione"
+                               << "Esatto. 4 secondi.";
+        QTest::newRow("wrong") << 3 << false << "CmdOperazione"
+                               << "Errato. 4 secondi.";
+        QTest::newRow("end of exercise")
+            << 10 << false << "CmdEsercizio"
+            << "Esatto. 4 secondi. Esercizio 1 finito: 7 risposte esatte su 10.";
+        QTest::newRow("end of exercise, by the button")
+            << 10 << true << "CmdEsercizio"
+            << "Esatto. 4 secondi. Esercizio 1 finito: 7 risposte esatte su 10.";
+    }
+    void verdictGoesWithTheFocus()
+    {
+        QFETCH(int, answers);
+        QFETCH(bool, byButton);
+        QFETCH(QString, focused);
+        QFETCH(QString, said);
+        Program program;
+        program.enterName(QStringLiteral("Ugo"));
+        program.chooseRange("Command1");
+        Screen *exercise = program.services.registry.existing(ScreenId::Exercise);
+        QVERIFY(QTest::qWaitForWindowActive(exercise));
+        const auto right = [](int i) { return i % 3 != 0; };
+        program.answerSeveral(answers - 1, right);
+        if (answers > 1)
+            program.goOn();
+        const bool lastRight = right(answers);
+
+        captured.clear();
+        ScreenReaderListening listening;
+        QVERIFY(listening.isListening());
+        program.services.advance(4);
+        QTest::keyClicks(program.answerBox(),
+            lastRight ? program.session.ExpectedAnswerText : program.wrongAnswer());
+        if (byButton) {
+            auto *verify = program.control<QPushButton>(ScreenId::Exercise, "CmdVerifica");
+            verify->setFocus();
+            captured.clear();
+            QTest::keyClick(verify, Qt::Key_Space);
+        } else {
+            captured.clear();
+            QTest::keyClick(program.answerBox(), Qt::Key_Return);
+        }
+        listening.stop();
+
+        QList<CapturedEvent> focusEvents;
+        std::copy_if(captured.cbegin(), captured.cend(), std::back_inserter(focusEvents),
+            [](const CapturedEvent &e) { return e.type == QAccessible::Focus; });
+        QCOMPARE(focusEvents.size(), 1);
+        QCOMPARE(focusEvents.first().object->objectName(), focused);
+        QCOMPARE(focusEvents.first().description, said);
+
+        program.goOn();
+        for (const char *button : { "CmdOperazione", "CmdEsercizio" })
+            QCOMPARE(descriptionOf(program.control(ScreenId::Exercise, button)), QString());
+        QCOMPARE(descriptionOf(program.answerBox()), QStringLiteral("Scrivi la differenza"));
+    }
+
     // The verdict is announced through an accessibility event from the label that shows it,
     // sent once the label reads the verdict.
     void verdictIsAnnounced_data()
     {
         QTest::addColumn<bool>("right");
         QTest::addColumn<QString>("verdict");
-        QTest::newRow("right") << true << QStringLiteral("E S A T T O");
-        QTest::newRow("wrong") << false << QStringLiteral("E R R A T O");
+        QTest::newRow("right") << true << QStringLiteral("Esatto");
+        QTest::newRow("wrong") << false << QStringLiteral("Errato");
     }
     void verdictIsAnnounced()
     {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
+#include "exercise/SessionFlow.h"
 #include "ui/Colour.h"
 #include "ui/PrinterFontList.h"
 #include "ui/QtServices.h"
@@ -10,6 +11,7 @@
 #include "ui/Twips.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QMessageBox>
 #include <QSignalSpy>
@@ -157,6 +159,35 @@ private slots:
         });
         QCOMPARE(services.messageBox(QStringLiteral("Vuoi?"), style, QString()), answer);
         QCOMPARE(stayedOpen, pressed != 0);
+    }
+
+    // After the fortieth answer a screen reader meets the question itself: an alert titled
+    // "FINE ESERCITAZIONE" whose text it can read.
+    void endOfSessionQuestionIsReadAsAnAlert()
+    {
+        QtServices services;
+        QString title;
+        QStringList texts;
+        QAccessible::Role role = QAccessible::NoRole;
+        onOpenMessageBox([&](QMessageBox &box) {
+            QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&box);
+            role = iface->role();
+            title = iface->text(QAccessible::Name);
+            for (int i = 0; i < iface->childCount(); ++i) {
+                if (iface->child(i)->role() == QAccessible::StaticText)
+                    texts.append(iface->child(i)->text(QAccessible::Name));
+            }
+            box.button(QMessageBox::Yes)->click();
+        });
+        QCOMPARE(services.messageBox(
+                     Exercise::endOfSessionQuestion(), 68, Exercise::endOfSessionTitle()),
+            MsgBox::Yes);
+        QCOMPARE(role, QAccessible::AlertMessage);
+        QCOMPARE(title, QStringLiteral("FINE ESERCITAZIONE"));
+        const QString text = texts.join(QLatin1Char('\n'));
+        QVERIFY2(text.contains(QStringLiteral("Hai eseguito 4 esercizi."))
+                && text.contains(QStringLiteral("Vuoi visualizzare le operazioni eseguite?")),
+            qPrintable(text));
     }
 
     void printerFontList()
