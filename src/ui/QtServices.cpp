@@ -6,10 +6,13 @@
 #include "ui/SoundPlayer.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTime>
 
 QtServices::QtServices()
@@ -79,6 +82,24 @@ double QtServices::monotonicSeconds()
 QString QtServices::shortDate()
 {
     return shortDateText(QDate::currentDate(), QLocale::system());
+}
+
+QDate QtServices::today()
+{
+    return QDate::currentDate();
+}
+
+QString QtServices::documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+QString QtServices::askPdfFilePath(const QString &proposedPath)
+{
+    // The desktop's own dialog where there is one, Qt's elsewhere; over the window in front.
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(),
+        QStringLiteral("Salva come PDF"), proposedPath, QStringLiteral("Documenti PDF (*.pdf)"));
 }
 
 void QtServices::prepareSound()

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -337,28 +338,53 @@ private slots:
         QCOMPARE(pages[1].lines[11].text, sampleRecord(11));
     }
 
-    // No printer or a failing one: the pupil hears why, and the screen is left as it was.
-    void failedPrint_data()
+    // "Salva come PDF…" stands above "Esci" and saves the very page the printer gets, under
+    // the ready name with the pupil's name as the certificate shows it.
+    void saveAsPdf()
     {
-        QTest::addColumn<bool>("available");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no printer")
-            << false << "Stampa non riuscita: nessuna stampante disponibile";
-        QTest::newRow("job fails") << true << "Stampa non riuscita: la stampante ha dato un errore";
+        session.PupilName = QStringLiteral("mARIO");
+        fillSession(session, 23);
+        auto *screen = services->registry.show(ScreenId::Report);
+        const QList<QAction *> entries = screen->findChild<QMenu *>("MnuFile")->actions();
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries[0]->objectName(), QStringLiteral("mnuSalvaPdf"));
+        QCOMPARE(entries[0]->text(), QStringLiteral("Salva come PDF…"));
+        QCOMPARE(entries[0]->shortcut(), QKeySequence(QKeySequence::Save));
+        QCOMPARE(entries[1]->objectName(), QStringLiteral("MnuEsci"));
+
+        button(*screen, "cmdStampaS")->click();
+        entries[0]->trigger();
+        QVERIFY(services->messages.isEmpty());
+        QCOMPARE(services->pdfQuestions,
+            QStringList { "/home/maestra/Documenti/Operazioni - Mario - 08-12-2026.pdf" });
+        const auto &pages = services->printerDouble.pages;
+        QCOMPARE(pages.size(), 2);
+        QVERIFY(pages[0].pdfPath.isEmpty());
+        QCOMPARE(pages[1].pdfPath, services->pdfQuestions[0]);
+        QCOMPARE(pages[1].lines.size(), pages[0].lines.size());
+        for (int i = 0; i < pages[0].lines.size(); ++i) {
+            const FakePrinter::Line &printed = pages[0].lines[i];
+            const FakePrinter::Line &saved = pages[1].lines[i];
+            QCOMPARE(saved.text, printed.text);
+            QCOMPARE(QPoint(saved.x, saved.y), QPoint(printed.x, printed.y));
+            QCOMPARE(saved.fontName, printed.fontName);
+            QCOMPARE(saved.fontSize, printed.fontSize);
+            QCOMPARE(saved.bold, printed.bold);
+        }
     }
-    void failedPrint()
+
+    // No printer: the offer; the report stays as it was whichever the answer.
+    void noPrinter()
     {
-        QFETCH(bool, available);
-        QFETCH(QString, message);
-        services->printerDouble.available = available;
-        services->printerDouble.failOnEnd = available;
+        services->printerDouble.state.kind = PrinterState::None;
+        services->answers = { MsgBox::No };
         fillSession(session, 40);
         auto *screen = services->registry.show(ScreenId::Report);
         button(*screen, "cmdStampaS")->click();
         QVERIFY(services->printerDouble.pages.isEmpty());
         QCOMPARE(services->messages.size(), 1);
-        QCOMPARE(services->messages[0].text, message);
-        QCOMPARE(services->messages[0].style, 0);
+        QCOMPARE(services->messages[0].text,
+            QStringLiteral("Non c'è una stampante. Vuoi salvare il foglio come PDF?"));
         QCOMPARE(services->registry.existing(ScreenId::Report), screen);
         QVERIFY(screen->isVisible());
         QCOMPARE(cell(*screen, 40)->text(), sampleRecord(40));
