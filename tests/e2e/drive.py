@@ -521,7 +521,9 @@ def save_through_dialog(program, proposed, path=None):
 
 
 def saved_file(path, timeout=10.0):
-    return wait_until(f"the file {path}", lambda: os.path.getsize(path) > 0 if os.path.exists(path) else False, timeout)
+    return wait_until(
+        f"the file {path}", lambda: os.path.exists(path) and os.path.getsize(path) > 0, timeout
+    )
 
 
 def case_no_printer():
@@ -576,6 +578,9 @@ def case_no_printer():
         program.stop()
 
 
+JOB_ABORTED = "Stampa non riuscita: la stampante vovo ha interrotto il lavoro."
+
+
 def told_within(program, text_part, seconds, began):
     """Waits for the message that tells of a failed job, and answers it."""
     program.alert(seconds)
@@ -598,10 +603,10 @@ def case_failing_queue():
         # The screen answers while the job is being watched.
         press(button(report, "Visualizza attestato"))
         certificate = certificate_window(program)
-        told_within(program, "Stampa non riuscita: la stampante vovo ha interrotto il lavoro.", 30, began)
+        told_within(program, JOB_ABORTED, 30, began)
         began = time.monotonic()
         press(button(certificate, "STAMPA  L'ATTESTATO "))
-        told_within(program, "Stampa non riuscita: la stampante vovo ha interrotto il lavoro.", 30, began)
+        told_within(program, JOB_ABORTED, 30, began)
         for caption in ["STAMPA  L'ATTESTATO ", "FINE SESSIONE", "ESCI"]:
             button(certificate, caption)
         check(jobs_done(2), "the spooler did not finish both jobs")
