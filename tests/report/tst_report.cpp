@@ -373,24 +373,6 @@ private slots:
         }
     }
 
-    // No printer: the offer; the report stays as it was whichever the answer.
-    void noPrinter()
-    {
-        services->printerDouble.state.kind = PrinterState::None;
-        services->answers = { MsgBox::No };
-        fillSession(session, 40);
-        auto *screen = services->registry.show(ScreenId::Report);
-        button(*screen, "cmdStampaS")->click();
-        QVERIFY(services->printerDouble.pages.isEmpty());
-        QCOMPARE(services->messages.size(), 1);
-        QCOMPARE(services->messages[0].text,
-            QStringLiteral("Non c'è una stampante. Vuoi salvare il foglio come PDF?"));
-        QCOMPARE(services->registry.existing(ScreenId::Report), screen);
-        QVERIFY(screen->isVisible());
-        QCOMPARE(cell(*screen, 40)->text(), sampleRecord(40));
-        QCOMPARE(timeBox(*screen, 3)->text(), QStringLiteral("Tempo totale:     100 sec."));
-    }
-
 private:
     SessionRecord session;
     std::unique_ptr<FakeServices> services;
