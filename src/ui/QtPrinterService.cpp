@@ -42,31 +42,31 @@ PrinterState stateOf(const cups_dest_t &dest)
     return state;
 }
 
-JobState jobState(const QByteArray &queue, int job)
+// Asks the spooler for the state of this one job.
+JobState jobState(int job)
 {
-    cups_job_t *jobs = nullptr;
-    const int count =
-        cupsGetJobs2(CUPS_HTTP_DEFAULT, &jobs, queue.constData(), 0, CUPS_WHICHJOBS_ALL);
-    JobState state = JobState::Waiting;
-    for (int i = 0; i < count; ++i) {
-        if (jobs[i].id != job)
-            continue;
-        switch (jobs[i].state) {
-        case IPP_JSTATE_COMPLETED:
-            state = JobState::Completed;
-            break;
-        case IPP_JSTATE_ABORTED:
-            state = JobState::Aborted;
-            break;
-        case IPP_JSTATE_CANCELED:
-            state = JobState::Canceled;
-            break;
-        default:
-            break;
-        }
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    const QByteArray uri = "ipp://localhost/jobs/" + QByteArray::number(job);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.constData());
+    ippAddString(
+        request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(
+        request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "job-state");
+    // cupsDoRequest frees the request.
+    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    ipp_attribute_t *state = ippFindAttribute(response, "job-state", IPP_TAG_ENUM);
+    const int value = state ? ippGetInteger(state, 0) : 0;
+    ippDelete(response);
+    switch (value) {
+    case IPP_JSTATE_COMPLETED:
+        return JobState::Completed;
+    case IPP_JSTATE_ABORTED:
+        return JobState::Aborted;
+    case IPP_JSTATE_CANCELED:
+        return JobState::Canceled;
+    default:
+        return JobState::Waiting;
     }
-    cupsFreeJobs(count, jobs);
-    return state;
 }
 } // namespace
 
@@ -268,7 +268,7 @@ void QtPrinterService::watchJob(std::function<void(JobFailure)> failed)
     const int job = std::exchange(m_lastJob, 0);
     if (job <= 0)
         return;
-    new JobWatch([queue = m_queue, job] { return jobState(queue, job); },
+    new JobWatch([job] { return jobState(job); },
         [failed = std::move(failed)](JobState state) {
             failed(state == JobState::Canceled ? JobFailure::Canceled : JobFailure::Aborted);
         },
