@@ -129,11 +129,11 @@ bool QtPrinterService::beginDocument()
     if (!m_forPrinter)
         return startDocument(m_outputPdf);
     if (m_queue.isEmpty())
-        return fail(QStringLiteral("Stampa non riuscita: nessuna stampante disponibile"));
+        return fail(QStringLiteral("Stampa non riuscita: nessuna stampante disponibile."));
     if (!m_spoolFolder || !m_spoolFolder->isValid())
         m_spoolFolder = std::make_unique<QTemporaryDir>();
     if (!m_spoolFolder->isValid())
-        return fail(QStringLiteral("Stampa non riuscita: non c'è posto per preparare il foglio"));
+        return fail(QStringLiteral("Stampa non riuscita: non c'è posto per preparare il foglio."));
     return startDocument(m_spoolFolder->filePath(QStringLiteral("foglio.pdf")));
 }
 
@@ -169,7 +169,7 @@ bool QtPrinterService::startPage(QPageLayout::Orientation orientation)
         return false;
     m_printer->setPageOrientation(orientation);
     if (!m_painter.begin(m_printer.get())) {
-        m_error = QStringLiteral("Stampa non riuscita: la stampante non risponde");
+        m_error = QStringLiteral("Stampa non riuscita: il foglio non si è potuto preparare.");
         return false;
     }
     return true;
@@ -242,13 +242,13 @@ void QtPrinterService::printWindow(QWidget *clientArea)
 bool QtPrinterService::endDocument()
 {
     if (!startPage(QPageLayout::Portrait))
-        return fail(m_error.isEmpty() ? QStringLiteral("Stampa non riuscita") : m_error);
+        return fail(m_error.isEmpty() ? QStringLiteral("Stampa non riuscita.") : m_error);
     const bool ended = m_painter.end();
     const bool failed = !ended || m_printer->printerState() == QPrinter::Error;
     const QString path = m_printer->outputFileName();
     m_printer.reset();
     if (failed)
-        return fail(QStringLiteral("Stampa non riuscita: il foglio non si è potuto preparare"));
+        return fail(QStringLiteral("Stampa non riuscita: il foglio non si è potuto preparare."));
     return !m_forPrinter || submit(path);
 }
 
