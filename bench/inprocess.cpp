@@ -59,8 +59,11 @@ public:
     {
         return QDate::currentDate().toString(QStringLiteral("dd/MM/yyyy"));
     }
+    QDate today() override { return QDate::currentDate(); }
     RandomSource &random() override { return randomSource; }
     PrinterService &printer() override { return pdfPrinter; }
+    QString documentsFolder() override { return QDir::tempPath(); }
+    QString askPdfFilePath(const QString &) override { return QString(); }
     void prepareSound() override { }
     void playSound(const QString &) override { }
     QString programFolder() override { return QCoreApplication::applicationDirPath(); }

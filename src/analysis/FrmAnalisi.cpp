@@ -4,14 +4,17 @@
 
 #include "analysis/AnalysisPage.h"
 #include "analysis/AnalysisText.h"
+#include "certificate/CertificateText.h"
 #include "session/SessionRecord.h"
 #include "ui/Colour.h"
 #include "ui/Controls.h"
+#include "ui/PagePrinting.h"
 #include "ui/PrinterService.h"
 #include "ui/Services.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 namespace {
@@ -114,9 +117,10 @@ void FrmAnalisi::buildControls()
     Controls::setBackground(cmdStampaA, Background);
     cmdStampaA->setAccessibleName(QStringLiteral("Stampa l'analisi"));
     setTabOrder(cmdEsci, cmdStampaA);
-    // Enter presses the button with the focus, as Space does.
-    for (QPushButton *button : { cmdEsci, cmdStampaA })
-        button->setAutoDefault(true);
+    // As on the certificate, Ctrl+S saves the page as a PDF file.
+    auto *save = new QShortcut(QKeySequence::Save, this);
+    connect(
+        save, &QShortcut::activated, this, [this] { PagePrinting::saveAsPdf(m_services, page()); });
 
     connect(cmdEsci, &QPushButton::clicked, this, &FrmAnalisi::cmdEsci_Click);
     connect(cmdStampaA, &QPushButton::clicked, this, &FrmAnalisi::cmdStampaA_Click);
@@ -179,12 +183,14 @@ void FrmAnalisi::cmdStampaA_Click()
 
 void FrmAnalisi::printAnalysis()
 {
-    PrinterService &printer = m_services.printer();
-    if (!printer.beginDocument()) {
-        m_services.messageBox(printer.errorText(), MsgBox::OkOnly, QString());
-        return;
-    }
-    drawAnalysisPage(printer, Analysis::summarise(m_session, m_services.shortDate()));
-    if (!printer.endDocument())
-        m_services.messageBox(printer.errorText(), MsgBox::OkOnly, QString());
+    PagePrinting::print(m_services, page());
+}
+
+PrintPage FrmAnalisi::page()
+{
+    return PrintPage { QStringLiteral("Analisi"),
+        CertificateText::capitalisedName(m_session.PupilName, QLocale()),
+        [this](PrinterService &printer) {
+            drawAnalysisPage(printer, Analysis::summarise(m_session, m_services.shortDate()));
+        } };
 }

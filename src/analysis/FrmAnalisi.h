@@ -3,6 +3,7 @@
 #pragma once
 
 #include "analysis/ErrorSummary.h"
+#include "ui/PagePrinting.h"
 #include "ui/Screen.h"
 
 #include <array>
@@ -39,6 +40,7 @@ private:
 
     void buildControls();
     void fill();
+    PrintPage page();
 
     SessionRecord &m_session;
     Services &m_services;

@@ -7,6 +7,7 @@
 #include "session/SessionRecord.h"
 #include "ui/Colour.h"
 #include "ui/Controls.h"
+#include "ui/PagePrinting.h"
 #include "ui/PrinterService.h"
 #include "ui/Services.h"
 
@@ -15,6 +16,7 @@
 #include <QLocale>
 #include <QPointer>
 #include <QPushButton>
+#include <QShortcut>
 
 namespace {
 
@@ -137,6 +139,9 @@ FrmAttestato::FrmAttestato(SessionRecord &session, Services &services)
     connect(Command2, &QPushButton::clicked, this, &FrmAttestato::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &FrmAttestato::Command1_Click);
     connect(CmdFine, &QPushButton::clicked, this, &FrmAttestato::cmdFine_Click);
+    // The card has no menu: Ctrl+S saves it as a PDF file.
+    auto *save = new QShortcut(QKeySequence::Save, this);
+    connect(save, &QShortcut::activated, this, &FrmAttestato::savePdf);
 
     centreOnScreen();
 }
@@ -184,20 +189,31 @@ void FrmAttestato::setButtonsVisible(bool visible)
 
 void FrmAttestato::Command2_Click()
 {
-    // The page is the window as the pupil sees it, without the buttons under the card.
+    PagePrinting::print(m_services, page());
+}
+
+// Only a certificate that can be printed can be saved.
+void FrmAttestato::savePdf()
+{
+    if (Command2->isEnabled())
+        PagePrinting::saveAsPdf(m_services, page());
+}
+
+PrintPage FrmAttestato::page()
+{
+    return PrintPage { QStringLiteral("Attestato"), lblNome->text(),
+        [this](PrinterService &printer) { drawPage(printer); } };
+}
+
+// The page is the window as the pupil sees it, without the buttons under the card.
+void FrmAttestato::drawPage(PrinterService &printer)
+{
     QPointer<QWidget> focused = focusWidget();
     setButtonsVisible(false);
-    PrinterService &printer = m_services.printer();
-    bool printed = printer.beginDocument();
-    if (printed) {
-        printer.printWindow(client());
-        printed = printer.endDocument();
-    }
+    printer.printWindow(client());
     setButtonsVisible(true);
     if (focused)
         focused->setFocus(Qt::OtherFocusReason);
-    if (!printed)
-        m_services.messageBox(printer.errorText(), MsgBox::OkOnly, QString());
 }
 
 void FrmAttestato::Command1_Click()

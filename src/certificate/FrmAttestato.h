@@ -2,9 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "ui/PagePrinting.h"
 #include "ui/Screen.h"
 
 class CertificateArt;
+class PrinterService;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -15,7 +17,8 @@ struct SessionRecord;
 // grade word, the count of right answers and the date on a small card to print, cut out and
 // paste into the exercise book. Every activation works the texts out again from the session
 // record, so answers given meanwhile on the exercise screen show up on return. The card is
-// printed as an image of the window, at the size it has on screen, without the buttons.
+// printed as an image of the window, at the size it has on screen, without the buttons, or
+// saved as a PDF file of the same page (Ctrl+S, or when there is no printer).
 class FrmAttestato : public Screen
 {
     Q_OBJECT
@@ -30,9 +33,12 @@ private slots:
     void Command2_Click();
     void Command1_Click();
     void cmdFine_Click();
+    void savePdf();
 
 private:
     void Form_Activate();
+    PrintPage page();
+    void drawPage(PrinterService &printer);
     void setButtonsVisible(bool visible);
     void focusFirstEnabledButton();
 

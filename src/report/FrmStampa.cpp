@@ -2,18 +2,21 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "report/FrmStampa.h"
 
+#include "certificate/CertificateText.h"
 #include "report/ReportFont.h"
 #include "report/ReportLayout.h"
 #include "report/ReportWords.h"
 #include "session/SessionRecord.h"
 #include "ui/Colour.h"
 #include "ui/Controls.h"
+#include "ui/PagePrinting.h"
 #include "ui/PrinterService.h"
 #include "ui/ScreenRegistry.h"
 #include "ui/Services.h"
 
 #include <QAction>
 #include <QLabel>
+#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -48,6 +51,10 @@ void FrmStampa::buildControls()
     // The menu comes first so that the window's size makes room for it.
     MnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     MnuFile->setObjectName(QStringLiteral("MnuFile"));
+    mnuSalvaPdf = MnuFile->addAction(QStringLiteral("Salva come PDF…"));
+    mnuSalvaPdf->setObjectName(QStringLiteral("mnuSalvaPdf"));
+    mnuSalvaPdf->setShortcut(QKeySequence::Save);
+    connect(mnuSalvaPdf, &QAction::triggered, this, &FrmStampa::mnuSalvaPdf_Click);
     mnuAnalisi = MnuFile->addAction(QStringLiteral("&Analisi degli errori"));
     mnuAnalisi->setObjectName(QStringLiteral("mnuAnalisi"));
     connect(mnuAnalisi, &QAction::triggered, this,
@@ -198,18 +205,38 @@ void FrmStampa::mnuEsci_Click()
 
 void FrmStampa::printOperations()
 {
-    PrinterService &printer = m_services.printer();
-    const QString fontName = ReportFont::findCourier(printer.fontNames());
-    if (fontName.isEmpty()) {
+    const QString fontName = courierForPage();
+    if (!fontName.isEmpty())
+        PagePrinting::print(m_services, page(fontName));
+}
+
+void FrmStampa::mnuSalvaPdf_Click()
+{
+    const QString fontName = courierForPage();
+    if (!fontName.isEmpty())
+        PagePrinting::saveAsPdf(m_services, page(fontName));
+}
+
+// Without a Courier face the columns of the records would not line up: no page at all.
+QString FrmStampa::courierForPage()
+{
+    const QString fontName = ReportFont::findCourier(m_services.printer().fontNames());
+    if (fontName.isEmpty())
         m_services.messageBox(ReportFont::missingFontMessage(), MsgBox::OkOnly, QString());
-        return;
-    }
-    if (!printer.beginDocument()) {
-        reportPrintFailure();
-        return;
-    }
+    return fontName;
+}
+
+PrintPage FrmStampa::page(const QString &fontName)
+{
+    return PrintPage { QStringLiteral("Operazioni"),
+        CertificateText::capitalisedName(m_session.PupilName, QLocale()),
+        [this, fontName](PrinterService &printer) { drawPage(printer, fontName); } };
+}
+
+void FrmStampa::drawPage(PrinterService &printer, const QString &fontName)
+{
     printer.setFontName(fontName);
-    printHeader();
+    printHeader(printer);
     printer.setFontSize(12);
     printer.setFontBold(true);
     const int count = std::clamp(m_session.OpCount, 0, ReportLayout::RecordCount);
@@ -223,13 +250,10 @@ void FrmStampa::printOperations()
         printer.setPosition(at.x(), at.y());
         printer.printLine(ReportLayout::timeLineText(k, m_session.ExerciseTimeText[k]));
     }
-    if (!printer.endDocument())
-        reportPrintFailure();
 }
 
-void FrmStampa::printHeader()
+void FrmStampa::printHeader(PrinterService &printer)
 {
-    PrinterService &printer = m_services.printer();
     const QPoint header = ReportLayout::headerPosition();
     printer.setPosition(header.x(), header.y());
     printer.setFontSize(18);
@@ -238,9 +262,4 @@ void FrmStampa::printHeader()
     const QPoint below = ReportLayout::belowHeaderPosition();
     printer.setPosition(below.x(), below.y());
     printer.setFontSize(12);
-}
-
-void FrmStampa::reportPrintFailure()
-{
-    m_services.messageBox(m_services.printer().errorText(), MsgBox::OkOnly, QString());
 }

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "ui/PagePrinting.h"
 #include "ui/Screen.h"
 
 #include <array>
@@ -9,13 +10,15 @@
 class QAction;
 class QLabel;
 class QMenu;
+class PrinterService;
 class QPushButton;
 class Services;
 struct SessionRecord;
 
 // The operations report: the session's record lines in four columns, one per exercise, with
 // each exercise's total time, in a Courier face from the printer's font list. It shows the
-// session as it is whenever it comes to the front, and prints the same lines on one page.
+// session as it is whenever it comes to the front, and prints the same lines on one page,
+// or saves that page as a PDF file.
 class FrmStampa : public Screen
 {
     Q_OBJECT
@@ -37,19 +40,24 @@ private slots:
     void CmdStampaS_Click();
     void Command2_Click();
     void mnuEsci_Click();
+    // Saves the printed page as a PDF file.
+    void mnuSalvaPdf_Click();
 
 private:
     void buildControls();
     void Form_Load();
     void fill();
-    void printHeader();
-    void reportPrintFailure();
+    QString courierForPage();
+    PrintPage page(const QString &fontName);
+    void drawPage(PrinterService &printer, const QString &fontName);
+    void printHeader(PrinterService &printer);
 
     SessionRecord &m_session;
     Services &m_services;
     QString m_fontName; // the Courier name found, empty when the printer has none
 
     QMenu *MnuFile = nullptr;
+    QAction *mnuSalvaPdf = nullptr;
     QAction *mnuAnalisi = nullptr;
     QAction *MnuEsci = nullptr;
     QLabel *Label5 = nullptr;

@@ -2,20 +2,72 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "ui/QtPrinterService.h"
 
+#include "ui/JobWatch.h"
 #include "ui/PrinterFontList.h"
 #include "ui/Twips.h"
 
+#include <cups/cups.h>
+
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPageSize>
 #include <QPrinter>
-#include <QPrinterInfo>
+#include <QTemporaryDir>
 #include <QWidget>
+#include <utility>
 
 namespace {
 // Dots per inch of a window's image on paper: sharp enough for a certificate to be cut out.
 constexpr double WindowImageDpi = 300.0;
+
+// The state of a destination as the spooler last reported it.
+PrinterState stateOf(const cups_dest_t &dest)
+{
+    const auto option = [&dest](const char *name) {
+        return QString::fromUtf8(cupsGetOption(name, dest.num_options, dest.options));
+    };
+    PrinterState state;
+    state.name = option("printer-info");
+    if (state.name.isEmpty())
+        state.name = QString::fromUtf8(dest.name);
+    if (option("printer-is-accepting-jobs") == QLatin1String("false"))
+        state.kind = PrinterState::Rejecting;
+    else if (option("printer-state").toInt() == IPP_PSTATE_STOPPED)
+        state.kind = PrinterState::Stopped;
+    else
+        state.kind = PrinterState::Ready;
+    return state;
+}
+
+// Asks the spooler for the state of this one job.
+JobState jobState(int job)
+{
+    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
+    const QByteArray uri = "ipp://localhost/jobs/" + QByteArray::number(job);
+    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.constData());
+    ippAddString(
+        request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
+    ippAddString(
+        request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "job-state");
+    // cupsDoRequest frees the request.
+    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
+    ipp_attribute_t *state = ippFindAttribute(response, "job-state", IPP_TAG_ENUM);
+    const int value = state ? ippGetInteger(state, 0) : 0;
+    ippDelete(response);
+    switch (value) {
+    case IPP_JSTATE_COMPLETED:
+        return JobState::Completed;
+    case IPP_JSTATE_ABORTED:
+        return JobState::Aborted;
+    case IPP_JSTATE_CANCELED:
+        return JobState::Canceled;
+    default:
+        return JobState::Waiting;
+    }
+}
 } // namespace
 
 QtPrinterService::QtPrinterService() = default;
@@ -44,21 +96,63 @@ bool QtPrinterService::fail(const QString &error)
     return false;
 }
 
+PrinterState QtPrinterService::defaultPrinter()
+{
+    m_queue.clear();
+    m_queueName.clear();
+    if (!m_outputPdf.isEmpty())
+        return PrinterState { PrinterState::Ready, QStringLiteral("PDF") };
+    PrinterState state;
+    if (cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr)) {
+        state = stateOf(*dest);
+        m_queue = dest->name;
+        m_queueName = state.name;
+        cupsFreeDests(1, dest);
+        return state;
+    }
+    // No default set: the first printer there is.
+    cups_dest_t *dests = nullptr;
+    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
+    if (count > 0) {
+        state = stateOf(dests[0]);
+        m_queue = dests[0].name;
+        m_queueName = state.name;
+    }
+    cupsFreeDests(count, dests);
+    return state;
+}
+
 bool QtPrinterService::beginDocument()
+{
+    m_forPrinter = m_outputPdf.isEmpty();
+    m_lastJob = 0;
+    if (!m_forPrinter)
+        return startDocument(m_outputPdf);
+    if (m_queue.isEmpty())
+        return fail(QStringLiteral("Stampa non riuscita: nessuna stampante disponibile."));
+    if (!m_spoolFolder || !m_spoolFolder->isValid())
+        m_spoolFolder = std::make_unique<QTemporaryDir>();
+    if (!m_spoolFolder->isValid())
+        return fail(QStringLiteral("Stampa non riuscita: non c'è posto per preparare il foglio."));
+    return startDocument(m_spoolFolder->filePath(QStringLiteral("foglio.pdf")));
+}
+
+bool QtPrinterService::beginPdf(const QString &path)
+{
+    m_forPrinter = false;
+    return startDocument(path);
+}
+
+bool QtPrinterService::startDocument(const QString &path)
 {
     m_error.clear();
     if (m_painter.isActive())
         m_painter.end();
-    if (m_outputPdf.isEmpty() && QPrinterInfo::defaultPrinter().isNull()
-        && QPrinterInfo::availablePrinterNames().isEmpty())
-        return fail(QStringLiteral("Stampa non riuscita: nessuna stampante disponibile"));
-
     m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     m_printer->setFullPage(false);
-    if (!m_outputPdf.isEmpty()) {
-        m_printer->setOutputFormat(QPrinter::PdfFormat);
-        m_printer->setOutputFileName(m_outputPdf);
-    }
+    m_printer->setOutputFormat(QPrinter::PdfFormat);
+    m_printer->setOutputFileName(path);
+    m_printer->setPageSize(QPageSize(QPageSize::A4));
     m_printer->setDocName(QStringLiteral("VOVORUDOROZ.1"));
     m_font = QFont(QStringLiteral("Arial"));
     m_font.setPointSizeF(12);
@@ -75,7 +169,7 @@ bool QtPrinterService::startPage(QPageLayout::Orientation orientation)
         return false;
     m_printer->setPageOrientation(orientation);
     if (!m_painter.begin(m_printer.get())) {
-        m_error = QStringLiteral("Stampa non riuscita: la stampante non risponde");
+        m_error = QStringLiteral("Stampa non riuscita: il foglio non si è potuto preparare.");
         return false;
     }
     return true;
@@ -148,11 +242,35 @@ void QtPrinterService::printWindow(QWidget *clientArea)
 bool QtPrinterService::endDocument()
 {
     if (!startPage(QPageLayout::Portrait))
-        return fail(m_error.isEmpty() ? QStringLiteral("Stampa non riuscita") : m_error);
+        return fail(m_error.isEmpty() ? QStringLiteral("Stampa non riuscita.") : m_error);
     const bool ended = m_painter.end();
     const bool failed = !ended || m_printer->printerState() == QPrinter::Error;
+    const QString path = m_printer->outputFileName();
     m_printer.reset();
     if (failed)
-        return fail(QStringLiteral("Stampa non riuscita: la stampante ha dato un errore"));
-    return true;
+        return fail(QStringLiteral("Stampa non riuscita: il foglio non si è potuto preparare."));
+    return !m_forPrinter || submit(path);
+}
+
+bool QtPrinterService::submit(const QString &path)
+{
+    m_lastJob = cupsPrintFile2(CUPS_HTTP_DEFAULT, m_queue.constData(),
+        QFile::encodeName(path).constData(), "VOVORUDOROZ.1", 0, nullptr);
+    QFile::remove(path);
+    if (m_lastJob > 0)
+        return true;
+    return fail(QStringLiteral("Stampa non riuscita: la stampante %1 ha rifiutato il foglio (%2).")
+                    .arg(m_queueName, QString::fromUtf8(cupsLastErrorString())));
+}
+
+void QtPrinterService::watchJob(std::function<void(JobFailure)> failed)
+{
+    const int job = std::exchange(m_lastJob, 0);
+    if (job <= 0)
+        return;
+    new JobWatch([job] { return jobState(job); },
+        [failed = std::move(failed)](JobState state) {
+            failed(state == JobState::Canceled ? JobFailure::Canceled : JobFailure::Aborted);
+        },
+        &m_watches);
 }

@@ -7,11 +7,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTime>
 
 namespace {
@@ -120,6 +123,24 @@ double QtServices::monotonicSeconds()
 QString QtServices::shortDate()
 {
     return shortDateText(QDate::currentDate(), QLocale::system());
+}
+
+QDate QtServices::today()
+{
+    return QDate::currentDate();
+}
+
+QString QtServices::documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+QString QtServices::askPdfFilePath(const QString &proposedPath)
+{
+    // The desktop's own dialog where there is one, Qt's elsewhere; over the window in front.
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(),
+        QStringLiteral("Salva come PDF"), proposedPath, QStringLiteral("Documenti PDF (*.pdf)"));
 }
 
 void QtServices::prepareSound()

@@ -25,8 +25,11 @@ public:
     float timeOfDay() override;
     double monotonicSeconds() override;
     QString shortDate() override;
+    QDate today() override;
     RandomSource &random() override { return m_random; }
     PrinterService &printer() override { return m_printer; }
+    QString documentsFolder() override;
+    QString askPdfFilePath(const QString &proposedPath) override;
     // Loads the sound module on first need; without it the program stays silent.
     void prepareSound() override;
     void playSound(const QString &path) override;

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 class PrinterService;
@@ -43,9 +44,15 @@ public:
     virtual double monotonicSeconds() = 0;
     // Today's date in the short form of the system's locale, with a four-digit year.
     virtual QString shortDate() = 0;
+    // Today's date.
+    virtual QDate today() = 0;
 
     virtual RandomSource &random() = 0;
     virtual PrinterService &printer() = 0;
+    // The user's documents folder, or the home folder when there is none yet.
+    virtual QString documentsFolder() = 0;
+    // Asks where to save a PDF file, proposing this full path; empty when the user cancels.
+    virtual QString askPdfFilePath(const QString &proposedPath) = 0;
 
     // Loads the sound system ahead of the first sound, so that it plays without delay.
     virtual void prepareSound() = 0;

@@ -163,22 +163,23 @@ private slots:
         QVERIFY(report->isVisible());
     }
 
-    // Without a printer, or when the job fails, the teacher is told and the screen stays.
-    void printFailureIsReported()
+    // The page takes the report's way out: with no printer the PDF is offered, and Sì saves
+    // it under the analysis's own name.
+    void noPrinterOffersThePdf()
     {
         marioSession(session);
         FrmAnalisi screen(session, *services);
         auto *print = screen.findChild<QPushButton *>("cmdStampaA");
         QCOMPARE(print->text(), QStringLiteral("STAMPA L'ANALISI"));
-        services->printerDouble.available = false;
+        services->printerDouble.state = { PrinterState::None, QString() };
+        services->answers = { MsgBox::Yes };
         print->click();
-        services->printerDouble.available = true;
-        services->printerDouble.failOnEnd = true;
-        print->click();
-        QCOMPARE(services->printerDouble.pages.size(), 0);
-        QCOMPARE(services->messages.size(), 2);
-        for (const FakeServices::Message &message : services->messages)
-            QVERIFY(message.text.startsWith(QStringLiteral("Stampa non riuscita")));
+        QCOMPARE(services->messages.size(), 1);
+        QCOMPARE(services->messages.first().style, MsgBox::YesNoInformation);
+        QCOMPARE(services->printerDouble.pages.size(), 1);
+        QVERIFY2(services->printerDouble.pages.first().pdfPath.contains(
+                     QStringLiteral("Analisi - Mario - ")),
+            qPrintable(services->printerDouble.pages.first().pdfPath));
     }
 
     // The page through the real print path, into a PDF read back: one page, every line on it.

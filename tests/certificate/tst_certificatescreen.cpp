@@ -304,33 +304,47 @@ private slots:
         QVERIFY(m_services->registry.existing(ScreenId::Certificate));
     }
 
-    // No printer, or a job that fails: the pupil is told, and the buttons come back.
-    void printFailureReported_data()
+    // No printer: the offer of a PDF; Yes saves the card without its buttons under the ready
+    // name, and the buttons come back. Ctrl+S saves it too, unless it cannot be printed.
+    void savedAsPdf()
     {
-        QTest::addColumn<bool>("available");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no printer")
-            << false << QStringLiteral("Stampa non riuscita: nessuna stampante disponibile");
-        QTest::newRow("job failed")
-            << true << QStringLiteral("Stampa non riuscita: la stampante ha dato un errore");
-    }
-    void printFailureReported()
-    {
-        QFETCH(bool, available);
-        QFETCH(QString, message);
-        m_services->printerDouble.available = available;
-        m_services->printerDouble.failOnEnd = true;
+        m_services->printerDouble.state.kind = PrinterState::None;
+        m_services->answers = { MsgBox::No, MsgBox::Yes };
+        m_session->PupilName = QStringLiteral("aNNA");
         play(*m_session, 36, 40);
         FrmAttestato *screen = openCertificate();
         QVERIFY(screen);
+        QStringList shownWhilePrinting;
+        m_services->printerDouble.onPrintWindow = [&](QWidget *) {
+            for (const char *name : { "Command2", "Command1", "CmdFine" }) {
+                if (button(screen, name)->isVisible())
+                    shownWhilePrinting.append(QLatin1String(name));
+            }
+        };
         QTest::mouseClick(button(screen, "Command2"), Qt::LeftButton);
-        QCOMPARE(m_services->printerDouble.pages.size(), 0);
-        QCOMPARE(m_services->messages.size(), 1);
-        QCOMPARE(m_services->messages[0].text, message);
-        QCOMPARE(m_services->messages[0].style, MsgBox::OkOnly);
-        QCOMPARE(m_services->messages[0].title, QString());
+        QTest::mouseClick(button(screen, "Command2"), Qt::LeftButton);
+        QCOMPARE(m_services->messages.size(), 2);
+        QTest::keyClick(screen, Qt::Key_S, Qt::ControlModifier);
+
+        const QString ready =
+            QStringLiteral("/home/maestra/Documenti/Attestato - Anna - 08-12-2026.pdf");
+        QCOMPARE(m_services->pdfQuestions, QStringList({ ready, ready }));
+        const auto &pages = m_services->printerDouble.pages;
+        QCOMPARE(pages.size(), 2);
+        for (const FakePrinter::Page &page : pages) {
+            QCOMPARE(page.pdfPath, ready);
+            QCOMPARE(page.windows, QList<QWidget *> { screen->client() });
+        }
+        QVERIFY2(shownWhilePrinting.isEmpty(), qPrintable(shownWhilePrinting.join(',')));
         for (const char *name : { "Command2", "Command1", "CmdFine" })
             QVERIFY2(button(screen, name)->isVisible(), name);
+
+        // "Non classificato": no page by any road.
+        play(*m_session, 10, 40);
+        QVERIFY(returnTo(screen));
+        QTest::keyClick(screen, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(pages.size(), 2);
+        QCOMPARE(m_services->messages.size(), 2);
     }
 
     // "FINE SESSIONE" ends the program at once, with every screen still open.

@@ -62,7 +62,6 @@ NEXT_EXERCISE = "Nuovo esercizio"
 SHOW_EXERCISE = "Visualizza  esercizio"
 RIGHT = "Esatto"
 WRONG = "Errato"
-PRINT_FAILED = "Stampa non riuscita"
 
 
 def log(message):
@@ -564,29 +563,84 @@ def play_first_exercise(program, by_keypad=True, time_check=None):
     return start, exercise, patterns
 
 
+SAVE_DIALOG = "Salva come PDF"
+NO_PRINTER = "Non c'è una stampante. Vuoi salvare il foglio come PDF?"
+
+
+def ready_name(kind, pupil):
+    return f"{kind} - {pupil} - {datetime.date.today().strftime('%d-%m-%Y')}.pdf"
+
+
+def save_through_dialog(program, proposed, path=None):
+    """Answers the file dialog: checks the ready name it proposes, types another full path
+    when one is given, and presses Enter."""
+    dialog = program.window(SAVE_DIALOG, 15)
+    field = wait_until(
+        f"the file name field proposing {proposed!r}",
+        lambda: next((n for n in find_all(dialog, "text") if text_of(n) == proposed), None),
+        10,
+    )
+    activate(dialog)
+    if path is not None:
+        field.queryEditableText().setTextContents(path)
+        wait_until(f"the file name field to read {path!r}", lambda: text_of(field) == path, 5)
+    field.queryComponent().grabFocus()
+    wait_until("the focus in the file name field", lambda: focused(field), 5)
+    keys("Return")
+    wait_until("the file dialog to close", lambda: not find_window(program, SAVE_DIALOG), 10)
+
+
+def saved_file(path, timeout=10.0):
+    return wait_until(
+        f"the file {path}", lambda: os.path.exists(path) and os.path.getsize(path) > 0, timeout
+    )
+
+
 def case_no_printer():
-    """No print server at all: both printouts tell the pupil, nothing hangs."""
+    """No print server at all: both print buttons offer a PDF instead; the report is saved
+    under its ready name in the documents folder, the certificate (Ctrl+S) where chosen."""
+    documents = os.path.join(os.environ["HOME"], "Documents")
+    chosen = os.path.join(os.environ["E2E_WORK"], "chiavetta")
+    os.makedirs(documents, exist_ok=True)
+    os.makedirs(chosen, exist_ok=True)
     program = Program(os.environ["E2E_PROGRAM"])
     try:
         start, exercise, patterns = play_first_exercise(program)
         press(button(exercise.window, SHOW_EXERCISE))
         report = program.window(REPORT_TITLE)
-        check_report(report, patterns)
+        records = check_report(report, patterns)
         began = time.monotonic()
         press(button(report, "STAMPA LE OPERAZIONI"))
-        expect_message(program, PRINT_FAILED)
-        log(f"report: pupil told within {time.monotonic() - began:.1f} s")
+        expect_message(program, NO_PRINTER, START_TITLE, "Sì")
+        log(f"report: offer made within {time.monotonic() - began:.1f} s")
+        name = ready_name("Operazioni", "Mario")
+        save_through_dialog(program, name)
+        report_pdf = os.path.join(documents, name)
+        saved_file(report_pdf)
+        printed = squeeze(pdf_text(report_pdf))
+        for text in ["SCUOLA ELEMENTARE DI_____________________"] + records:
+            check(squeeze(text) in printed, f"the saved report lacks {text!r}")
+        check(len(pdf_images(report_pdf)) == 0, "the saved report holds images")
+        log(f"report saved: {report_pdf}")
         button(report, "STAMPA LE OPERAZIONI")
 
         press(button(report, "Visualizza attestato"))
         certificate = certificate_window(program)
         check_certificate(certificate, "Mario", "OTTIMO", 10, 10, " Numeri da  1 a 10")
-        began = time.monotonic()
         press(button(certificate, "STAMPA  L'ATTESTATO "))
-        expect_message(program, PRINT_FAILED)
-        log(f"certificate: pupil told within {time.monotonic() - began:.1f} s")
+        expect_message(program, NO_PRINTER, START_TITLE, "No")
+        check(program.no_alert() and not find_window(program, SAVE_DIALOG), "No went on")
         for caption in ["STAMPA  L'ATTESTATO ", "FINE SESSIONE", "ESCI"]:
             button(certificate, caption)
+        activate(certificate)
+        keys("ctrl+s")
+        certificate_pdf = os.path.join(chosen, "attestato di mario.pdf")
+        save_through_dialog(program, ready_name("Attestato", "Mario"), certificate_pdf)
+        saved_file(certificate_pdf)
+        images = pdf_images(certificate_pdf)
+        check(len(images) == 1, f"the saved certificate holds {len(images)} images")
+        log(f"certificate saved where chosen: one image of {images[0][3]} x {images[0][4]}")
+        check(sorted(os.listdir(documents)) == [name], f"documents: {os.listdir(documents)}")
         check(not glob.glob(os.path.join(os.environ["E2E_PRINTED"], "*")), "something printed")
         press(button(certificate, "FINE SESSIONE"))
         check(program.wait_exit(15) == 0, "the program did not end cleanly")
@@ -594,29 +648,130 @@ def case_no_printer():
         program.stop()
 
 
+JOB_ABORTED = "Stampa non riuscita: la stampante vovo ha interrotto il lavoro."
+
+
+def told_within(program, text_part, seconds, began):
+    """Waits for the message that tells of a failed job, and answers it."""
+    program.alert(seconds)
+    texts = expect_message(program, text_part)
+    took = time.monotonic() - began
+    check(took <= seconds, f"told after {took:.1f} s")
+    log(f"pupil told after {took:.1f} s: {texts}")
+
+
 def case_failing_queue():
-    """The default queue's printer fails every job: the program stays usable."""
+    """The default queue's printer fails every job: the spooler aborts it, and the pupil is
+    told within 30 seconds, without the screens waiting for it."""
     program = Program(os.environ["E2E_PROGRAM"])
     try:
         start, exercise, patterns = play_first_exercise(program, by_keypad=False)
         press(button(exercise.window, SHOW_EXERCISE))
         report = program.window(REPORT_TITLE)
-        for caption in ["STAMPA LE OPERAZIONI"]:
-            press(button(report, caption))
-        failed_jobs = wait_until("the spooler to give up the job", lambda: jobs_done(1), 30)
-        log(f"spooler: {failed_jobs}")
-        dismiss_optional_message(program)
+        began = time.monotonic()
+        press(button(report, "STAMPA LE OPERAZIONI"))
+        # The screen answers while the job is being watched.
         press(button(report, "Visualizza attestato"))
         certificate = certificate_window(program)
+        told_within(program, JOB_ABORTED, 30, began)
+        began = time.monotonic()
         press(button(certificate, "STAMPA  L'ATTESTATO "))
-        wait_until("the spooler to give up the second job", lambda: jobs_done(2), 30)
-        dismiss_optional_message(program)
+        told_within(program, JOB_ABORTED, 30, began)
         for caption in ["STAMPA  L'ATTESTATO ", "FINE SESSIONE", "ESCI"]:
             button(certificate, caption)
+        check(jobs_done(2), "the spooler did not finish both jobs")
         check(not glob.glob(os.path.join(os.environ["E2E_PRINTED"], "*.pdf")), "a page came out")
         check(backend_failures() == 2, f"{backend_failures()} failed jobs in the spooler's log")
         press(button(certificate, "ESCI"))
         wait_until("the certificate to close", lambda: not find_window(program, "ATTESTATO"))
+        end_from_exercise(program, start, exercise, report)
+    finally:
+        program.stop()
+
+
+def queue_told_at_once(command, told):
+    """The queue is switched by the spooler's own command before the button is pressed: the
+    pupil is told at once, with the offer of a PDF, and nothing reaches the queue."""
+    subprocess.run([command, "vovo"], check=True)
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start, exercise, patterns = play_first_exercise(program)
+        press(button(exercise.window, SHOW_EXERCISE))
+        report = program.window(REPORT_TITLE)
+        began = time.monotonic()
+        press(button(report, "STAMPA LE OPERAZIONI"))
+        texts = expect_message(program, told, START_TITLE, "No")
+        took = time.monotonic() - began
+        check(took < 5, f"told after {took:.1f} s")
+        check(any("Vuoi salvare il foglio come PDF?" in t for t in texts), f"no offer: {texts}")
+        log(f"report: told after {took:.1f} s: {texts}")
+        press(button(report, "Visualizza attestato"))
+        certificate = certificate_window(program)
+        press(button(certificate, "STAMPA  L'ATTESTATO "))
+        expect_message(program, told, START_TITLE, "No")
+        for caption in ["STAMPA  L'ATTESTATO ", "FINE SESSIONE", "ESCI"]:
+            button(certificate, caption)
+        check(spooler_jobs() == [], f"jobs reached the queue: {spooler_jobs()}")
+        press(button(certificate, "ESCI"))
+        wait_until("the certificate to close", lambda: not find_window(program, "ATTESTATO"))
+        end_from_exercise(program, start, exercise, report)
+    finally:
+        program.stop()
+
+
+def case_stopped_queue():
+    """cupsdisable: "La stampante vovo è ferma" at once."""
+    queue_told_at_once("cupsdisable", "La stampante vovo è ferma.")
+
+
+def case_rejecting_queue():
+    """cupsreject: "La stampante vovo non accetta lavori" at once."""
+    queue_told_at_once("cupsreject", "La stampante vovo non accetta lavori.")
+
+
+def spooler_jobs():
+    listing = subprocess.run(
+        ["lpstat", "-W", "all", "-o", "vovo"], capture_output=True, text=True
+    ).stdout.splitlines()
+    return [line for line in listing if line.strip()]
+
+
+def case_normal_queue():
+    """A working queue: each press of the print button is one job and no message. Measures
+    the time from the mouse click to the job in the spooler's list (lpstat, itself a few
+    milliseconds a look), eleven times."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start, exercise, patterns = play_first_exercise(program)
+        press(button(exercise.window, SHOW_EXERCISE))
+        report = program.window(REPORT_TITLE)
+        activate(report)
+        # The pointer rests on the button; only the click itself is timed.
+        x, y, width, height = extents(button(report, "STAMPA LE OPERAZIONI"))
+        subprocess.run(
+            ["xdotool", "mousemove", "--sync", str(x + width // 2), str(y + height // 2)],
+            check=True,
+        )
+        times = []
+        for count in range(1, 12):
+            # Not waited for: xdotool lingers about 100 ms after sending the click.
+            began = time.monotonic()
+            clicking = subprocess.Popen(["xdotool", "click", "1"])
+            while len(spooler_jobs()) < count:
+                check(time.monotonic() - began < 10, "no job within 10 s")
+            times.append((time.monotonic() - began) * 1000)
+            check(clicking.wait(10) == 0, "xdotool failed")
+            printed_files(count)
+            check(program.no_alert(), "a message came with a printed page")
+        times.sort()
+        log(
+            "click to the job in the spooler's list, 11 times (ms): "
+            + ", ".join(f"{t:.0f}" for t in times)
+            + f"; median {times[5]:.0f} ms"
+        )
+        check(len(spooler_jobs()) == 11, f"the spooler lists {spooler_jobs()}")
+        time.sleep(1)
+        check(program.no_alert(), "a message came after the pages were printed")
         end_from_exercise(program, start, exercise, report)
     finally:
         program.stop()
@@ -638,16 +793,6 @@ def backend_failures():
     error_log = os.path.join(os.environ["E2E_WORK"], "cups", "log", "error_log")
     with open(error_log, errors="replace") as lines:
         return sum("Backend returned status 1 (failed)" in line for line in lines)
-
-
-def dismiss_optional_message(program):
-    """A failure the program learns of is told; one the spooler keeps to itself cannot be."""
-    time.sleep(0.5)
-    if not program.no_alert():
-        texts = expect_message(program, PRINT_FAILED)
-        log(f"pupil told: {texts}")
-    else:
-        log("no message: the failure happened in the spooler after the job was handed over")
 
 
 def case_midnight():
@@ -1022,6 +1167,9 @@ CASES = {
     "analysis": case_analysis,
     "no_printer": case_no_printer,
     "failing_queue": case_failing_queue,
+    "stopped_queue": case_stopped_queue,
+    "rejecting_queue": case_rejecting_queue,
+    "normal_queue": case_normal_queue,
     "midnight": case_midnight,
     "missing_sound": case_missing_sound,
     "missing_www": case_missing_www,

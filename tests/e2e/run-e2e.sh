@@ -27,7 +27,7 @@ skip() {
 # Which printer each case has: a queue saving PDFs, a queue whose backend fails, or no
 # print server at all.
 case "$case_name" in
-session | analysis) printer=pdf ;;
+session | analysis | stopped_queue | rejecting_queue | normal_queue) printer=pdf ;;
 failing_queue) printer=failing ;;
 no_printer | midnight | missing_sound | missing_www | end_question | enter_only | assistive_text | review | screen_reader)
     printer=none
@@ -88,7 +88,7 @@ clean_up() {
         [ $status -eq 0 ] && status=1
     fi
     if [ $status -ne 0 ] && [ $status -ne $SKIP ]; then
-        for log in "$work"/*.log "$work"/cups/log/error_log; do
+        for log in "$work"/*.log "$work"/cups/log/error_log "$work"/cups/log/access_log; do
             [ -s "$log" ] && { echo "---- $log"; tail -n 40 "$log"; }
         done
     fi

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -350,32 +351,29 @@ private slots:
         QCOMPARE(pages[1].lines[11].text, sampleRecord(11));
     }
 
-    // No printer or a failing one: the pupil hears why, and the screen is left as it was.
-    void failedPrint_data()
+    // "Salva come PDF…" stands above "Esci" and saves the report's page under the ready name,
+    // with the pupil's name as the certificate shows it (the page itself: tst_reportpdf).
+    void saveAsPdf()
     {
-        QTest::addColumn<bool>("available");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("no printer")
-            << false << "Stampa non riuscita: nessuna stampante disponibile";
-        QTest::newRow("job fails") << true << "Stampa non riuscita: la stampante ha dato un errore";
-    }
-    void failedPrint()
-    {
-        QFETCH(bool, available);
-        QFETCH(QString, message);
-        services->printerDouble.available = available;
-        services->printerDouble.failOnEnd = available;
-        fillSession(session, 40);
+        session.PupilName = QStringLiteral("mARIO");
+        fillSession(session, 23);
         auto *screen = services->registry.show(ScreenId::Report);
-        button(*screen, "cmdStampaS")->click();
-        QVERIFY(services->printerDouble.pages.isEmpty());
-        QCOMPARE(services->messages.size(), 1);
-        QCOMPARE(services->messages[0].text, message);
-        QCOMPARE(services->messages[0].style, 0);
-        QCOMPARE(services->registry.existing(ScreenId::Report), screen);
-        QVERIFY(screen->isVisible());
-        QCOMPARE(cell(*screen, 40)->text(), sampleRecord(40));
-        QCOMPARE(timeBox(*screen, 3)->text(), QStringLiteral("Tempo totale:     100 sec."));
+        const QList<QAction *> entries = screen->findChild<QMenu *>("MnuFile")->actions();
+        auto *save = screen->findChild<QAction *>("mnuSalvaPdf");
+        QVERIFY(save);
+        QCOMPARE(save->text(), QStringLiteral("Salva come PDF…"));
+        QCOMPARE(save->shortcut(), QKeySequence(QKeySequence::Save));
+        QVERIFY(entries.indexOf(save) >= 0);
+        QVERIFY(entries.indexOf(save) < entries.indexOf(screen->findChild<QAction *>("MnuEsci")));
+
+        save->trigger();
+        QVERIFY(services->messages.isEmpty());
+        QCOMPARE(services->pdfQuestions,
+            QStringList { "/home/maestra/Documenti/Operazioni - Mario - 08-12-2026.pdf" });
+        const auto &pages = services->printerDouble.pages;
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(pages[0].pdfPath, services->pdfQuestions[0]);
+        QCOMPARE(pages[0].lines.size(), 1 + 23 + 4);
     }
 
 private:

@@ -5,7 +5,9 @@
 #include "report/FrmStampa.h"
 #include "ui/QtPrinterService.h"
 
+#include <QAction>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
@@ -79,29 +81,43 @@ private slots:
         QVERIFY(m_dir.isValid());
     }
 
-    // The page as the pupil gets it: every line where the layout puts it, to a fraction of a
-    // point, in a face with Courier's metrics (the columns of a record line depend on it).
-    void printedPage()
+    // The page as the pupil gets it, saved as a PDF file: every line where the layout puts
+    // it, to a fraction of a point, in a face with Courier's metrics (the columns of a record
+    // line depend on it); and the page the printer gets is the same page.
+    void savedPage()
     {
         SessionRecord session;
         fillSession(session, 40);
         const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
+        const QString printed = m_dir.filePath(QStringLiteral("printed.pdf"));
         QtPrinterService printer;
-        printer.setOutputPdf(pdf);
+        printer.setOutputPdf(printed);
         FakeServices services;
         services.realPrinter = &printer;
+        services.pdfAnswers = { pdf };
 
         QElapsedTimer timer;
         timer.start();
         {
             FrmStampa screen(session, services);
+            screen.findChild<QAction *>(QStringLiteral("mnuSalvaPdf"))->trigger();
+            qInfo("report built and saved as PDF in %lld ms", timer.elapsed());
             screen.findChild<QPushButton *>(QStringLiteral("cmdStampaS"))->click();
         }
-        qInfo("report built and printed to PDF in %lld ms", timer.elapsed());
         QVERIFY(services.messages.isEmpty());
 
         const QString html =
             run(m_pdftotext, { QStringLiteral("-bbox"), pdf, QStringLiteral("-") });
+        const auto body = [](const QString &bbox) {
+            return bbox.mid(bbox.indexOf(QStringLiteral("<doc>")));
+        };
+        QCOMPARE(body(run(m_pdftotext, { QStringLiteral("-bbox"), printed, QStringLiteral("-") })),
+            body(html));
+        // One upright A4 page (595 x 842 points).
+        const QString pageTag = html.mid(html.indexOf(QStringLiteral("<page ")), 48);
+        QVERIFY2(pageTag.contains(QStringLiteral(R"(width="595)"))
+                && pageTag.contains(QStringLiteral(R"(height="842)")),
+            qPrintable(pageTag));
         QVERIFY2(!html.isEmpty(), "pdftotext could not read the page");
         QCOMPARE(html.count(QStringLiteral("<page ")), 1);
         const QList<Word> page = words(html);
@@ -185,19 +201,24 @@ private slots:
             [](const QString &face) { return !face.contains(QLatin1String("Bold")); }));
     }
 
-    // A page that cannot be written is reported to the pupil; nothing else changes.
-    void unwritablePageIsReported()
+    // A file that cannot be written is told, naming its folder; nothing else changes.
+    void unwritableFolderIsNamed()
     {
         SessionRecord session;
         fillSession(session, 10);
         QtPrinterService printer;
-        printer.setOutputPdf(m_dir.filePath(QStringLiteral("missing/folder/r.pdf")));
         FakeServices services;
         services.realPrinter = &printer;
+        const QString folder = m_dir.filePath(QStringLiteral("missing/folder"));
+        services.pdfAnswers = { folder + QStringLiteral("/r.pdf") };
         FrmStampa screen(session, services);
-        screen.findChild<QPushButton *>(QStringLiteral("cmdStampaS"))->click();
+        screen.findChild<QAction *>(QStringLiteral("mnuSalvaPdf"))->trigger();
         QCOMPARE(services.messages.size(), 1);
-        QVERIFY(services.messages[0].text.startsWith(QStringLiteral("Stampa non riuscita")));
+        QCOMPARE(services.messages[0].text,
+            QStringLiteral(
+                "Non riesco a salvare il foglio nella cartella\r%1\rScegli un'altra cartella.")
+                .arg(folder));
+        QVERIFY(!QFileInfo::exists(folder));
         QCOMPARE(session.OpCount, 10);
         QCOMPARE(session.ExerciseTimeText[1], QStringLiteral(" 53"));
     }

@@ -38,8 +38,14 @@ public:
     float timeOfDay() override { return m_fake.timeOfDay(); }
     double monotonicSeconds() override { return m_fake.monotonicSeconds(); }
     QString shortDate() override { return m_fake.shortDate(); }
+    QDate today() override { return m_fake.today(); }
     RandomSource &random() override { return m_fake.random(); }
     PrinterService &printer() override { return m_fake.printer(); }
+    QString documentsFolder() override { return m_fake.documentsFolder(); }
+    QString askPdfFilePath(const QString &proposedPath) override
+    {
+        return m_fake.askPdfFilePath(proposedPath);
+    }
     void prepareSound() override { m_fake.prepareSound(); }
     void playSound(const QString &path) override { m_fake.playSound(path); }
     QString programFolder() override { return m_folder; }

@@ -2,16 +2,22 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakePrinter.h"
 
+#include <QFileInfo>
+#include <utility>
+
 bool FakePrinter::beginDocument()
 {
     ++begun;
-    if (!available) {
-        m_error = QStringLiteral("Stampa non riuscita: nessuna stampante disponibile");
-        return false;
-    }
     m_error.clear();
     m_page = Page();
     m_open = true;
+    return true;
+}
+
+bool FakePrinter::beginPdf(const QString &path)
+{
+    beginDocument();
+    m_page.pdfPath = path;
     return true;
 }
 
@@ -43,10 +49,25 @@ bool FakePrinter::endDocument()
     if (!m_open)
         return false;
     m_open = false;
-    if (failOnEnd) {
-        m_error = QStringLiteral("Stampa non riuscita: la stampante ha dato un errore");
+    m_sentLast = false;
+    if (!m_page.pdfPath.isEmpty()) {
+        if (!unwritableFolder.isEmpty()
+            && QFileInfo(m_page.pdfPath).absolutePath()
+                == QFileInfo(unwritableFolder).absoluteFilePath())
+            return false;
+    } else if (failOnEnd) {
+        m_error = QStringLiteral(
+            "Stampa non riuscita: la stampante %1 ha rifiutato il foglio (Job refused).")
+                      .arg(state.name);
         return false;
     }
     pages.append(m_page);
+    m_sentLast = m_page.pdfPath.isEmpty();
     return true;
+}
+
+void FakePrinter::watchJob(std::function<void(JobFailure)> failed)
+{
+    if (std::exchange(m_sentLast, false))
+        watches.append(std::move(failed));
 }

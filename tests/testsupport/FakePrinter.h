@@ -26,21 +26,31 @@ public:
     {
         QList<Line> lines;
         QList<QWidget *> windows;
+        QString pdfPath; // the file it was saved as; empty when it went to the printer
     };
 
     // What a test scripts.
     QStringList fonts { QStringLiteral("Arial"), QStringLiteral("Courier New") };
-    bool available = true; // false: beginDocument fails as with no printer at all
-    bool failOnEnd = false; // true: endDocument fails as a broken queue does
+    PrinterState state { PrinterState::Ready, QStringLiteral("Aula 3") };
+    bool failOnEnd = false; // true: endDocument fails as a queue refusing the job does
+    QString unwritableFolder; // a PDF file in this folder cannot be written
     // Runs while a window is being printed, to look at it as it is then.
     std::function<void(QWidget *)> onPrintWindow;
 
     // What the screens did.
-    QList<Page> pages; // pages sent
+    QList<Page> pages; // pages sent or saved
     int begun = 0;
+    int lookups = 0; // defaultPrinter() calls
+    QList<std::function<void(JobFailure)>> watches; // one per job watched; call to fail it
 
     QStringList fontNames() override { return fonts; }
+    PrinterState defaultPrinter() override
+    {
+        ++lookups;
+        return state;
+    }
     bool beginDocument() override;
+    bool beginPdf(const QString &path) override;
     void setFontName(const QString &name) override { m_name = name; }
     void setFontSize(double points) override { m_size = points; }
     void setFontBold(bool bold) override { m_bold = bold; }
@@ -49,12 +59,14 @@ public:
     void printWindow(QWidget *clientArea) override;
     bool endDocument() override;
     QString errorText() const override { return m_error; }
+    void watchJob(std::function<void(JobFailure)> failed) override;
 
     static constexpr int LineHeightTwips = 240;
 
 private:
     Page m_page;
     bool m_open = false;
+    bool m_sentLast = false; // the last page went to the printer
     QString m_name;
     double m_size = 0;
     bool m_bold = false;

@@ -30,6 +30,12 @@ int FakeServices::messageBox(const QString &text, int style, const QString &titl
     return (style & 0x0F) == 4 ? MsgBox::Yes : MsgBox::Ok;
 }
 
+QString FakeServices::askPdfFilePath(const QString &proposedPath)
+{
+    pdfQuestions.append(proposedPath);
+    return pdfAnswers.isEmpty() ? proposedPath : pdfAnswers.takeFirst();
+}
+
 bool FakeServices::startProgram(const QString &absolutePath)
 {
     started.append(absolutePath);

@@ -43,10 +43,14 @@ public:
     float clock = 36000.0f; // seconds since midnight
     double monotonic = 5000.0;
     QString date = QStringLiteral("08/12/2026");
+    QDate day { 2026, 12, 8 };
     ScriptedRandomSource randomSource;
     FakePrinter printerDouble;
     // Set to print for real instead (into a PDF through the Qt printer, for instance).
     PrinterService *realPrinter = nullptr;
+    QString documents = QStringLiteral("/home/maestra/Documenti");
+    QStringList pdfQuestions; // the paths proposed by each file dialog
+    QList<QString> pdfAnswers; // next file dialog answers; empty: the path proposed
     QStringList sounds;
     int soundPreparations = 0;
     QString folder = QStringLiteral("/opt/vovorudoroz");
@@ -63,11 +67,14 @@ public:
     float timeOfDay() override { return clock; }
     double monotonicSeconds() override { return monotonic; }
     QString shortDate() override { return date; }
+    QDate today() override { return day; }
     RandomSource &random() override { return randomSource; }
     PrinterService &printer() override
     {
         return realPrinter ? *realPrinter : static_cast<PrinterService &>(printerDouble);
     }
+    QString documentsFolder() override { return documents; }
+    QString askPdfFilePath(const QString &proposedPath) override;
     void prepareSound() override { ++soundPreparations; }
     void playSound(const QString &path) override { sounds.append(path); }
     QString programFolder() override { return folder; }

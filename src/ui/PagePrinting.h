@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#pragma once
+
+#include <QString>
+#include <functional>
+
+class PrinterService;
+class Services;
+
+// One page a screen hands out: what it is, whose it is, and how to draw it. draw is called
+// between the start and the end of the page with the printer to draw on (text lines or a
+// window's image); it is the same drawing for paper and for a PDF file.
+struct PrintPage
+{
+    QString kind; // the first word of the saved file's name: "Operazioni", "Attestato"
+    QString pupilName; // as the screens show it
+    std::function<void(PrinterService &)> draw;
+};
+
+// The ways a page leaves the program, with everything the pupil is told on the way. Every
+// message goes through the services' message box; success is silent.
+namespace PagePrinting {
+
+// The print buttons: the page goes to the default printer and its job is watched for 30 s.
+// No printer, or one that is stopped or refuses jobs: the pupil is asked whether to save the
+// page as a PDF instead. A page the spooler refuses is told with its reason, with the same
+// offer; a job it aborts or cancels later is told when that happens.
+void print(Services &services, const PrintPage &page);
+
+// "Salva come PDF…": asks where, proposing the documents folder and a ready file name, and
+// writes the page there. Cancelling does nothing; a file that cannot be written is told,
+// naming its folder.
+void saveAsPdf(Services &services, const PrintPage &page);
+
+} // namespace PagePrinting
