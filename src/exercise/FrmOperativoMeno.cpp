@@ -419,26 +419,21 @@ void FrmOperativoMeno::describeVerdict(QWidget *receiver, const QString &sentenc
 void FrmOperativoMeno::applyState(Exercise::State state)
 {
     const Exercise::StateView &view = Exercise::stateView(state);
-    const std::pair<QWidget *, bool> controls[] = { { CmdFine, view.exit },
-        { CmdStampa, view.report }, { CmdVerifica, view.verify },
-        { CmdOperazione, view.nextOperation }, { CmdEsercizio, view.nextExercise },
-        { fraTastierino, view.keypad } };
-    // What appears comes first and what goes comes last, the focus moving in between: a control
-    // hidden while it has the focus would pass it on through every control behind it, each one
-    // read aloud by a screen reader, before it reached its place.
-    for (const auto &[control, shown] : controls) {
-        if (shown)
-            control == fraTastierino ? control->setEnabled(true) : control->show();
-    }
+    // The keypad works before the focus moves and stops after, as controls show and hide.
+    if (view.keypad)
+        fraTastierino->setEnabled(true);
     LblIstruzione->setText(view.prompt);
     mnuRipasso->setEnabled(
         view.reviewAllowed && !Review::reviewInputFrom(m_session).missed.isEmpty());
-    if (QWidget *control = focusControl(view.focus))
-        requestFocus(control);
-    for (const auto &[control, shown] : controls) {
-        if (!shown)
-            control == fraTastierino ? control->setEnabled(false) : control->hide();
-    }
+    Controls::switchShown(
+        { { CmdFine, view.exit }, { CmdStampa, view.report }, { CmdVerifica, view.verify },
+            { CmdOperazione, view.nextOperation }, { CmdEsercizio, view.nextExercise } },
+        [&] {
+            if (QWidget *control = focusControl(view.focus))
+                requestFocus(control);
+        });
+    if (!view.keypad)
+        fraTastierino->setEnabled(false);
 }
 
 // The one place that names the control taking the focus in each state, the one after a check

@@ -154,9 +154,9 @@ void FrmRipasso::ask()
     lblDomanda->setText(QStringLiteral(" Domanda %1").arg(m_sequence->asked() + 1));
     TxtRisultato->setJudged(false);
     TxtRisultato->setAnswer(QString());
-    LblEsito->clear();
-    LblEsito->setAccessibleName(QString());
+    Controls::setCaption(LblEsito, QString());
     lblGiusto->clear();
+    cmdAvanti->setAccessibleDescription(QString());
     setStep(Step::Asking);
 }
 
@@ -168,11 +168,16 @@ void FrmRipasso::check()
     TxtRisultato->setJudged(true);
     if (right) {
         m_services.playSound(m_services.programFolder() + QStringLiteral("/positivo.wav"));
-        showVerdict(QStringLiteral("E S A T T O"), QStringLiteral("Esatto"));
+        showVerdict(QStringLiteral("E S A T T O"));
     } else {
-        showVerdict(QStringLiteral("E R R A T O"), QStringLiteral("Errato"));
+        showVerdict(QStringLiteral("E R R A T O"));
         lblGiusto->setText(QStringLiteral("Il risultato giusto è ") + m_expected);
     }
+    // A screen reader says the verdict, and the right result after a wrong answer, with the
+    // button the focus goes to.
+    cmdAvanti->setAccessibleDescription(right
+            ? QStringLiteral("Esatto.")
+            : QStringLiteral("Errato. Il risultato giusto è %1.").arg(m_expected));
     m_sequence->answer(right);
     setStep(Step::Judged);
 }
@@ -186,13 +191,14 @@ void FrmRipasso::next()
 void FrmRipasso::finish()
 {
     Review::noteOutcome(m_session, m_sequence->reviewedCount(), m_sequence->nowRightCount());
-    lblFine->setText(QStringLiteral("Hai ripassato %1 operazioni: ora ne sai fare %2!")
-                         .arg(m_sequence->reviewedCount())
-                         .arg(m_sequence->nowRightCount()));
+    const int reviewed = m_sequence->reviewedCount();
+    lblFine->setText((reviewed == 1 ? QStringLiteral("Hai ripassato 1 operazione")
+                                    : QStringLiteral("Hai ripassato %1 operazioni").arg(reviewed))
+        + QStringLiteral(": ora ne sai fare %1!").arg(m_sequence->nowRightCount()));
     lblDomanda->clear();
-    LblEsito->clear();
-    LblEsito->setAccessibleName(QString());
+    Controls::setCaption(LblEsito, QString());
     lblGiusto->clear();
+    cmdTorna->setAccessibleDescription(lblFine->text());
     setStep(Step::Finished);
 }
 
@@ -201,18 +207,19 @@ void FrmRipasso::setStep(Step step)
     m_step = step;
     const bool asking = step == Step::Asking;
     const bool finished = step == Step::Finished;
-    frmNumero->setVisible(!finished);
-    fraTastierino->setVisible(!finished);
-    fraTastierino->setEnabled(asking);
-    lblFine->setVisible(finished);
-    cmdVerifica->setVisible(asking && !TxtRisultato->text().isEmpty());
-    cmdAvanti->setVisible(step == Step::Judged);
-    cmdTorna->setVisible(finished);
+    if (asking)
+        fraTastierino->setEnabled(true);
     LblIstruzione->setText(asking ? AskPrompt : finished ? EndPrompt : GoOnPrompt);
     QWidget *focus = asking ? static_cast<QWidget *>(TxtRisultato)
         : finished          ? cmdTorna
                             : cmdAvanti;
-    focus->setFocus(Qt::OtherFocusReason);
+    Controls::switchShown(
+        { { frmNumero, !finished }, { fraTastierino, !finished }, { lblFine, finished },
+            { cmdVerifica, asking && !TxtRisultato->text().isEmpty() },
+            { cmdAvanti, step == Step::Judged }, { cmdTorna, finished } },
+        [focus] { focus->setFocus(Qt::OtherFocusReason); });
+    if (!asking)
+        fraTastierino->setEnabled(false);
 }
 
 void FrmRipasso::answerKey(int &keyAscii)
@@ -239,10 +246,9 @@ void FrmRipasso::typeDigits(const QString &digits)
     TxtRisultato->setAnswer(TxtRisultato->text() + digits);
 }
 
-void FrmRipasso::showVerdict(const QString &caption, const QString &spoken)
+void FrmRipasso::showVerdict(const QString &caption)
 {
-    LblEsito->setText(caption);
-    LblEsito->setAccessibleName(spoken);
+    Controls::setCaption(LblEsito, caption);
     QAccessibleEvent alert(LblEsito, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
 }

@@ -39,7 +39,7 @@ private:
     void setStep(Step step);
     void answerKey(int &keyAscii);
     void typeDigits(const QString &digits);
-    void showVerdict(const QString &caption, const QString &spoken);
+    void showVerdict(const QString &caption);
 
     SessionRecord &m_session;
     Services &m_services;

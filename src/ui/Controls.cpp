@@ -71,6 +71,20 @@ void nameInPlainWords(QWidget *widget, const QString &caption)
         PlainWords::isLetterSpaced(caption) ? PlainWords::of(caption) : QString());
 }
 
+void switchShown(std::initializer_list<std::pair<QWidget *, bool>> controls,
+    const std::function<void()> &moveFocus)
+{
+    for (const auto &[control, shown] : controls) {
+        if (shown)
+            control->show();
+    }
+    moveFocus();
+    for (const auto &[control, shown] : controls) {
+        if (!shown)
+            control->hide();
+    }
+}
+
 void setCaption(QLabel *label, const QString &text)
 {
     label->setText(text);

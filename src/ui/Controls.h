@@ -6,6 +6,10 @@
 #include <QFont>
 #include <QString>
 
+#include <functional>
+#include <initializer_list>
+#include <utility>
+
 class QFrame;
 class QGroupBox;
 class QLabel;
@@ -31,6 +35,12 @@ void setTextColour(QWidget *widget, const QColor &colour);
 // setCaption keeps the name in step when a label's text changes later.
 void nameInPlainWords(QWidget *widget, const QString &caption);
 void setCaption(QLabel *label, const QString &text);
+
+// Shows and hides controls around a move of the focus: what appears first, then moveFocus, then
+// what goes. A control hidden while it has the focus would hand the focus on through every
+// control behind it, each one read aloud by a screen reader, before it reached its place.
+void switchShown(std::initializer_list<std::pair<QWidget *, bool>> controls,
+    const std::function<void()> &moveFocus);
 
 // A transparent label; give it a background with setBackground.
 QLabel *label(QWidget *parent, const QString &name, const QString &text, const QFont &font);

@@ -113,7 +113,8 @@ private slots:
         Screen *review = services->registry.show(ScreenId::Review);
         QVERIFY(QTest::qWaitForWindowActive(review));
         QCOMPARE(review->windowTitle(), QStringLiteral("RIPASSO"));
-        QCOMPARE(on(review, "frmNumero")->accessibleName(), QStringLiteral("5 meno 1 uguale quanto?"));
+        QCOMPARE(
+            on(review, "frmNumero")->accessibleName(), QStringLiteral("5 meno 1 uguale quanto?"));
 
         // The first ask wrong: the right result stays on show until Enter.
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("7"));
@@ -124,6 +125,8 @@ private slots:
             on<QLabel>(review, "lblGiusto")->text(), QStringLiteral("Il risultato giusto è 4"));
         QCOMPARE(QApplication::focusWidget(), on(review, "cmdAvanti"));
         QCOMPARE(on(review, "cmdAvanti")->accessibleName(), QStringLiteral("Avanti"));
+        QCOMPARE(on(review, "cmdAvanti")->accessibleDescription(),
+            QStringLiteral("Errato. Il risultato giusto è 4."));
         QVERIFY(!on(review, "fraTastierino")->isEnabled());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(on<QLabel>(review, "lblGiusto")->text().isEmpty());
@@ -137,8 +140,10 @@ private slots:
         QCOMPARE(questions, 7);
         QCOMPARE(services->sounds.size(), 6);
         QCOMPARE(on<QLabel>(review, "lblFine")->text(),
-            QStringLiteral("Hai ripassato 1 operazioni: ora ne sai fare 1!"));
+            QStringLiteral("Hai ripassato 1 operazione: ora ne sai fare 1!"));
         QCOMPARE(QApplication::focusWidget(), on(review, "cmdTorna"));
+        QCOMPARE(
+            on(review, "cmdTorna")->accessibleDescription(), on<QLabel>(review, "lblFine")->text());
         QCOMPARE(on(review, "cmdTorna")->accessibleName(), QStringLiteral("Torna agli esercizi"));
 
         QCOMPARE(session->ReviewedOperations, 1);
