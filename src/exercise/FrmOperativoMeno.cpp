@@ -6,6 +6,7 @@
 #include "exercise/ExerciseStates.h"
 #include "exercise/FaceMark.h"
 #include "exercise/Keypad.h"
+#include "exercise/ModeColours.h"
 #include "exercise/OperationDisplay.h"
 #include "exercise/OperationGenerator.h"
 #include "exercise/OperationPanel.h"
@@ -533,18 +534,9 @@ void FrmOperativoMeno::mnuRipasso_Click()
 
 void FrmOperativoMeno::readSession()
 {
-    if (!m_session.ModeScreenColour.isEmpty()) {
-        const QColor screenColour = Colour::fromValue(m_session.ModeScreenColour.toInt());
-        Controls::setBackground(this, screenColour);
-        frmNumero->setColours(screenColour, Colour::fromValue(StartChoices::AnswerTextColour));
-    }
-    if (!m_session.ModeColour.isEmpty()) {
-        const QColor buttonColour = Colour::fromValue(m_session.ModeColour.toInt());
-        QWidget *const coloured[] = { frmElaborazione, frmValutazione, CmdFine, cmdSfondo,
-            CmdVerifica, CmdOperazione, CmdEsercizio, CmdStampa };
-        for (QWidget *control : coloured)
-            Controls::setBackground(control, buttonColour);
-    }
+    Exercise::applyModeColours(m_session, this, frmNumero,
+        { frmElaborazione, frmValutazione, CmdFine, cmdSfondo, CmdVerifica, CmdOperazione,
+            CmdEsercizio, CmdStampa });
     if (!m_session.ModeCaption.isEmpty())
         Label1->setText(m_session.ModeCaption);
 }

@@ -4,6 +4,7 @@
 
 #include "exercise/AnswerField.h"
 #include "exercise/Keypad.h"
+#include "exercise/ModeColours.h"
 #include "exercise/OperationDisplay.h"
 #include "exercise/OperationPanel.h"
 #include "exercise/Scoring.h"
@@ -127,16 +128,7 @@ void FrmRipasso::buildControls()
 // The exercise screen's colours for the chosen mode.
 void FrmRipasso::readSession()
 {
-    if (!m_session.ModeScreenColour.isEmpty()) {
-        const QColor screenColour = Colour::fromValue(m_session.ModeScreenColour.toInt());
-        Controls::setBackground(this, screenColour);
-        frmNumero->setColours(screenColour, Colour::fromValue(StartChoices::AnswerTextColour));
-    }
-    if (!m_session.ModeColour.isEmpty()) {
-        const QColor buttonColour = Colour::fromValue(m_session.ModeColour.toInt());
-        for (QWidget *control : { cmdVerifica, cmdAvanti, cmdTorna })
-            Controls::setBackground(control, buttonColour);
-    }
+    Exercise::applyModeColours(m_session, this, frmNumero, { cmdVerifica, cmdAvanti, cmdTorna });
 }
 
 void FrmRipasso::ask()
