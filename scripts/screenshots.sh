@@ -102,14 +102,15 @@ keys() {
 }
 
 # The expected answer of the operation on show, read from the operation's accessible name
-# ("15 meno 7 uguale ?"). With "borrow-error", a difference that needs a borrow is answered
+# ("15 meno 7 uguale quanto?"). With "borrow-error", a difference that needs a borrow is answered
 # by taking the smaller units digit from the larger (53 - 17 -> 44), as some pupils do.
 expected_answer() {
     VOVO_ANSWER="${1:-right}" /usr/bin/python3 - <<'EOF'
 import os, re, sys, time
 import pyatspi
 
-pattern = re.compile(r"^(\S+) meno (\S+) uguale (\S+)$")
+pattern = re.compile(r"^(\S+) meno (\S+) uguale (\S+)\?$")
+HIDDEN = "quanto"
 
 def search(node, depth=0):
     if node is None or depth > 12:
@@ -131,12 +132,12 @@ while time.monotonic() < deadline:
             if match:
                 m, s, d = match.groups()
                 borrow_error = os.environ["VOVO_ANSWER"] == "borrow-error"
-                if d == "?" and borrow_error and int(m) % 10 < int(s) % 10:
+                if d == HIDDEN and borrow_error and int(m) % 10 < int(s) % 10:
                     m, s = int(m), int(s)
                     print(10 * (m // 10 - s // 10) + (s % 10 - m % 10))
-                elif d == "?":
+                elif d == HIDDEN:
                     print(int(m) - int(s))
-                elif m == "?":
+                elif m == HIDDEN:
                     print(int(s) + int(d))
                 else:
                     print(int(m) - int(d))

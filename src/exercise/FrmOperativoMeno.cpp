@@ -16,7 +16,6 @@
 #include "review/ReviewInput.h"
 #include "session/NumberText.h"
 #include "session/SessionRecord.h"
-#include "start/StartChoices.h"
 #include "ui/Colour.h"
 #include "ui/Controls.h"
 #include "ui/KeyPressFilter.h"
@@ -111,7 +110,7 @@ void FrmOperativoMeno::buildMenu()
         system.setColor(role, QApplication::palette().color(role));
     bar->setPalette(system);
 
-    MnuFile = bar->addMenu(QStringLiteral("File"));
+    MnuFile = addMenuOpenedByAlt(QStringLiteral("File"));
     MnuFile->setObjectName(QStringLiteral("MnuFile"));
     mnuStampa = MnuFile->addAction(QStringLiteral("Visualizza operazioni"));
     mnuStampa->setObjectName(QStringLiteral("mnuStampa"));

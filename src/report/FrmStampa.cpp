@@ -49,7 +49,7 @@ FrmStampa::FrmStampa(SessionRecord &session, Services &services)
 void FrmStampa::buildControls()
 {
     // The menu comes first so that the window's size makes room for it.
-    MnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    MnuFile = addMenuOpenedByAlt(QStringLiteral("File"));
     MnuFile->setObjectName(QStringLiteral("MnuFile"));
     mnuSalvaPdf = MnuFile->addAction(QStringLiteral("Salva come PDF…"));
     mnuSalvaPdf->setObjectName(QStringLiteral("mnuSalvaPdf"));

@@ -78,7 +78,7 @@ FrmInizio::FrmInizio(SessionRecord &session, Services &services)
 
 void FrmInizio::buildMenus()
 {
-    mnuFile = menuBar()->addMenu(QStringLiteral("File"));
+    mnuFile = addMenuOpenedByAlt(QStringLiteral("File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
     mnuEsci = mnuFile->addAction(QStringLiteral("Esci"));
     mnuEsci->setObjectName(QStringLiteral("mnuEsci"));

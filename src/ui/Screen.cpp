@@ -10,6 +10,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QScreen>
+#include <QShortcut>
 
 Screen::Screen(QWidget *parent) : QMainWindow(parent), m_client(new QWidget(this))
 {
@@ -17,6 +18,15 @@ Screen::Screen(QWidget *parent) : QMainWindow(parent), m_client(new QWidget(this
     m_client->setObjectName(QStringLiteral("client"));
     m_client->installEventFilter(this);
     setCentralWidget(m_client);
+}
+
+QMenu *Screen::addMenuOpenedByAlt(const QString &caption)
+{
+    QMenu *menu = menuBar()->addMenu(caption);
+    auto *open = new QShortcut(QKeySequence(Qt::ALT | caption.at(0).toUpper().unicode()), this);
+    connect(open, &QShortcut::activated, this,
+        [this, menu] { menuBar()->setActiveAction(menu->menuAction()); });
+    return menu;
 }
 
 void Screen::setClientSize(int widthTwips, int heightTwips)

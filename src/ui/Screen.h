@@ -4,6 +4,8 @@
 
 #include <QMainWindow>
 
+class QMenu;
+
 // The common shape of the program's windows: a fixed client area laid out in twips (the
 // central widget, below the menu bar if there is one), deleted when closed, with the
 // window events the screens react to turned into overridable hooks.
@@ -24,6 +26,10 @@ public:
     void centreOnScreen();
     // Fills the client area only, so that the menu bar and the controls keep their own colours.
     void setClientColour(const QColor &colour);
+
+    // Adds a menu to the menu bar that Alt with the caption's first letter opens, as a mnemonic
+    // would, while the caption stays as written (no underlined letter).
+    QMenu *addMenuOpenedByAlt(const QString &caption);
 
     // Sets the screen up from the session record; called each time the screen is shown through
     // the registry, so that no screen ever writes another's controls.
