@@ -57,6 +57,7 @@ program_folder_complete()
     done
     [ -f "$folder/positivo.wav" ] || { echo "no positivo.wav in $folder"; status=1; }
     [ -f "$folder/libvovorudoroz_sound.so" ] || { echo "no sound module in $folder"; status=1; }
+    [ -f "$folder/libvovorudoroz_spooler.so" ] || { echo "no spooler module in $folder"; status=1; }
     return $status
 }
 
@@ -134,7 +135,7 @@ runs_offscreen_from_root()
     [ "$image" = "$(readlink -f "$folder/vovorudoroz")" ] || { echo "running image: $image"; return 1; }
 }
 
-check "program folder holds the program, www, the sound module and positivo.wav" program_folder_complete
+check "program folder holds the program, www, the sound and spooler modules and positivo.wav" program_folder_complete
 check "bin/vovorudoroz links to the program" link_reaches_program
 check "positivo.wav is short 16-bit mono PCM" sound_is_short_mono_pcm
 check "desktop entry is valid" desktop-file-validate "$root/usr/share/applications/$id.desktop"
@@ -142,7 +143,7 @@ check "AppStream metainfo is valid" appstreamcli validate --no-net "$root/usr/sh
 check "AppStream sees the installed tree as one application" appstreamcli validate-tree --no-net "$root"
 check "machine-readable copyright: GPL-3.0-or-later" copyright_names_the_licence
 check "hicolor icons: scalable and 16 to 256" icons_complete
-check "dependencies computed and named" depends_include libqt6widgets6 libqt6multimedia6 \
+check "dependencies computed and named" depends_include libqt6widgets6 libqt6multimedia6 libcups2 \
     fonts-liberation2 qt6-translations-l10n
 check "dependencies can be met" apt-get install --simulate --quiet "$(readlink -f "$deb")"
 check "the program runs offscreen from the unpacked root" runs_offscreen_from_root

@@ -4,15 +4,16 @@
 
 #include "ui/JobWatch.h"
 #include "ui/PrinterFontList.h"
+#include "ui/Spooler.h"
 #include "ui/Twips.h"
 
-#include <cups/cups.h>
-
+#include <QCoreApplication>
 #include <QFile>
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QLibrary>
 #include <QPageSize>
 #include <QPrinter>
 #include <QTemporaryDir>
@@ -23,51 +24,6 @@ namespace {
 // Dots per inch of a window's image on paper: sharp enough for a certificate to be cut out.
 constexpr double WindowImageDpi = 300.0;
 
-// The state of a destination as the spooler last reported it.
-PrinterState stateOf(const cups_dest_t &dest)
-{
-    const auto option = [&dest](const char *name) {
-        return QString::fromUtf8(cupsGetOption(name, dest.num_options, dest.options));
-    };
-    PrinterState state;
-    state.name = option("printer-info");
-    if (state.name.isEmpty())
-        state.name = QString::fromUtf8(dest.name);
-    if (option("printer-is-accepting-jobs") == QLatin1String("false"))
-        state.kind = PrinterState::Rejecting;
-    else if (option("printer-state").toInt() == IPP_PSTATE_STOPPED)
-        state.kind = PrinterState::Stopped;
-    else
-        state.kind = PrinterState::Ready;
-    return state;
-}
-
-// Asks the spooler for the state of this one job.
-JobState jobState(int job)
-{
-    ipp_t *request = ippNewRequest(IPP_OP_GET_JOB_ATTRIBUTES);
-    const QByteArray uri = "ipp://localhost/jobs/" + QByteArray::number(job);
-    ippAddString(request, IPP_TAG_OPERATION, IPP_TAG_URI, "job-uri", nullptr, uri.constData());
-    ippAddString(
-        request, IPP_TAG_OPERATION, IPP_TAG_NAME, "requesting-user-name", nullptr, cupsUser());
-    ippAddString(
-        request, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr, "job-state");
-    // cupsDoRequest frees the request.
-    ipp_t *response = cupsDoRequest(CUPS_HTTP_DEFAULT, request, "/");
-    ipp_attribute_t *state = ippFindAttribute(response, "job-state", IPP_TAG_ENUM);
-    const int value = state ? ippGetInteger(state, 0) : 0;
-    ippDelete(response);
-    switch (value) {
-    case IPP_JSTATE_COMPLETED:
-        return JobState::Completed;
-    case IPP_JSTATE_ABORTED:
-        return JobState::Aborted;
-    case IPP_JSTATE_CANCELED:
-        return JobState::Canceled;
-    default:
-        return JobState::Waiting;
-    }
-}
 } // namespace
 
 QtPrinterService::QtPrinterService() = default;
@@ -96,30 +52,32 @@ bool QtPrinterService::fail(const QString &error)
     return false;
 }
 
+Spooler *QtPrinterService::spooler()
+{
+    if (!m_spoolerTried) {
+        m_spoolerTried = true;
+        // From the program folder only, by full path.
+        QLibrary module(QCoreApplication::applicationDirPath() + QLatin1Char('/')
+            + QLatin1String(SpoolerModuleName));
+        if (auto create = reinterpret_cast<CreateSpooler>(module.resolve(CreateSpoolerSymbol)))
+            m_spooler.reset(create());
+    }
+    return m_spooler.get();
+}
+
 PrinterState QtPrinterService::defaultPrinter()
 {
     m_queue.clear();
     m_queueName.clear();
     if (!m_outputPdf.isEmpty())
         return PrinterState { PrinterState::Ready, QStringLiteral("PDF") };
-    PrinterState state;
-    if (cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr)) {
-        state = stateOf(*dest);
-        m_queue = dest->name;
-        m_queueName = state.name;
-        cupsFreeDests(1, dest);
-        return state;
-    }
-    // No default set: the first printer there is.
-    cups_dest_t *dests = nullptr;
-    const int count = cupsGetDests2(CUPS_HTTP_DEFAULT, &dests);
-    if (count > 0) {
-        state = stateOf(dests[0]);
-        m_queue = dests[0].name;
-        m_queueName = state.name;
-    }
-    cupsFreeDests(count, dests);
-    return state;
+    // Without the spooler module no page can reach a printer: as good as none.
+    if (!spooler())
+        return PrinterState {};
+    const Spooler::Destination destination = spooler()->defaultDestination();
+    m_queue = destination.queue;
+    m_queueName = destination.state.name;
+    return destination.state;
 }
 
 bool QtPrinterService::beginDocument()
@@ -254,13 +212,13 @@ bool QtPrinterService::endDocument()
 
 bool QtPrinterService::submit(const QString &path)
 {
-    m_lastJob = cupsPrintFile2(CUPS_HTTP_DEFAULT, m_queue.constData(),
-        QFile::encodeName(path).constData(), "VOVORUDOROZ.1", 0, nullptr);
+    QString reason;
+    m_lastJob = spooler() ? spooler()->submit(m_queue, path, reason) : 0;
     QFile::remove(path);
     if (m_lastJob > 0)
         return true;
     return fail(QStringLiteral("Stampa non riuscita: la stampante %1 ha rifiutato il foglio (%2).")
-                    .arg(m_queueName, QString::fromUtf8(cupsLastErrorString())));
+                    .arg(m_queueName, reason));
 }
 
 void QtPrinterService::watchJob(std::function<void(JobFailure)> failed)
@@ -268,7 +226,7 @@ void QtPrinterService::watchJob(std::function<void(JobFailure)> failed)
     const int job = std::exchange(m_lastJob, 0);
     if (job <= 0)
         return;
-    new JobWatch([job] { return jobState(job); },
+    new JobWatch([spooler = spooler(), job] { return spooler->jobState(job); },
         [failed = std::move(failed)](JobState state) {
             failed(state == JobState::Canceled ? JobFailure::Canceled : JobFailure::Aborted);
         },

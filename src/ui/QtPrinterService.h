@@ -13,10 +13,11 @@
 
 class QPrinter;
 class QTemporaryDir;
+class Spooler;
 
 // The desktop's printer: every page is drawn by Qt into a PDF file; a page for the printer is
-// then handed to the spooler's own library (CUPS), which answers whether it took the job, and
-// whose job states tell whether it printed.
+// then handed to the spooler (its own library, in a module loaded on the first print), which
+// answers whether it took the job, and whose job states tell whether it printed.
 class QtPrinterService final : public PrinterService
 {
 public:
@@ -47,8 +48,12 @@ private:
     double toDevice(double twips) const;
     bool fail(const QString &error);
     bool submit(const QString &path);
+    // The spooler module, loaded on first need; null when it cannot be loaded.
+    Spooler *spooler();
 
     QString m_outputPdf;
+    std::unique_ptr<Spooler> m_spooler;
+    bool m_spoolerTried = false;
     QStringList m_fontNames;
     // The queue defaultPrinter() found, and the name it shows.
     QByteArray m_queue;
