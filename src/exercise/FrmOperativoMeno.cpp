@@ -308,7 +308,7 @@ void FrmOperativoMeno::Form_Load()
 
 void FrmOperativoMeno::CmdEsercizio_Click()
 {
-    if (m_judged && Exercise::isExerciseComplete(m_session))
+    if (TxtRisultato->isJudged() && Exercise::isExerciseComplete(m_session))
         newExercise();
 }
 
@@ -329,7 +329,7 @@ void FrmOperativoMeno::newExercise()
 
 void FrmOperativoMeno::CmdOperazione_Click()
 {
-    if (!m_judged || !Exercise::startNextOperation(m_session))
+    if (!TxtRisultato->isJudged() || !Exercise::startNextOperation(m_session))
         return;
     setTimeLabel(LblTempoParziale, QString());
     LblOperazione->setText(NumberText::plainForm(m_session.OpInExercise));
@@ -347,7 +347,6 @@ void FrmOperativoMeno::visualizza()
 {
     if (const auto view = Exercise::presentOperation(m_session, m_services.random()))
         frmNumero->showOperation(*view);
-    m_judged = false;
     TxtRisultato->setJudged(false);
     m_session.AnswerText.clear();
     TxtRisultato->setAnswer(QString());
@@ -359,7 +358,7 @@ void FrmOperativoMeno::visualizza()
 
 void FrmOperativoMeno::CmdVerifica_Click()
 {
-    if (m_judged)
+    if (TxtRisultato->isJudged())
         return;
     if (TxtRisultato->text().isEmpty()) {
         askForAnswer();
@@ -371,9 +370,8 @@ void FrmOperativoMeno::CmdVerifica_Click()
 // Judges the answer on show, once: a second check of the same operation does nothing.
 void FrmOperativoMeno::checkAnswer()
 {
-    if (m_judged)
+    if (TxtRisultato->isJudged())
         return;
-    m_judged = true;
     TxtRisultato->setJudged(true);
     fraTastierino->setEnabled(false);
 
@@ -411,8 +409,7 @@ void FrmOperativoMeno::switchAfterCheck(const QString &verdict)
 // check; the next operation takes it away.
 void FrmOperativoMeno::describeVerdict(QWidget *receiver, const QString &sentence)
 {
-    for (QWidget *button :
-        { static_cast<QWidget *>(CmdOperazione), static_cast<QWidget *>(CmdEsercizio) })
+    for (QPushButton *button : { CmdOperazione, CmdEsercizio })
         button->setAccessibleDescription(button == receiver ? sentence : QString());
 }
 
@@ -574,7 +571,7 @@ void FrmOperativoMeno::TxtRisultato_KeyPress(int &keyAscii)
     constexpr int Enter = 13;
     constexpr int Backspace = 8;
     const bool digit = keyAscii >= '0' && keyAscii <= '9';
-    if (m_judged || (!digit && keyAscii != Enter && keyAscii != Backspace)) {
+    if (TxtRisultato->isJudged() || (!digit && keyAscii != Enter && keyAscii != Backspace)) {
         m_services.beep();
         keyAscii = 0;
         return;
@@ -592,7 +589,7 @@ void FrmOperativoMeno::TxtRisultato_KeyPress(int &keyAscii)
 void FrmOperativoMeno::TxtRisultato_Change(const QString &text)
 {
     m_session.AnswerText = text;
-    if (text.isEmpty() || m_judged)
+    if (text.isEmpty() || TxtRisultato->isJudged())
         return;
     applyState(Exercise::State::AnswerTyped);
 }

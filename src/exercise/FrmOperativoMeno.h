@@ -91,7 +91,6 @@ private:
     Services &m_services;
 
     QString m_answerMark; // AnswerMark: " " after a right answer, "*" after a wrong one
-    bool m_judged = false; // the operation on show has been checked
     double m_shownAt = 0.0; // monotonic clock when the operation was shown
     bool m_focusGivenOnShow = false;
     QPointer<QWidget> m_focusBeforeReview;

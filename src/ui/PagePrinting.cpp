@@ -40,6 +40,15 @@ QString jobFailureText(const QString &printerName, JobFailure failure)
               .arg(printerName);
 }
 
+// Draws the page on a document the printer has just begun (begun false: it could not).
+bool drawAndEnd(PrinterService &printer, const PrintPage &page, bool begun)
+{
+    if (!begun)
+        return false;
+    page.draw(printer);
+    return printer.endDocument();
+}
+
 // Saves the page as a PDF if the pupil answers Yes.
 void offerPdf(Services &services, const PrintPage &page, const QString &question)
 {
@@ -59,12 +68,7 @@ void print(Services &services, const PrintPage &page)
         offerPdf(services, page, stateQuestion(state));
         return;
     }
-    bool sent = printer.beginDocument();
-    if (sent) {
-        page.draw(printer);
-        sent = printer.endDocument();
-    }
-    if (!sent) {
+    if (!drawAndEnd(printer, page, printer.beginDocument())) {
         offerPdf(services, page, offerText(printer.errorText()));
         return;
     }
@@ -85,12 +89,7 @@ void saveAsPdf(Services &services, const PrintPage &page)
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
     PrinterService &printer = services.printer();
-    bool saved = printer.beginPdf(path);
-    if (saved) {
-        page.draw(printer);
-        saved = printer.endDocument();
-    }
-    if (!saved) {
+    if (!drawAndEnd(printer, page, printer.beginPdf(path))) {
         services.messageBox(QStringLiteral("Non riesco a salvare il foglio nella cartella\r%1\r"
                                            "Scegli un'altra cartella.")
                                 .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())),
