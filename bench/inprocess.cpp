@@ -7,12 +7,12 @@
 //   vovo_bench ROUNDS PDF_FOLDER
 // prints one line per measurement: name median min max (milliseconds) and the samples.
 
-#include "session/ScreenWiring.h"
-#include "session/SessionRecord.h"
-#include "ui/QtPrinterService.h"
-#include "ui/RandomSource.h"
-#include "ui/ScreenRegistry.h"
-#include "ui/Services.h"
+#include "app/ScreenWiring.h"
+#include "core/SessionRecord.h"
+#include "desktop/QtPrinterService.h"
+#include "core/RandomSource.h"
+#include "frame/ScreenRegistry.h"
+#include "frame/Services.h"
 
 #include <QApplication>
 #include <QDate>

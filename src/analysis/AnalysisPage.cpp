@@ -3,7 +3,7 @@
 #include "analysis/AnalysisPage.h"
 
 #include "analysis/AnalysisText.h"
-#include "ui/PrinterService.h"
+#include "frame/PrinterService.h"
 
 #include <array>
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "analysis/ErrorSummary.h"
 
-#include "certificate/CertificateText.h"
+#include "core/PupilName.h"
 
 #include <QLocale>
 #include <algorithm>
@@ -138,7 +138,7 @@ Summary summarise(const QList<JudgedOperation> &operations)
 Summary summarise(const SessionRecord &session, const QString &date)
 {
     Summary summary = summarise(judgedOperations(session));
-    summary.pupil = CertificateText::capitalisedName(session.PupilName, QLocale());
+    summary.pupil = PupilName::capitalised(session.PupilName, QLocale());
     summary.date = date;
     summary.mode = session.ModeCaption.trimmed();
     summary.rangeLow = session.RangeLow;

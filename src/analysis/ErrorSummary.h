@@ -3,7 +3,7 @@
 #pragma once
 
 #include "analysis/ErrorRules.h"
-#include "session/SessionRecord.h"
+#include "core/SessionRecord.h"
 
 #include <QList>
 #include <QString>

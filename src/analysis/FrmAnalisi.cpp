@@ -4,13 +4,13 @@
 
 #include "analysis/AnalysisPage.h"
 #include "analysis/AnalysisText.h"
-#include "certificate/CertificateText.h"
-#include "session/SessionRecord.h"
-#include "ui/Colour.h"
-#include "ui/Controls.h"
-#include "ui/PagePrinting.h"
-#include "ui/PrinterService.h"
-#include "ui/Services.h"
+#include "core/PupilName.h"
+#include "core/SessionRecord.h"
+#include "frame/Colour.h"
+#include "frame/Controls.h"
+#include "frame/PagePrinting.h"
+#include "frame/PrinterService.h"
+#include "frame/Services.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -189,7 +189,7 @@ void FrmAnalisi::printAnalysis()
 PrintPage FrmAnalisi::page()
 {
     return PrintPage { QStringLiteral("Analisi"),
-        CertificateText::capitalisedName(m_session.PupilName, QLocale()),
+        PupilName::capitalised(m_session.PupilName, QLocale()),
         [this](PrinterService &printer) {
             drawAnalysisPage(printer, Analysis::summarise(m_session, m_services.shortDate()));
         } };

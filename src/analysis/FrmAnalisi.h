@@ -3,8 +3,8 @@
 #pragma once
 
 #include "analysis/ErrorSummary.h"
-#include "ui/PagePrinting.h"
-#include "ui/Screen.h"
+#include "frame/PagePrinting.h"
+#include "frame/Screen.h"
 
 #include <array>
 

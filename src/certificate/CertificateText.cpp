@@ -3,19 +3,11 @@
 #include "certificate/CertificateText.h"
 
 #include "certificate/Grading.h"
-#include "session/NumberText.h"
-#include "session/SessionRecord.h"
+#include "core/NumberText.h"
+#include "core/PupilName.h"
+#include "core/SessionRecord.h"
 
 namespace CertificateText {
-
-QString capitalisedName(const QString &name, const QLocale &locale)
-{
-    if (name.isEmpty())
-        return name;
-    // A letter outside the basic plane is two UTF-16 units: keep it whole.
-    const qsizetype first = name.at(0).isHighSurrogate() && name.size() > 1 ? 2 : 1;
-    return locale.toUpper(name.left(first)) + locale.toLower(name.mid(first));
-}
 
 QString motiveLine()
 {
@@ -73,7 +65,7 @@ QString printCaption(bool printable)
 CertificateTexts certificateTexts(
     SessionRecord &session, const QString &shortDate, const QLocale &locale)
 {
-    session.PupilName = capitalisedName(session.PupilName, locale);
+    session.PupilName = PupilName::capitalised(session.PupilName, locale);
 
     const int judged = Grading::judgedOperations(session);
     session.Grade = Grading::grade(session.RightCount, judged);

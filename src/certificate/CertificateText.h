@@ -26,9 +26,6 @@ struct CertificateTexts
 
 namespace CertificateText {
 
-// The first character in upper case and the rest in lower case, by the locale's rules.
-QString capitalisedName(const QString &name, const QLocale &locale);
-
 QString motiveLine(); // "per aver  conseguito l'obiettivo"
 QString objectiveLine(); // "Saper eseguire le sottrazioni"
 // " Numeri da " + Str(low) + " a" + Str(high): " Numeri da  1 a 10".

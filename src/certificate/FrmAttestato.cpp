@@ -4,12 +4,12 @@
 
 #include "certificate/CertificateArt.h"
 #include "certificate/CertificateText.h"
-#include "session/SessionRecord.h"
-#include "ui/Colour.h"
-#include "ui/Controls.h"
-#include "ui/PagePrinting.h"
-#include "ui/PrinterService.h"
-#include "ui/Services.h"
+#include "core/SessionRecord.h"
+#include "frame/Colour.h"
+#include "frame/Controls.h"
+#include "frame/PagePrinting.h"
+#include "frame/PrinterService.h"
+#include "frame/Services.h"
 
 #include <QFrame>
 #include <QLabel>

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "certificate/Grading.h"
 
-#include "session/SessionRecord.h"
+#include "core/SessionRecord.h"
 
 namespace Grading {
 

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
-#include "exercise/ExerciseStates.h"
-#include "ui/Screen.h"
+#include "drill/ExerciseStates.h"
+#include "frame/Screen.h"
 
 #include <QPointer>
 

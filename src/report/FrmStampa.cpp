@@ -2,17 +2,17 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "report/FrmStampa.h"
 
-#include "certificate/CertificateText.h"
+#include "core/PupilName.h"
 #include "report/ReportFont.h"
 #include "report/ReportLayout.h"
 #include "report/ReportWords.h"
-#include "session/SessionRecord.h"
-#include "ui/Colour.h"
-#include "ui/Controls.h"
-#include "ui/PagePrinting.h"
-#include "ui/PrinterService.h"
-#include "ui/ScreenRegistry.h"
-#include "ui/Services.h"
+#include "core/SessionRecord.h"
+#include "frame/Colour.h"
+#include "frame/Controls.h"
+#include "frame/PagePrinting.h"
+#include "frame/PrinterService.h"
+#include "frame/ScreenRegistry.h"
+#include "frame/Services.h"
 
 #include <QAction>
 #include <QLabel>
@@ -229,7 +229,7 @@ QString FrmStampa::courierForPage()
 PrintPage FrmStampa::page(const QString &fontName)
 {
     return PrintPage { QStringLiteral("Operazioni"),
-        CertificateText::capitalisedName(m_session.PupilName, QLocale()),
+        PupilName::capitalised(m_session.PupilName, QLocale()),
         [this, fontName](PrinterService &printer) { drawPage(printer, fontName); } };
 }
 

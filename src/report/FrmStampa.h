@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
-#include "ui/PagePrinting.h"
-#include "ui/Screen.h"
+#include "frame/PagePrinting.h"
+#include "frame/Screen.h"
 
 #include <array>
 

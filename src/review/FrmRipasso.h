@@ -3,8 +3,8 @@
 #pragma once
 
 #include "review/ReviewSequence.h"
-#include "ui/RandomSource.h"
-#include "ui/Screen.h"
+#include "core/RandomSource.h"
+#include "frame/Screen.h"
 
 #include <memory>
 

@@ -2,9 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "review/ReviewSequence.h"
 
-#include "exercise/OperationDisplay.h"
-#include "exercise/OperationGenerator.h"
-#include "ui/RandomSource.h"
+#include "core/OperationDisplay.h"
+#include "core/OperationGenerator.h"
+#include "core/RandomSource.h"
 
 #include <cmath>
 

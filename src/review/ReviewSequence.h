@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
-#include "review/ReviewOperation.h"
+#include "core/ReviewOperation.h"
 
 #include <QList>
 

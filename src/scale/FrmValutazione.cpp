@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "scale/FrmValutazione.h"
 
-#include "ui/Colour.h"
-#include "ui/Controls.h"
+#include "frame/Colour.h"
+#include "frame/Controls.h"
 
 #include <QApplication>
 #include <QFrame>

@@ -2,14 +2,14 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "start/FrmInizio.h"
 
-#include "session/SessionRecord.h"
+#include "core/SessionRecord.h"
 #include "start/NameField.h"
-#include "start/StartChoices.h"
-#include "ui/Colour.h"
-#include "ui/Controls.h"
-#include "ui/KeyPressFilter.h"
-#include "ui/ScreenRegistry.h"
-#include "ui/Services.h"
+#include "core/StartChoices.h"
+#include "frame/Colour.h"
+#include "frame/Controls.h"
+#include "frame/KeyPressFilter.h"
+#include "frame/ScreenRegistry.h"
+#include "frame/Services.h"
 
 #include <QAction>
 #include <QComboBox>

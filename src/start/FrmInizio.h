@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
-#include "ui/Screen.h"
+#include "frame/Screen.h"
 
 class NameField;
 class QAction;

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "start/NameField.h"
 
-#include "start/StartChoices.h"
+#include "core/StartChoices.h"
 
 #include <QAction>
 #include <QContextMenuEvent>

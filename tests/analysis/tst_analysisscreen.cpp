@@ -4,8 +4,8 @@
 #include "analysis/ErrorRules.h"
 #include "analysis/FrmAnalisi.h"
 #include "report/FrmStampa.h"
-#include "session/SessionRecord.h"
-#include "ui/QtPrinterService.h"
+#include "core/SessionRecord.h"
+#include "desktop/QtPrinterService.h"
 
 #include <QAccessible>
 #include <QAction>

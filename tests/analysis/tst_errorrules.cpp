@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "analysis/ErrorRules.h"
 #include "analysis/ErrorSummary.h"
-#include "exercise/OperationGenerator.h"
-#include "session/SessionRecord.h"
+#include "core/OperationGenerator.h"
+#include "core/SessionRecord.h"
 
 #include <QTest>
 

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
 #include "certificate/FrmAttestato.h"
-#include "session/SessionRecord.h"
-#include "ui/QtPrinterService.h"
+#include "core/SessionRecord.h"
+#include "desktop/QtPrinterService.h"
 
 #include <QElapsedTimer>
 #include <QImage>

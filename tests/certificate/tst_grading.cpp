@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "certificate/CertificateText.h"
 #include "certificate/Grading.h"
-#include "session/SessionRecord.h"
+#include "core/PupilName.h"
+#include "core/SessionRecord.h"
 
 #include <QTest>
 
@@ -223,7 +224,7 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QLocale, locale);
         QFETCH(QString, shown);
-        QCOMPARE(CertificateText::capitalisedName(typed, locale), shown);
+        QCOMPARE(PupilName::capitalised(typed, locale), shown);
     }
 };
 

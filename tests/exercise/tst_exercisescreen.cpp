@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
-#include "exercise/FaceMark.h"
+#include "drill/FaceMark.h"
 #include "exercise/FrmOperativoMeno.h"
-#include "session/SessionRecord.h"
-#include "ui/Colour.h"
-#include "ui/Controls.h"
-#include "ui/Twips.h"
+#include "core/SessionRecord.h"
+#include "frame/Colour.h"
+#include "frame/Controls.h"
+#include "frame/Twips.h"
 
 #include <QAccessible>
 #include <QAction>

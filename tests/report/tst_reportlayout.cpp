@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "report/ReportFont.h"
 #include "report/ReportLayout.h"
-#include "ui/PrinterFontList.h"
+#include "core/PrinterFontList.h"
 
 #include <QTest>
 

@@ -3,7 +3,7 @@
 #include "FakeServices.h"
 #include "ReportSamples.h"
 #include "report/FrmStampa.h"
-#include "ui/QtPrinterService.h"
+#include "desktop/QtPrinterService.h"
 
 #include <QAction>
 #include <QElapsedTimer>

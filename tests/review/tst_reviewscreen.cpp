@@ -2,10 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
 #include "exercise/FrmOperativoMeno.h"
-#include "exercise/Scoring.h"
+#include "core/Scoring.h"
 #include "review/FrmRipasso.h"
-#include "review/ReviewInput.h"
-#include "session/SessionRecord.h"
+#include "core/ReviewInput.h"
+#include "core/SessionRecord.h"
 
 #include <QAccessible>
 #include <QAction>

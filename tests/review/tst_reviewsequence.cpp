@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
-#include "exercise/OperationGenerator.h"
-#include "exercise/Scoring.h"
-#include "exercise/SessionFlow.h"
-#include "review/ReviewInput.h"
+#include "core/OperationGenerator.h"
+#include "core/Scoring.h"
+#include "core/SessionFlow.h"
+#include "core/ReviewInput.h"
 #include "review/ReviewSequence.h"
-#include "session/SessionRecord.h"
-#include "ui/RandomSource.h"
+#include "core/SessionRecord.h"
+#include "core/RandomSource.h"
 
 #include <QTest>
 #include <functional>

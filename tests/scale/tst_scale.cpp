@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
 #include "scale/FrmValutazione.h"
-#include "session/ScreenWiring.h"
-#include "session/SessionRecord.h"
+#include "app/ScreenWiring.h"
+#include "core/SessionRecord.h"
 
 #include <QAction>
 #include <QApplication>

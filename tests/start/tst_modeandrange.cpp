@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
-#include "session/ScreenWiring.h"
-#include "session/SessionRecord.h"
+#include "app/ScreenWiring.h"
+#include "core/SessionRecord.h"
 #include "start/FrmInizio.h"
-#include "ui/Colour.h"
+#include "frame/Colour.h"
 
 #include <QAction>
 #include <QApplication>

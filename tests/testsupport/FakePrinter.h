@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
-#include "ui/PrinterService.h"
+#include "frame/PrinterService.h"
 
 #include <QList>
 #include <QString>

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeProgram.h"
 
-#include "session/ScreenWiring.h"
+#include "app/ScreenWiring.h"
 
 FakeProgram::FakeProgram()
 {

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "FakeServices.h"
-#include "session/SessionRecord.h"
+#include "core/SessionRecord.h"
 
 // The whole program on the fake desktop: one session record, every screen registered, and the
 // background screen open, which opens the start screen, as when the program starts.

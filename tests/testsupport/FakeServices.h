@@ -3,9 +3,9 @@
 #pragma once
 
 #include "FakePrinter.h"
-#include "ui/RandomSource.h"
-#include "ui/ScreenRegistry.h"
-#include "ui/Services.h"
+#include "core/RandomSource.h"
+#include "frame/ScreenRegistry.h"
+#include "frame/Services.h"
 
 #include <QList>
 #include <QStringList>

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#include "app/ScreenWiring.h"
+
+#include "analysis/FrmAnalisi.h"
+#include "app/FrmSfondo.h"
+#include "certificate/FrmAttestato.h"
+#include "exercise/FrmOperativoMeno.h"
+#include "frame/ScreenRegistry.h"
+#include "report/FrmStampa.h"
+#include "review/FrmRipasso.h"
+#include "scale/FrmValutazione.h"
+#include "start/FrmInizio.h"
+
+void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services &services)
+{
+    registry.setFactory(ScreenId::Background, [&] { return new FrmSfondo(session, services); });
+    registry.setFactory(ScreenId::Start, [&] { return new FrmInizio(session, services); });
+    registry.setFactory(
+        ScreenId::Exercise, [&] { return new FrmOperativoMeno(session, services); });
+    registry.setFactory(ScreenId::Scale, [&] { return new FrmValutazione(session, services); });
+    registry.setFactory(ScreenId::Report, [&] { return new FrmStampa(session, services); });
+    registry.setFactory(ScreenId::Certificate, [&] { return new FrmAttestato(session, services); });
+    registry.setFactory(ScreenId::Analysis, [&] { return new FrmAnalisi(session, services); });
+    registry.setFactory(ScreenId::Review, [&] { return new FrmRipasso(session, services); });
+}

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#include "core/SpokenText.h"
+
+#include "core/Scoring.h"
+#include "core/SessionFlow.h"
+#include "core/SessionRecord.h"
+
+namespace Exercise {
+
+QString taskSentence(int askedTerm)
+{
+    switch (askedTerm) {
+    case 1:
+        return QStringLiteral("Scrivi la differenza");
+    case 2:
+        return QStringLiteral("Scrivi il minuendo");
+    case 3:
+        return QStringLiteral("Scrivi il sottraendo");
+    default:
+        return QString();
+    }
+}
+
+QString verdictSentence(const SessionRecord &session, bool right)
+{
+    const QString seconds = partialTimeCaption(session).trimmed();
+    QString sentence = (right ? QStringLiteral("Esatto. ") : QStringLiteral("Errato. ")) + seconds
+        + (seconds == QLatin1String("1") ? QStringLiteral(" secondo.")
+                                         : QStringLiteral(" secondi."));
+    if (isExerciseComplete(session)) {
+        const int rights = session.RightInExercise;
+        sentence += QStringLiteral(" Esercizio %1 finito: %2 %3 su %4.")
+                        .arg(session.ExerciseNo)
+                        .arg(rights)
+                        .arg(rights == 1 ? QStringLiteral("risposta esatta")
+                                         : QStringLiteral("risposte esatte"))
+                        .arg(SessionRecord::OperationsPerExercise);
+    }
+    return sentence;
+}
+
+} // namespace Exercise

@@ -1,0 +1,181 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#include "desktop/QtServices.h"
+
+#include "core/ShortDate.h"
+#include "desktop/SoundPlayer.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLibrary>
+#include <QMessageBox>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTime>
+
+namespace {
+
+// A question with Yes and No has no third way out: Esc and the window's close box would
+// otherwise count as No, and a child's reflex on Esc would throw the session away. Until a
+// button is chosen the box stays; Esc beeps. A box with OK alone closes as usual.
+class ProgramMessageBox final : public QMessageBox
+{
+public:
+    void setMustChoose(bool mustChoose) { m_mustChoose = mustChoose; }
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override
+    {
+        if (m_mustChoose && event->matches(QKeySequence::Cancel)) {
+            QApplication::beep();
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+
+    // A chosen button hides the box without a close event, so every close event here is a
+    // request from outside: the window manager, or Alt+F4.
+    void closeEvent(QCloseEvent *event) override
+    {
+        if (m_mustChoose) {
+            event->ignore();
+            return;
+        }
+        QMessageBox::closeEvent(event);
+    }
+
+private:
+    bool m_mustChoose = false;
+};
+
+} // namespace
+
+QtServices::QtServices()
+    : m_random(static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()))
+{
+    m_monotonic.start();
+}
+
+QtServices::~QtServices() = default;
+
+int QtServices::messageBox(const QString &text, int style, const QString &title)
+{
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+
+    ProgramMessageBox box;
+    box.setText(shown);
+    box.setWindowTitle(title.isEmpty() ? programTitle() : title);
+    switch (style & 0x70) {
+    case 16:
+        box.setIcon(QMessageBox::Critical);
+        break;
+    case 32:
+        box.setIcon(QMessageBox::Question);
+        break;
+    case 48:
+        box.setIcon(QMessageBox::Warning);
+        break;
+    case 64:
+        box.setIcon(QMessageBox::Information);
+        break;
+    default:
+        box.setIcon(QMessageBox::NoIcon);
+    }
+    if ((style & 0x0F) == 4) {
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box.setDefaultButton(QMessageBox::Yes);
+        box.setMustChoose(true);
+    } else {
+        box.setStandardButtons(QMessageBox::Ok);
+    }
+    switch (box.exec()) {
+    case QMessageBox::Yes:
+        return MsgBox::Yes;
+    case QMessageBox::No:
+        return MsgBox::No;
+    default:
+        return MsgBox::Ok;
+    }
+}
+
+void QtServices::beep()
+{
+    QApplication::beep();
+}
+
+float QtServices::timeOfDay()
+{
+    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+}
+
+double QtServices::monotonicSeconds()
+{
+    return m_monotonic.nsecsElapsed() / 1e9;
+}
+
+QString QtServices::shortDate()
+{
+    return shortDateText(QDate::currentDate(), QLocale::system());
+}
+
+QDate QtServices::today()
+{
+    return QDate::currentDate();
+}
+
+QString QtServices::documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+QString QtServices::askPdfFilePath(const QString &proposedPath)
+{
+    // The desktop's own dialog where there is one, Qt's elsewhere; over the window in front.
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(),
+        QStringLiteral("Salva come PDF"), proposedPath, QStringLiteral("Documenti PDF (*.pdf)"));
+}
+
+void QtServices::prepareSound()
+{
+    if (m_soundTried)
+        return;
+    m_soundTried = true;
+    // From the program folder only, by full path.
+    QLibrary module(programFolder() + QLatin1Char('/') + QLatin1String(SoundModuleName));
+    if (auto create = reinterpret_cast<CreateSoundPlayer>(module.resolve(CreateSoundPlayerSymbol)))
+        m_sound.reset(create());
+}
+
+void QtServices::playSound(const QString &path)
+{
+    prepareSound();
+    if (m_sound)
+        m_sound->play(path);
+}
+
+QString QtServices::programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}
+
+bool QtServices::startProgram(const QString &absolutePath)
+{
+    // Never through a search path or the working folder: only the file named, by full path.
+    const QFileInfo program(absolutePath);
+    if (!program.isAbsolute() || !program.isFile() || !program.isExecutable())
+        return false;
+    return QProcess::startDetached(program.absoluteFilePath(), {});
+}
+
+void QtServices::endProgram()
+{
+    QCoreApplication::exit(0);
+}

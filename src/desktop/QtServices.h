@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#pragma once
+
+#include "core/RandomSource.h"
+#include "desktop/QtPrinterService.h"
+#include "frame/ScreenRegistry.h"
+#include "frame/Services.h"
+
+#include <QElapsedTimer>
+#include <memory>
+
+class SoundPlayer;
+
+// The desktop services of the running program.
+class QtServices final : public Services
+{
+public:
+    QtServices();
+    ~QtServices() override;
+
+    ScreenRegistry &screens() override { return m_screens; }
+    int messageBox(const QString &text, int style, const QString &title) override;
+    void beep() override;
+    float timeOfDay() override;
+    double monotonicSeconds() override;
+    QString shortDate() override;
+    QDate today() override;
+    RandomSource &random() override { return m_random; }
+    PrinterService &printer() override { return m_printer; }
+    QString documentsFolder() override;
+    QString askPdfFilePath(const QString &proposedPath) override;
+    // Loads the sound module on first need; without it the program stays silent.
+    void prepareSound() override;
+    void playSound(const QString &path) override;
+    QString programFolder() override;
+    bool startProgram(const QString &absolutePath) override;
+    void endProgram() override;
+
+private:
+    std::unique_ptr<SoundPlayer> m_sound;
+    bool m_soundTried = false;
+    ScreenRegistry m_screens;
+    MixingRandomSource m_random;
+    QtPrinterService m_printer;
+    QElapsedTimer m_monotonic;
+};
