@@ -3,6 +3,7 @@
 #include "exercise/FrmOperativoMeno.h"
 
 #include "exercise/AnswerField.h"
+#include "exercise/ColumnHeadings.h"
 #include "exercise/ExerciseStates.h"
 #include "exercise/FaceMark.h"
 #include "exercise/Keypad.h"
@@ -238,12 +239,24 @@ void FrmOperativoMeno::buildProgress()
     frmElaborazione->setFont(Controls::arial(9.75, true));
     Controls::place(frmElaborazione, 7815, 6285, 3375, 1695);
 
+    // Each heading word's room, from the rows' left edge at 240: centred over its value,
+    // within the lines either side.
+    const auto headings = [](const QStringList &words) {
+        constexpr int Rooms[][2] = { { 0, 510 }, { 630, 1320 }, { 1320, 2070 }, { 2160, 2910 } };
+        QList<ColumnHeadings::Column> columns;
+        for (int column = 0; column < words.size(); ++column)
+            columns.append({ Rooms[column][0], Rooms[column][1], words.at(column) });
+        return columns;
+    };
     const QFont headFont = Controls::sansSerif(8.25);
-    QLabel *label5 = Controls::label(frmElaborazione, QStringLiteral("Label5"),
-        QStringLiteral(" Eser.    Oper.   Tempo      Tempo "), headFont);
+    auto *label5 = new ColumnHeadings(frmElaborazione, QStringLiteral("Label5"),
+        QStringLiteral(" Eser.    Oper.   Tempo      Tempo "), headFont,
+        headings({ QStringLiteral("Eser."), QStringLiteral("Oper."), QStringLiteral("Tempo"),
+            QStringLiteral("Tempo") }));
     Controls::place(label5, 240, 360, 3015, 255);
-    QLabel *label3 = Controls::label(frmElaborazione, QStringLiteral("Label3"),
-        QStringLiteral("                        parziale    totale"), headFont);
+    auto *label3 = new ColumnHeadings(frmElaborazione, QStringLiteral("Label3"),
+        QStringLiteral("                        parziale    totale"), headFont,
+        headings({ QString(), QString(), QStringLiteral("parziale"), QStringLiteral("totale") }));
     Controls::place(label3, 240, 600, 3015, 255);
 
     for (const auto &[name, x] :
