@@ -405,8 +405,9 @@ void FrmOperativoMeno::checkAnswer()
     timeAnswer();
     Exercise::completeRecord(m_session, TxtRisultato->text(), m_answerMark);
     Exercise::recordJudgement(m_session, TxtRisultato->text(), right);
-    switchAfterCheck(Exercise::verdictSentence(m_session, right));
-    menusAndEndOfSession();
+    const QString verdict = Exercise::verdictSentence(m_session, right);
+    switchAfterCheck(verdict);
+    menusAndEndOfSession(verdict);
 }
 
 void FrmOperativoMeno::switchAfterCheck(const QString &verdict)
@@ -473,7 +474,8 @@ void FrmOperativoMeno::timeAnswer()
     setTimeLabel(LblTempoTotale, Exercise::exerciseTimeCaption(m_session));
 }
 
-void FrmOperativoMeno::menusAndEndOfSession()
+// The end question takes the focus at once: a screen reader hears the last verdict with it.
+void FrmOperativoMeno::menusAndEndOfSession(const QString &verdict)
 {
     if (Exercise::areMenusUnlocked(m_session)) {
         mnuStampa->setEnabled(true);
@@ -487,7 +489,7 @@ void FrmOperativoMeno::menusAndEndOfSession()
     m_session.MsgText = Exercise::endOfSessionQuestion();
     m_session.MsgStyle = MsgBox::YesNoInformation;
     m_session.MsgResponse =
-        m_services.messageBox(m_session.MsgText, m_session.MsgStyle, m_session.MsgTitle);
+        m_services.messageBox(m_session.MsgText, m_session.MsgStyle, m_session.MsgTitle, verdict);
     if (m_session.MsgResponse == MsgBox::Yes) {
         // The session is over: no further exercise, only the report and the exit.
         applyState(Exercise::State::SessionComplete);

@@ -776,6 +776,12 @@ private slots:
         QCOMPARE(question.text,
             QStringLiteral("Hai eseguito 4 esercizi.      \r\rVuoi visualizzare le operazioni "
                            "eseguite?\r(Se rispondi NO l'esercizio sarà perso)"));
+        // The question takes the focus at once: a screen reader hears the last verdict with it.
+        QVERIFY2(QRegularExpression(QStringLiteral("Esatto\\. \\d+ second[oi]\\. Esercizio 4 "
+                                                   "finito: 8 risposte esatte su 10\\."))
+                     .match(question.spokenFirst)
+                     .hasMatch(),
+            qPrintable(question.spokenFirst));
         QCOMPARE(session->MsgResponse, MsgBox::No);
 
         QCOMPARE(session->OpCount, 1);
