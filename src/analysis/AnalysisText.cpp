@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "analysis/AnalysisText.h"
 
+#include <algorithm>
+
 namespace AnalysisText {
 
 namespace {
@@ -9,6 +11,7 @@ namespace {
     using Analysis::Error;
 
     const QString Minus = QStringLiteral(" \u2212 ");
+    constexpr QChar NoBreakSpace(0x00A0);
 
     QString times(int count)
     {
@@ -156,12 +159,29 @@ QStringList errorLines(const Analysis::Summary &summary)
     return lines;
 }
 
+QString withWholeBrackets(const QString &sentence)
+{
+    QString result = sentence;
+    int depth = 0;
+    for (QChar &c : result) {
+        if (c == QLatin1Char('('))
+            ++depth;
+        else if (c == QLatin1Char(')'))
+            depth = std::max(0, depth - 1);
+        else if (c == QLatin1Char(' ') && depth > 0)
+            c = NoBreakSpace;
+    }
+    return result;
+}
+
 QStringList wrapped(const QString &text, int width)
 {
-    // An operation ("53 − 17 = 36") stays whole: its signs hold their neighbours together.
+    // An operation ("53 − 17 = 36") stays whole: its signs hold their neighbours together; an
+    // example in brackets is one word until the line is made.
     QStringList words;
     bool joinNext = false;
-    for (const QString &word : text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (const QString &word :
+        withWholeBrackets(text).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const bool isSign = word == QStringLiteral("\u2212") || word == QStringLiteral("=");
         if (!words.isEmpty() && (joinNext || isSign))
             words.last() += QLatin1Char(' ') + word;
@@ -180,6 +200,8 @@ QStringList wrapped(const QString &text, int width)
     }
     if (!line.isEmpty())
         lines.append(line);
+    for (QString &made : lines)
+        made.replace(NoBreakSpace, QLatin1Char(' '));
     return lines;
 }
 

@@ -40,8 +40,12 @@ QString reviewLine(int reviewed, int nowRight);
 // operations.
 QStringList errorLines(const Analysis::Summary &summary);
 
-// Splits a sentence into lines of at most `width` characters at blanks (a longer word stays
-// whole on its own line), for the printed page.
+// The sentence with the blanks inside its brackets made unbreakable, so that an example
+// "(53 − 17: ha scritto 44)" stays whole on one line wherever the screen wraps the sentence.
+QString withWholeBrackets(const QString &sentence);
+
+// Splits a sentence into lines of at most `width` characters at blanks (a longer word, or an
+// example in brackets, stays whole on its own line), for the printed page.
 QStringList wrapped(const QString &text, int width);
 
 } // namespace AnalysisText

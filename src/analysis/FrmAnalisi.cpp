@@ -155,7 +155,9 @@ void FrmAnalisi::fill()
     const QStringList sentences = AnalysisText::errorLines(summary);
     for (int line = 0; line < MostErrorLines; ++line) {
         QLabel *label = lblErrore[line];
-        label->setText(sentences.value(line));
+        // An example in brackets stays whole on one line; a screen reader reads plain blanks.
+        label->setText(AnalysisText::withWholeBrackets(sentences.value(line)));
+        label->setAccessibleName(sentences.value(line));
         label->setVisible(line < sentences.size());
     }
 }

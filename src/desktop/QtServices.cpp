@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLibrary>
 #include <QMessageBox>
 #include <QProcess>
@@ -63,7 +64,8 @@ QtServices::QtServices()
 
 QtServices::~QtServices() = default;
 
-int QtServices::messageBox(const QString &text, int style, const QString &title)
+int QtServices::messageBox(
+    const QString &text, int style, const QString &title, const QString &spokenFirst)
 {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -71,6 +73,13 @@ int QtServices::messageBox(const QString &text, int style, const QString &title)
 
     ProgramMessageBox box;
     box.setText(shown);
+    if (!spokenFirst.isEmpty()) {
+        // The label that shows the text is what a screen reader reads of the box.
+        for (QLabel *label : box.findChildren<QLabel *>()) {
+            if (label->text() == shown)
+                label->setAccessibleName(spokenFirst + QLatin1Char(' ') + shown);
+        }
+    }
     box.setWindowTitle(title.isEmpty() ? programTitle() : title);
     switch (style & 0x70) {
     case 16:

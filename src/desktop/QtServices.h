@@ -20,7 +20,8 @@ public:
     ~QtServices() override;
 
     ScreenRegistry &screens() override { return m_screens; }
-    int messageBox(const QString &text, int style, const QString &title) override;
+    int messageBox(const QString &text, int style, const QString &title,
+        const QString &spokenFirst = QString()) override;
     void beep() override;
     float timeOfDay() override;
     double monotonicSeconds() override;

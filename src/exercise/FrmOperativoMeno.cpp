@@ -2,20 +2,21 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "exercise/FrmOperativoMeno.h"
 
+#include "core/NumberText.h"
+#include "core/OperationDisplay.h"
+#include "core/OperationGenerator.h"
+#include "core/ReviewInput.h"
+#include "core/Scoring.h"
+#include "core/SessionRecord.h"
+#include "core/SpokenText.h"
 #include "drill/AnswerField.h"
 #include "drill/ExerciseStates.h"
 #include "drill/FaceMark.h"
 #include "drill/Keypad.h"
 #include "drill/ModeColours.h"
-#include "core/OperationDisplay.h"
-#include "core/OperationGenerator.h"
 #include "drill/OperationPanel.h"
-#include "core/Scoring.h"
+#include "exercise/ColumnHeadings.h"
 #include "core/SessionFlow.h"
-#include "core/SpokenText.h"
-#include "core/ReviewInput.h"
-#include "core/NumberText.h"
-#include "core/SessionRecord.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
 #include "frame/KeyPressFilter.h"
@@ -238,12 +239,24 @@ void FrmOperativoMeno::buildProgress()
     frmElaborazione->setFont(Controls::arial(9.75, true));
     Controls::place(frmElaborazione, 7815, 6285, 3375, 1695);
 
+    // Each heading word's room, from the rows' left edge at 240: centred over its value,
+    // within the lines either side.
+    const auto headings = [](const QStringList &words) {
+        constexpr int Rooms[][2] = { { 0, 510 }, { 630, 1320 }, { 1320, 2070 }, { 2160, 2910 } };
+        QList<ColumnHeadings::Column> columns;
+        for (int column = 0; column < words.size(); ++column)
+            columns.append({ Rooms[column][0], Rooms[column][1], words.at(column) });
+        return columns;
+    };
     const QFont headFont = Controls::sansSerif(8.25);
-    QLabel *label5 = Controls::label(frmElaborazione, QStringLiteral("Label5"),
-        QStringLiteral(" Eser.    Oper.   Tempo      Tempo "), headFont);
+    auto *label5 = new ColumnHeadings(frmElaborazione, QStringLiteral("Label5"),
+        QStringLiteral(" Eser.    Oper.   Tempo      Tempo "), headFont,
+        headings({ QStringLiteral("Eser."), QStringLiteral("Oper."), QStringLiteral("Tempo"),
+            QStringLiteral("Tempo") }));
     Controls::place(label5, 240, 360, 3015, 255);
-    QLabel *label3 = Controls::label(frmElaborazione, QStringLiteral("Label3"),
-        QStringLiteral("                        parziale    totale"), headFont);
+    auto *label3 = new ColumnHeadings(frmElaborazione, QStringLiteral("Label3"),
+        QStringLiteral("                        parziale    totale"), headFont,
+        headings({ QString(), QString(), QStringLiteral("parziale"), QStringLiteral("totale") }));
     Controls::place(label3, 240, 600, 3015, 255);
 
     for (const auto &[name, x] :
@@ -392,8 +405,9 @@ void FrmOperativoMeno::checkAnswer()
     timeAnswer();
     Exercise::completeRecord(m_session, TxtRisultato->text(), m_answerMark);
     Exercise::recordJudgement(m_session, TxtRisultato->text(), right);
-    switchAfterCheck(Exercise::verdictSentence(m_session, right));
-    menusAndEndOfSession();
+    const QString verdict = Exercise::verdictSentence(m_session, right);
+    switchAfterCheck(verdict);
+    menusAndEndOfSession(verdict);
 }
 
 void FrmOperativoMeno::switchAfterCheck(const QString &verdict)
@@ -460,7 +474,8 @@ void FrmOperativoMeno::timeAnswer()
     setTimeLabel(LblTempoTotale, Exercise::exerciseTimeCaption(m_session));
 }
 
-void FrmOperativoMeno::menusAndEndOfSession()
+// The end question takes the focus at once: a screen reader hears the last verdict with it.
+void FrmOperativoMeno::menusAndEndOfSession(const QString &verdict)
 {
     if (Exercise::areMenusUnlocked(m_session)) {
         mnuStampa->setEnabled(true);
@@ -474,7 +489,7 @@ void FrmOperativoMeno::menusAndEndOfSession()
     m_session.MsgText = Exercise::endOfSessionQuestion();
     m_session.MsgStyle = MsgBox::YesNoInformation;
     m_session.MsgResponse =
-        m_services.messageBox(m_session.MsgText, m_session.MsgStyle, m_session.MsgTitle);
+        m_services.messageBox(m_session.MsgText, m_session.MsgStyle, m_session.MsgTitle, verdict);
     if (m_session.MsgResponse == MsgBox::Yes) {
         // The session is over: no further exercise, only the report and the exit.
         applyState(Exercise::State::SessionComplete);

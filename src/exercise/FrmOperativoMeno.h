@@ -72,7 +72,7 @@ private:
     void applyState(Exercise::State state);
     QWidget *focusControl(Exercise::Focus focus) const;
     void timeAnswer();
-    void menusAndEndOfSession();
+    void menusAndEndOfSession(const QString &verdict);
     void hideMarks();
 
     void TxtRisultato_KeyPress(int &keyAscii);

@@ -34,8 +34,10 @@ public:
     virtual ScreenRegistry &screens() = 0;
 
     // Shows a message and waits for the answer (MsgBox::Ok, Yes or No). A carriage return in
-    // the text starts a new line; an empty title shows the program's title.
-    virtual int messageBox(const QString &text, int style, const QString &title = QString()) = 0;
+    // the text starts a new line; an empty title shows the program's title. A screen reader
+    // reads spokenFirst, what has just happened, before the text; the text on show is the same.
+    virtual int messageBox(const QString &text, int style, const QString &title = QString(),
+        const QString &spokenFirst = QString()) = 0;
     virtual void beep() = 0;
 
     // Time of day in seconds since midnight, with fractions.

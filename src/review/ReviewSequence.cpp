@@ -6,7 +6,9 @@
 #include "core/OperationGenerator.h"
 #include "core/RandomSource.h"
 
+#include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace Review {
 
@@ -16,6 +18,7 @@ namespace {
     enum class Slot { Missed, Known };
     constexpr Slot Rehearsal[] = { Slot::Missed, Slot::Known, Slot::Missed, Slot::Known,
         Slot::Known, Slot::Missed };
+    static_assert(std::size(Rehearsal) == Sequence::AsksPerPlan);
 
     // Drawn numbers far from any rule's band are drawn again; a few hundred attempts always
     // suffice, the bound only keeps a broken rule from looping.
@@ -30,7 +33,7 @@ namespace {
 
 Sequence::Sequence(const Input &input, RandomSource &random)
 {
-    // The ten missed most recently, each once, then put back in the order first missed.
+    // The missed most recently, each once, then put back in the order first missed.
     QList<Operation> recent;
     for (auto operation = input.missed.crbegin();
          operation != input.missed.crend() && recent.size() < MostMissed; ++operation) {
@@ -51,10 +54,10 @@ Sequence::Sequence(const Input &input, RandomSource &random)
     for (int missed = 0; missed < m_missed.size(); ++missed) {
         for (const Slot slot : Rehearsal) {
             if (slot == Slot::Missed) {
-                m_steps.append({ m_missed.at(missed), missed, false });
+                m_steps.append({ m_missed.at(missed), missed });
             } else {
                 previous = drawKnown(input, random, previous);
-                m_steps.append({ previous, -1, false });
+                m_steps.append({ previous, -1 });
             }
         }
     }
@@ -111,13 +114,23 @@ void Sequence::answer(bool right)
     Progress &progress = m_progress[step.missed];
     progress.lastRight = right;
     if (right)
-        ++progress.right;
-    const bool firstWrong = !right && !progress.extraGiven;
-    const bool stillUnsure = step.extra && progress.right < 2;
-    if (firstWrong || stillUnsure) {
-        progress.extraGiven = true;
-        m_steps.append({ step.operation, step.missed, true });
-    }
+        return;
+    ++progress.wrong;
+    if (progress.wrong == 1)
+        m_steps.append(step);
+    else if (progress.wrong == 2)
+        keepOneMoreAsk(step);
+}
+
+// After the second miss: the next ask already planned is the last one, or one at the end.
+void Sequence::keepOneMoreAsk(const Step &step)
+{
+    const auto same = [&step](const Step &other) { return other.missed == step.missed; };
+    const auto next = std::find_if(m_steps.begin() + m_next, m_steps.end(), same);
+    if (next == m_steps.end())
+        m_steps.append(step);
+    else
+        m_steps.erase(std::remove_if(next + 1, m_steps.end(), same), m_steps.end());
 }
 
 int Sequence::nowRightCount() const

@@ -12,16 +12,19 @@ namespace Review {
 
 // The order of a review by incremental rehearsal. Each missed operation M is asked, asked again
 // after one known operation K, and again after two: M K M K K M, one missed operation after the
-// other in the order they were missed (at most the ten most recent, each once). Every K is drawn
-// from the operations answered right, or from the range's generator when there are fewer than
-// three of them, never the same one twice running. A missed operation answered wrong is asked once more at the end, and again
-// while it still has fewer than two right answers. The review ends when nothing is left to
-// ask, or after forty questions.
+// other in the order they were missed (the most recent, each once, as many as fit whole in the
+// forty questions). Every K is drawn from the operations answered right, or from the range's
+// generator when there are fewer than three of them, never the same one twice running. A missed
+// operation answered wrong is asked once more at the end; after its second miss, with the right
+// result shown, it is asked at most once more. The review ends when nothing is left to ask, or
+// after forty questions.
 class Sequence
 {
 public:
-    static constexpr int MostMissed = 10;
     static constexpr int MostQuestions = 40;
+    static constexpr int AsksPerPlan = 6;
+    // A review never stops halfway through an operation's plan.
+    static constexpr int MostMissed = MostQuestions / AsksPerPlan;
     static constexpr int FewestKnown = 3;
 
     Sequence(const Input &input, RandomSource &random);
@@ -42,14 +45,14 @@ private:
     {
         Operation operation;
         int missed = -1; // index into m_missed, -1 for a known operation
-        bool extra = false; // asked at the end, after a wrong answer
     };
     struct Progress
     {
-        int right = 0;
+        int wrong = 0;
         bool lastRight = false;
-        bool extraGiven = false;
     };
+
+    void keepOneMoreAsk(const Step &step);
 
     // A known operation other than the one just drawn.
     Operation drawKnown(const Input &input, RandomSource &random, const Operation &previous) const;

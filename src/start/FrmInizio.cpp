@@ -158,9 +158,8 @@ void FrmInizio::buildNamePanel()
     Label4->setAlignment(Qt::AlignCenter);
     Controls::place(Label4, 720, 195, 4950, 465);
 
-    txtNome = new NameField(Frame2);
+    txtNome = new NameField(StartChoices::NameMaxLength, Frame2);
     txtNome->setObjectName(QStringLiteral("txtNome"));
-    txtNome->setMaxLength(StartChoices::NameMaxLength);
     txtNome->setFont(Controls::arial(21.75, true));
     txtNome->setAlignment(Qt::AlignCenter);
     txtNome->setAccessibleName(QStringLiteral("Nome"));

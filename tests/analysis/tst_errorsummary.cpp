@@ -185,8 +185,8 @@ private slots:
             "Toglie la cifra: 4 volte su 6 sottrazioni (53 \u2212 17: ha scritto 44)");
         const QStringList lines = AnalysisText::wrapped(sentence, 30);
         QCOMPARE(lines,
-            QStringList({ "Toglie la cifra: 4 volte su 6", "sottrazioni (53 \u2212 17: ha",
-                "scritto 44)" }));
+            QStringList({ "Toglie la cifra: 4 volte su 6", "sottrazioni",
+                "(53 \u2212 17: ha scritto 44)" }));
         QCOMPARE(AnalysisText::wrapped(QStringLiteral("abcdefghij k"), 4),
             QStringList({ "abcdefghij", "k" }));
     }

@@ -30,9 +30,10 @@ public:
     {
     }
     ScreenRegistry &screens() override { return m_fake.screens(); }
-    int messageBox(const QString &text, int style, const QString &title) override
+    int messageBox(
+        const QString &text, int style, const QString &title, const QString &spokenFirst) override
     {
-        return m_fake.messageBox(text, style, title);
+        return m_fake.messageBox(text, style, title, spokenFirst);
     }
     void beep() override { m_fake.beep(); }
     float timeOfDay() override { return m_fake.timeOfDay(); }

@@ -13,6 +13,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QLabel>
 #include <QMessageBox>
 #include <QSignalSpy>
 #include <QTest>
@@ -162,12 +163,14 @@ private slots:
     }
 
     // After the fortieth answer a screen reader meets the question itself: an alert titled
-    // "FINE ESERCITAZIONE" whose text it can read.
+    // "FINE ESERCITAZIONE" whose text it reads after the last verdict; the text on show is the
+    // question alone.
     void endOfSessionQuestionIsReadAsAnAlert()
     {
         QtServices services;
         QString title;
         QStringList texts;
+        QStringList shown;
         QAccessible::Role role = QAccessible::NoRole;
         onOpenMessageBox([&](QMessageBox &box) {
             QAccessibleInterface *iface = QAccessible::queryAccessibleInterface(&box);
@@ -177,14 +180,21 @@ private slots:
                 if (iface->child(i)->role() == QAccessible::StaticText)
                     texts.append(iface->child(i)->text(QAccessible::Name));
             }
+            for (const QLabel *label : box.findChildren<QLabel *>())
+                shown.append(label->text());
             box.button(QMessageBox::Yes)->click();
         });
+        const QString verdict =
+            QStringLiteral("Esatto. 3 secondi. Esercizio 4 finito: 9 risposte esatte su 10.");
         QCOMPARE(services.messageBox(
-                     Exercise::endOfSessionQuestion(), 68, Exercise::endOfSessionTitle()),
+                     Exercise::endOfSessionQuestion(), 68, Exercise::endOfSessionTitle(), verdict),
             MsgBox::Yes);
         QCOMPARE(role, QAccessible::AlertMessage);
         QCOMPARE(title, QStringLiteral("FINE ESERCITAZIONE"));
         const QString text = texts.join(QLatin1Char('\n'));
+        QVERIFY2(text.startsWith(verdict + QStringLiteral(" Hai eseguito 4 esercizi.")),
+            qPrintable(text));
+        QVERIFY(!shown.join(QString()).contains(QStringLiteral("Esatto")));
         QVERIFY2(text.contains(QStringLiteral("Hai eseguito 4 esercizi."))
                 && text.contains(QStringLiteral("Vuoi visualizzare le operazioni eseguite?")),
             qPrintable(text));

@@ -888,7 +888,8 @@ def case_missing_www():
 
 def case_end_question():
     """The end-of-session question has no third answer: Esc and a close request from the
-    window manager leave it open, and Sì then shows all forty records."""
+    window manager leave it open, and Sì then shows all forty records. A screen reader reads
+    the fortieth verdict and the fourth exercise's score before the question's text."""
     program = Program(os.environ["E2E_PROGRAM"])
     try:
         start, exercise = start_exercise(
@@ -901,6 +902,16 @@ def case_end_question():
                 press(button(exercise.window, NEXT_EXERCISE))
         alert = program.alert()
         check(name(alert) == "FINE ESERCITAZIONE", f"the question is titled {name(alert)!r}")
+        read = alert_texts(alert)[0]
+        heard = VERDICT.match(read)
+        check(
+            heard is not None
+            and heard.group(3).startswith(
+                "Esercizio 4 finito: 9 risposte esatte su 10. Hai eseguito 4 esercizi."
+            ),
+            f"the question reads {read!r}",
+        )
+        log(f"the question reads {read!r}")
         activate(alert)
         for way_out in ["Escape", "alt+F4"]:
             keys(way_out)

@@ -335,6 +335,42 @@ private slots:
         }
     }
 
+    // Each heading word of the progress panel is drawn inside its column, clear of the lines,
+    // at either scale; the rows read as before.
+    void headingsInsideColumns_data()
+    {
+        QTest::addColumn<qreal>("scale");
+        QTest::newRow("scale 1") << 1.0;
+        QTest::newRow("scale 2") << 2.0;
+    }
+    void headingsInsideColumns()
+    {
+        QFETCH(qreal, scale);
+        for (const char *name : { "Label5", "Label3" }) {
+            QLabel *row = label(name);
+            QImage drawn(row->size() * scale, QImage::Format_ARGB32);
+            drawn.setDevicePixelRatio(scale);
+            drawn.fill(Qt::transparent);
+            row->render(&drawn, QPoint(), QRegion(), QWidget::DrawChildren); // the words alone
+            int inked = 0;
+            for (int x = 0; x < drawn.width(); ++x) {
+                for (int y = 0; y < drawn.height(); ++y)
+                    inked += qAlpha(drawn.pixel(x, y)) > 0 ? 1 : 0;
+            }
+            QVERIFY2(inked > 0, name);
+            for (const char *line : { "Line1", "Line2", "Line4" }) {
+                const int x = qRound((find(line)->x() - row->x()) * scale);
+                for (int dx = 0; dx < qRound(scale); ++dx) {
+                    for (int y = 0; y < drawn.height(); ++y)
+                        QVERIFY2(qAlpha(drawn.pixel(x + dx, y)) == 0,
+                            qPrintable(QStringLiteral("%1 crosses %2").arg(name, line)));
+                }
+            }
+        }
+        QCOMPARE(QAccessible::queryAccessibleInterface(label("Label5"))->text(QAccessible::Name),
+            QStringLiteral(" Eser.    Oper.   Tempo      Tempo "));
+    }
+
     void menus()
     {
         const QList<QAction *> entries = find<QMenu>("MnuFile")->actions();
@@ -740,6 +776,12 @@ private slots:
         QCOMPARE(question.text,
             QStringLiteral("Hai eseguito 4 esercizi.      \r\rVuoi visualizzare le operazioni "
                            "eseguite?\r(Se rispondi NO l'esercizio sarà perso)"));
+        // The question takes the focus at once: a screen reader hears the last verdict with it.
+        QVERIFY2(QRegularExpression(QStringLiteral("Esatto\\. \\d+ second[oi]\\. Esercizio 4 "
+                                                   "finito: 8 risposte esatte su 10\\."))
+                     .match(question.spokenFirst)
+                     .hasMatch(),
+            qPrintable(question.spokenFirst));
         QCOMPARE(session->MsgResponse, MsgBox::No);
 
         QCOMPARE(session->OpCount, 1);

@@ -22,9 +22,10 @@ void FakeServices::advance(double seconds)
     monotonic += seconds;
 }
 
-int FakeServices::messageBox(const QString &text, int style, const QString &title)
+int FakeServices::messageBox(
+    const QString &text, int style, const QString &title, const QString &spokenFirst)
 {
-    messages.append(Message { text, style, title });
+    messages.append(Message { text, style, title, spokenFirst });
     if (!answers.isEmpty())
         return answers.takeFirst();
     return (style & 0x0F) == 4 ? MsgBox::Yes : MsgBox::Ok;

@@ -34,6 +34,7 @@ public:
         QString text;
         int style = 0;
         QString title;
+        QString spokenFirst;
     };
 
     ScreenRegistry registry;
@@ -62,7 +63,8 @@ public:
     void advance(double seconds);
 
     ScreenRegistry &screens() override { return registry; }
-    int messageBox(const QString &text, int style, const QString &title) override;
+    int messageBox(
+        const QString &text, int style, const QString &title, const QString &spokenFirst) override;
     void beep() override { ++beeps; }
     float timeOfDay() override { return clock; }
     double monotonicSeconds() override { return monotonic; }
