@@ -3,7 +3,8 @@
 #pragma once
 
 #include "core/RandomSource.h"
-#include "desktop/QtPrinterService.h"
+#include "desktop/QtPageDrawing.h"
+#include "desktop/QtPrinterQueue.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
 
@@ -20,14 +21,15 @@ public:
     ~QtServices() override;
 
     ScreenRegistry &screens() override { return m_screens; }
-    int messageBox(const QString &text, int style, const QString &title) override;
+    MsgAnswer messageBox(const QString &text, MessageStyle style, const QString &title) override;
     void beep() override;
     float timeOfDay() override;
     double monotonicSeconds() override;
     QString shortDate() override;
     QDate today() override;
     RandomSource &random() override { return m_random; }
-    PrinterService &printer() override { return m_printer; }
+    PageDrawing &pageDrawing() override { return m_drawing; }
+    PrinterQueue &printerQueue() override { return m_queue; }
     QString documentsFolder() override;
     QString askPdfFilePath(const QString &proposedPath) override;
     // Loads the sound module on first need; without it the program stays silent.
@@ -42,6 +44,7 @@ private:
     bool m_soundTried = false;
     ScreenRegistry m_screens;
     MixingRandomSource m_random;
-    QtPrinterService m_printer;
+    QtPageDrawing m_drawing;
+    QtPrinterQueue m_queue;
     QElapsedTimer m_monotonic;
 };
