@@ -8,9 +8,10 @@
 // prints one line per measurement: name median min max (milliseconds) and the samples.
 
 #include "app/ScreenWiring.h"
-#include "core/SessionRecord.h"
-#include "desktop/QtPrinterService.h"
 #include "core/RandomSource.h"
+#include "core/SessionRecord.h"
+#include "desktop/QtPageDrawing.h"
+#include "desktop/QtPrinterQueue.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
 
@@ -40,17 +41,18 @@ class BenchServices final : public Services
 public:
     ScreenRegistry registry;
     MixingRandomSource randomSource { 20261208 };
-    QtPrinterService pdfPrinter;
+    QtPageDrawing pdfDrawing;
+    QtPrinterQueue pdfPrinter;
     QElapsedTimer monotonic;
     int messages = 0;
 
     BenchServices() { monotonic.start(); }
 
     ScreenRegistry &screens() override { return registry; }
-    int messageBox(const QString &, int style, const QString &) override
+    MsgAnswer messageBox(const QString &, MessageStyle style, const QString &) override
     {
         ++messages;
-        return style == MsgBox::YesNoInformation ? MsgBox::No : MsgBox::Ok;
+        return style == MsgBox::YesNoInformation ? MsgAnswer::No : MsgAnswer::Ok;
     }
     void beep() override { }
     float timeOfDay() override { return QTime::currentTime().msecsSinceStartOfDay() / 1000.0f; }
@@ -61,7 +63,8 @@ public:
     }
     QDate today() override { return QDate::currentDate(); }
     RandomSource &random() override { return randomSource; }
-    PrinterService &printer() override { return pdfPrinter; }
+    PageDrawing &pageDrawing() override { return pdfDrawing; }
+    PrinterQueue &printerQueue() override { return pdfPrinter; }
     QString documentsFolder() override { return QDir::tempPath(); }
     QString askPdfFilePath(const QString &) override { return QString(); }
     void prepareSound() override { }

@@ -3,7 +3,7 @@
 #include "analysis/AnalysisPage.h"
 
 #include "analysis/AnalysisText.h"
-#include "frame/PrinterService.h"
+#include "frame/PageDrawing.h"
 
 #include <array>
 
@@ -25,7 +25,7 @@ constexpr int WrapWidth = 86;
 class PageWriter
 {
 public:
-    explicit PageWriter(PrinterService &printer) : m_printer(printer) { }
+    explicit PageWriter(PageDrawing &printer) : m_printer(printer) { }
 
     void font(double points, bool bold)
     {
@@ -45,12 +45,12 @@ public:
     }
 
 private:
-    PrinterService &m_printer;
+    PageDrawing &m_printer;
 };
 
 } // namespace
 
-void drawAnalysisPage(PrinterService &printer, const Analysis::Summary &summary)
+void drawAnalysisPage(PageDrawing &printer, const Analysis::Summary &summary)
 {
     PageWriter page(printer);
     printer.setFontName(QStringLiteral("Arial"));

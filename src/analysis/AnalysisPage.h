@@ -4,9 +4,9 @@
 
 #include "analysis/ErrorSummary.h"
 
-class PrinterService;
+class PageDrawing;
 
 // Draws the analysis on the page the printer has begun, in Arial: the title, the heading, the
 // table by kind of subtraction and the sentences about the errors. It neither begins nor ends
 // the document.
-void drawAnalysisPage(PrinterService &printer, const Analysis::Summary &summary);
+void drawAnalysisPage(PageDrawing &printer, const Analysis::Summary &summary);

@@ -8,8 +8,8 @@
 #include "core/SessionRecord.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
+#include "frame/PageDrawing.h"
 #include "frame/PagePrinting.h"
-#include "frame/PrinterService.h"
 #include "frame/Services.h"
 
 #include <QLabel>
@@ -191,8 +191,7 @@ void FrmAnalisi::printAnalysis()
 PrintPage FrmAnalisi::page()
 {
     return PrintPage { QStringLiteral("Analisi"),
-        PupilName::capitalised(m_session.PupilName, QLocale()),
-        [this](PrinterService &printer) {
+        PupilName::capitalised(m_session.PupilName, QLocale()), [this](PageDrawing &printer) {
             drawAnalysisPage(printer, Analysis::summarise(m_session, m_services.shortDate()));
         } };
 }

@@ -7,8 +7,8 @@
 #include "core/SessionRecord.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
+#include "frame/PageDrawing.h"
 #include "frame/PagePrinting.h"
-#include "frame/PrinterService.h"
 #include "frame/Services.h"
 
 #include <QFrame>
@@ -202,11 +202,11 @@ void FrmAttestato::savePdf()
 PrintPage FrmAttestato::page()
 {
     return PrintPage { QStringLiteral("Attestato"), lblNome->text(),
-        [this](PrinterService &printer) { drawPage(printer); } };
+        [this](PageDrawing &printer) { drawPage(printer); } };
 }
 
 // The page is the window as the pupil sees it, without the buttons under the card.
-void FrmAttestato::drawPage(PrinterService &printer)
+void FrmAttestato::drawPage(PageDrawing &printer)
 {
     QPointer<QWidget> focused = focusWidget();
     setButtonsVisible(false);

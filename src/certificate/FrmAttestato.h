@@ -6,7 +6,7 @@
 #include "frame/Screen.h"
 
 class CertificateArt;
-class PrinterService;
+class PageDrawing;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -38,7 +38,7 @@ private slots:
 private:
     void Form_Activate();
     PrintPage page();
-    void drawPage(PrinterService &printer);
+    void drawPage(PageDrawing &printer);
     void setButtonsVisible(bool visible);
     void focusFirstEnabledButton();
 

@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "core/MessageStyle.h"
+
 #include <QString>
 #include <array>
 
@@ -83,9 +85,9 @@ struct SessionRecord
 
     // Message box scratch: carries no state from one question to the next.
     QString MsgText;
-    int MsgStyle = 0;
+    MessageStyle MsgStyle;
     QString MsgTitle;
-    int MsgResponse = 0;
+    MsgAnswer MsgResponse = MsgAnswer::Ok;
 
     friend bool operator==(const SessionRecord &, const SessionRecord &) = default;
 };

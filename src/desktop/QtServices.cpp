@@ -3,6 +3,7 @@
 #include "desktop/QtServices.h"
 
 #include "core/ShortDate.h"
+#include "desktop/LoadModule.h"
 #include "desktop/SoundPlayer.h"
 
 #include <QApplication>
@@ -12,11 +13,11 @@
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QLibrary>
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTime>
+#include <utility>
 
 namespace {
 
@@ -64,8 +65,8 @@ QtServices::QtServices()
 
 QtServices::~QtServices() = default;
 
-int QtServices::messageBox(
-    const QString &text, int style, const QString &title, const QString &spokenFirst)
+MsgAnswer QtServices::messageBox(
+    const QString &text, MessageStyle style, const QString &title, const QString &spokenFirst)
 {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
@@ -81,23 +82,9 @@ int QtServices::messageBox(
         }
     }
     box.setWindowTitle(title.isEmpty() ? programTitle() : title);
-    switch (style & 0x70) {
-    case 16:
-        box.setIcon(QMessageBox::Critical);
-        break;
-    case 32:
-        box.setIcon(QMessageBox::Question);
-        break;
-    case 48:
-        box.setIcon(QMessageBox::Warning);
-        break;
-    case 64:
-        box.setIcon(QMessageBox::Information);
-        break;
-    default:
-        box.setIcon(QMessageBox::NoIcon);
-    }
-    if ((style & 0x0F) == 4) {
+    box.setIcon(
+        style.icon == MsgIcon::Information ? QMessageBox::Information : QMessageBox::NoIcon);
+    if (style.buttons == MsgButtons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
         box.setDefaultButton(QMessageBox::Yes);
         box.setMustChoose(true);
@@ -106,11 +93,11 @@ int QtServices::messageBox(
     }
     switch (box.exec()) {
     case QMessageBox::Yes:
-        return MsgBox::Yes;
+        return MsgAnswer::Yes;
     case QMessageBox::No:
-        return MsgBox::No;
+        return MsgAnswer::No;
     default:
-        return MsgBox::Ok;
+        return MsgAnswer::Ok;
     }
 }
 
@@ -154,13 +141,8 @@ QString QtServices::askPdfFilePath(const QString &proposedPath)
 
 void QtServices::prepareSound()
 {
-    if (m_soundTried)
-        return;
-    m_soundTried = true;
-    // From the program folder only, by full path.
-    QLibrary module(programFolder() + QLatin1Char('/') + QLatin1String(SoundModuleName));
-    if (auto create = reinterpret_cast<CreateSoundPlayer>(module.resolve(CreateSoundPlayerSymbol)))
-        m_sound.reset(create());
+    if (!std::exchange(m_soundTried, true))
+        m_sound = loadModule<SoundPlayer>(SoundModuleName, CreateSoundPlayerSymbol);
 }
 
 void QtServices::playSound(const QString &path)

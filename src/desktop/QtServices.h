@@ -3,7 +3,8 @@
 #pragma once
 
 #include "core/RandomSource.h"
-#include "desktop/QtPrinterService.h"
+#include "desktop/QtPageDrawing.h"
+#include "desktop/QtPrinterQueue.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
 
@@ -20,7 +21,7 @@ public:
     ~QtServices() override;
 
     ScreenRegistry &screens() override { return m_screens; }
-    int messageBox(const QString &text, int style, const QString &title,
+    MsgAnswer messageBox(const QString &text, MessageStyle style, const QString &title,
         const QString &spokenFirst = QString()) override;
     void beep() override;
     float timeOfDay() override;
@@ -28,7 +29,8 @@ public:
     QString shortDate() override;
     QDate today() override;
     RandomSource &random() override { return m_random; }
-    PrinterService &printer() override { return m_printer; }
+    PageDrawing &pageDrawing() override { return m_drawing; }
+    PrinterQueue &printerQueue() override { return m_queue; }
     QString documentsFolder() override;
     QString askPdfFilePath(const QString &proposedPath) override;
     // Loads the sound module on first need; without it the program stays silent.
@@ -43,6 +45,7 @@ private:
     bool m_soundTried = false;
     ScreenRegistry m_screens;
     MixingRandomSource m_random;
-    QtPrinterService m_printer;
+    QtPageDrawing m_drawing;
+    QtPrinterQueue m_queue;
     QElapsedTimer m_monotonic;
 };

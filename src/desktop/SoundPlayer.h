@@ -13,8 +13,7 @@ public:
     virtual void play(const QString &path) = 0;
 };
 
-// The module's one entry point, looked up by this name.
-using CreateSoundPlayer = SoundPlayer *(*)();
+// The module's one entry point, looked up by this name: it returns a new object.
 inline constexpr char CreateSoundPlayerSymbol[] = "vovorudorozCreateSoundPlayer";
 // The module's file name in the program folder, without the platform's prefix and suffix.
 inline constexpr char SoundModuleName[] = "vovorudoroz_sound";

@@ -3,12 +3,12 @@
 #pragma once
 
 #include "core/JobWatch.h"
-#include "frame/PrinterService.h"
+#include "frame/PrinterQueue.h"
 
 #include <QByteArray>
 #include <QString>
 
-// The print spooler as the printer service needs it: the default destination and its state, a
+// The print spooler as the printer queue needs it: the default destination and its state, a
 // file handed over as a job, and a job's state. Its client library (CUPS, with the encryption
 // and network discovery it brings) lives in a module of its own that the program loads on the
 // first print, so none of it weighs on the start.
@@ -30,8 +30,7 @@ public:
     virtual JobState jobState(int job) = 0;
 };
 
-// The module's one entry point, looked up by this name.
-using CreateSpooler = Spooler *(*)();
+// The module's one entry point, looked up by this name: it returns a new object.
 inline constexpr char CreateSpoolerSymbol[] = "vovorudorozCreateSpooler";
 // The module's file name in the program folder, without the platform's prefix and suffix.
 inline constexpr char SpoolerModuleName[] = "vovorudoroz_spooler";

@@ -490,7 +490,7 @@ void FrmOperativoMeno::menusAndEndOfSession(const QString &verdict)
     m_session.MsgStyle = MsgBox::YesNoInformation;
     m_session.MsgResponse =
         m_services.messageBox(m_session.MsgText, m_session.MsgStyle, m_session.MsgTitle, verdict);
-    if (m_session.MsgResponse == MsgBox::Yes) {
+    if (m_session.MsgResponse == MsgAnswer::Yes) {
         // The session is over: no further exercise, only the report and the exit.
         applyState(Exercise::State::SessionComplete);
         m_services.screens().show(ScreenId::Report);

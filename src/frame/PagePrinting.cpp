@@ -3,7 +3,8 @@
 #include "frame/PagePrinting.h"
 
 #include "core/PdfFileName.h"
-#include "frame/PrinterService.h"
+#include "frame/PageDrawing.h"
+#include "frame/PrinterQueue.h"
 #include "frame/Services.h"
 
 #include <QDir>
@@ -40,19 +41,40 @@ QString jobFailureText(const QString &printerName, JobFailure failure)
               .arg(printerName);
 }
 
-// Draws the page on a document the printer has just begun (begun false: it could not).
-bool drawAndEnd(PrinterService &printer, const PrintPage &page, bool begun)
+// Draws the page into this file; false when it could not be drawn or written.
+bool drawInto(PageDrawing &drawing, const PrintPage &page, const QString &file)
 {
-    if (!begun)
+    if (!drawing.beginPage(file))
         return false;
-    page.draw(printer);
-    return printer.endDocument();
+    page.draw(drawing);
+    return drawing.endPage();
+}
+
+// Draws the page for the printer and hands it to the queue; false (with the reason) when the
+// page never became a job.
+bool submit(Printing &printing, const PrintPage &page, QString &reason)
+{
+    PrinterQueue &queue = printing.printerQueue();
+    const QString file = queue.pageFile();
+    if (file.isEmpty()) {
+        reason = queue.errorText();
+        return false;
+    }
+    if (!drawInto(printing.pageDrawing(), page, file)) {
+        reason = QStringLiteral("Stampa non riuscita: il foglio non si è potuto preparare.");
+        return false;
+    }
+    if (!queue.submit(file)) {
+        reason = queue.errorText();
+        return false;
+    }
+    return true;
 }
 
 // Saves the page as a PDF if the pupil answers Yes.
 void offerPdf(Services &services, const PrintPage &page, const QString &question)
 {
-    if (services.messageBox(question, MsgBox::YesNoInformation) == MsgBox::Yes)
+    if (services.messageBox(question, MsgBox::YesNoInformation) == MsgAnswer::Yes)
         PagePrinting::saveAsPdf(services, page);
 }
 
@@ -62,18 +84,18 @@ namespace PagePrinting {
 
 void print(Services &services, const PrintPage &page)
 {
-    PrinterService &printer = services.printer();
-    const PrinterState state = printer.defaultPrinter();
+    const PrinterState state = services.printerQueue().defaultPrinter();
     if (state.kind != PrinterState::Ready) {
         offerPdf(services, page, stateQuestion(state));
         return;
     }
-    if (!drawAndEnd(printer, page, printer.beginDocument())) {
-        offerPdf(services, page, offerText(printer.errorText()));
+    QString reason;
+    if (!submit(services, page, reason)) {
+        offerPdf(services, page, offerText(reason));
         return;
     }
     // The watch may outlive the screen: it keeps only the services and the printer's name.
-    printer.watchJob([&services, name = state.name](JobFailure failure) {
+    services.printerQueue().watchJob([&services, name = state.name](JobFailure failure) {
         services.messageBox(jobFailureText(name, failure), MsgBox::OkOnly);
     });
 }
@@ -88,8 +110,7 @@ void saveAsPdf(Services &services, const PrintPage &page)
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
-    PrinterService &printer = services.printer();
-    if (!drawAndEnd(printer, page, printer.beginPdf(path))) {
+    if (!drawInto(services.pageDrawing(), page, path)) {
         services.messageBox(QStringLiteral("Non riesco a salvare il foglio nella cartella\r%1\r"
                                            "Scegli un'altra cartella.")
                                 .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())),

@@ -5,17 +5,17 @@
 #include <QString>
 #include <functional>
 
-class PrinterService;
+class PageDrawing;
 class Services;
 
 // One page a screen hands out: what it is, whose it is, and how to draw it. draw is called
-// between the start and the end of the page with the printer to draw on (text lines or a
+// between the start and the end of the page with the page to draw on (text lines or a
 // window's image); it is the same drawing for paper and for a PDF file.
 struct PrintPage
 {
     QString kind; // the first word of the saved file's name: "Operazioni", "Attestato"
     QString pupilName; // as the screens show it
-    std::function<void(PrinterService &)> draw;
+    std::function<void(PageDrawing &)> draw;
 };
 
 // The ways a page leaves the program, with everything the pupil is told on the way. Every

@@ -2,68 +2,21 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
-#include <QDate>
-#include <QString>
+#include "frame/Clock.h"
+#include "frame/Launcher.h"
+#include "frame/Messages.h"
+#include "frame/Printing.h"
+#include "frame/Sound.h"
 
-class PrinterService;
 class RandomSource;
 class ScreenRegistry;
 
-// The program's title, shown by a message box given no title of its own.
-inline QString programTitle()
-{
-    return QStringLiteral("VOVORUDOROZ.1");
-}
-
-// Message box styles and answers, as the screens' rules name them.
-namespace MsgBox {
-constexpr int OkOnly = 0;
-constexpr int YesNoInformation = 68; // Yes and No buttons, information icon
-constexpr int Ok = 1;
-constexpr int Yes = 6;
-constexpr int No = 7;
-} // namespace MsgBox
-
-// Everything the screens need from the desktop, behind one seam: the program wires the Qt
-// implementation, tests a scripted double.
-class Services
+// Everything the screens need from the desktop, one role each: a screen or helper that needs
+// one role takes that role alone. The program wires the Qt implementation, tests a scripted
+// double.
+class Services : public Clock, public Messages, public Sound, public Launcher, public Printing
 {
 public:
-    virtual ~Services() = default;
-
     virtual ScreenRegistry &screens() = 0;
-
-    // Shows a message and waits for the answer (MsgBox::Ok, Yes or No). A carriage return in
-    // the text starts a new line; an empty title shows the program's title. A screen reader
-    // reads spokenFirst, what has just happened, before the text; the text on show is the same.
-    virtual int messageBox(const QString &text, int style, const QString &title = QString(),
-        const QString &spokenFirst = QString()) = 0;
-    virtual void beep() = 0;
-
-    // Time of day in seconds since midnight, with fractions.
-    virtual float timeOfDay() = 0;
-    // Seconds on a clock that never jumps or wraps, for measuring intervals.
-    virtual double monotonicSeconds() = 0;
-    // Today's date in the short form of the system's locale, with a four-digit year.
-    virtual QString shortDate() = 0;
-    // Today's date.
-    virtual QDate today() = 0;
-
     virtual RandomSource &random() = 0;
-    virtual PrinterService &printer() = 0;
-    // The user's documents folder, or the home folder when there is none yet.
-    virtual QString documentsFolder() = 0;
-    // Asks where to save a PDF file, proposing this full path; empty when the user cancels.
-    virtual QString askPdfFilePath(const QString &proposedPath) = 0;
-
-    // Loads the sound system ahead of the first sound, so that it plays without delay.
-    virtual void prepareSound() = 0;
-    // Plays a WAV file and returns at once; failures are ignored.
-    virtual void playSound(const QString &path) = 0;
-    // The folder that holds the program (and its sound and information program).
-    virtual QString programFolder() = 0;
-    // Starts another program by absolute path without waiting; false when it cannot start.
-    virtual bool startProgram(const QString &absolutePath) = 0;
-    // Ends the whole program at once, without asking any screen.
-    virtual void endProgram() = 0;
 };

@@ -3,16 +3,16 @@
 #include "report/FrmStampa.h"
 
 #include "core/PupilName.h"
-#include "report/ReportFont.h"
-#include "report/ReportLayout.h"
-#include "report/ReportWords.h"
 #include "core/SessionRecord.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
+#include "frame/PageDrawing.h"
 #include "frame/PagePrinting.h"
-#include "frame/PrinterService.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
+#include "report/ReportFont.h"
+#include "report/ReportLayout.h"
+#include "report/ReportWords.h"
 
 #include <QAction>
 #include <QLabel>
@@ -133,7 +133,7 @@ void FrmStampa::buildControls()
 
 void FrmStampa::Form_Load()
 {
-    m_fontName = ReportFont::findCourier(m_services.printer().fontNames());
+    m_fontName = ReportFont::findCourier(m_services.pageDrawing().fontNames());
     if (m_fontName.isEmpty())
         m_services.messageBox(ReportFont::missingFontMessage(), MsgBox::OkOnly, QString());
     fill();
@@ -220,7 +220,7 @@ void FrmStampa::mnuSalvaPdf_Click()
 // Without a Courier face the columns of the records would not line up: no page at all.
 QString FrmStampa::courierForPage()
 {
-    const QString fontName = ReportFont::findCourier(m_services.printer().fontNames());
+    const QString fontName = ReportFont::findCourier(m_services.pageDrawing().fontNames());
     if (fontName.isEmpty())
         m_services.messageBox(ReportFont::missingFontMessage(), MsgBox::OkOnly, QString());
     return fontName;
@@ -230,10 +230,10 @@ PrintPage FrmStampa::page(const QString &fontName)
 {
     return PrintPage { QStringLiteral("Operazioni"),
         PupilName::capitalised(m_session.PupilName, QLocale()),
-        [this, fontName](PrinterService &printer) { drawPage(printer, fontName); } };
+        [this, fontName](PageDrawing &printer) { drawPage(printer, fontName); } };
 }
 
-void FrmStampa::drawPage(PrinterService &printer, const QString &fontName)
+void FrmStampa::drawPage(PageDrawing &printer, const QString &fontName)
 {
     printer.setFontName(fontName);
     printHeader(printer);
@@ -252,7 +252,7 @@ void FrmStampa::drawPage(PrinterService &printer, const QString &fontName)
     }
 }
 
-void FrmStampa::printHeader(PrinterService &printer)
+void FrmStampa::printHeader(PageDrawing &printer)
 {
     const QPoint header = ReportLayout::headerPosition();
     printer.setPosition(header.x(), header.y());

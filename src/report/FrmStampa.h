@@ -10,7 +10,7 @@
 class QAction;
 class QLabel;
 class QMenu;
-class PrinterService;
+class PageDrawing;
 class QPushButton;
 class Services;
 struct SessionRecord;
@@ -49,8 +49,8 @@ private:
     void fill();
     QString courierForPage();
     PrintPage page(const QString &fontName);
-    void drawPage(PrinterService &printer, const QString &fontName);
-    void printHeader(PrinterService &printer);
+    void drawPage(PageDrawing &printer, const QString &fontName);
+    void printHeader(PageDrawing &printer);
 
     SessionRecord &m_session;
     Services &m_services;

@@ -3,13 +3,13 @@
 #include "start/FrmInizio.h"
 
 #include "core/SessionRecord.h"
-#include "start/NameField.h"
 #include "core/StartChoices.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
 #include "frame/KeyPressFilter.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
+#include "start/NameField.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -265,6 +265,7 @@ void FrmInizio::askForName()
 {
     m_session.MsgText = QStringLiteral("Introduci il nome");
     m_session.MsgTitle = QStringLiteral("distrazione");
+    m_session.MsgStyle = MsgBox::OkOnly;
     m_session.MsgResponse =
         m_services.messageBox(m_session.MsgText, m_session.MsgStyle, m_session.MsgTitle);
     txtNome->setFocus();

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
+#include "JudgedOperations.h"
+#include "QtPdfPrinting.h"
 #include "analysis/ErrorRules.h"
 #include "analysis/FrmAnalisi.h"
-#include "report/FrmStampa.h"
 #include "core/SessionRecord.h"
-#include "desktop/QtPrinterService.h"
+#include "report/FrmStampa.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -26,14 +27,8 @@ const QString Borrow = QStringLiteral(
 
 void judge(SessionRecord &session, int minuend, int subtrahend, int asked, int answer, int seconds)
 {
-    JudgedOperation &operation = session.Judged[++session.OpCount];
-    operation.judged = true;
-    operation.minuend = minuend;
-    operation.subtrahend = subtrahend;
-    operation.askedTerm = asked;
-    operation.answer = QString::number(answer);
-    operation.right = answer == Analysis::rightValue(minuend, subtrahend, asked);
-    operation.seconds = seconds;
+    session.Judged[++session.OpCount] =
+        judgedOperation(minuend, subtrahend, asked, QString::number(answer), seconds);
 }
 
 // Mario's session: eight operations, three of them wrong by the same borrow error, one slip.
@@ -175,7 +170,7 @@ private slots:
         auto *print = screen.findChild<QPushButton *>("cmdStampaA");
         QCOMPARE(print->text(), QStringLiteral("STAMPA L'ANALISI"));
         services->printerDouble.state = { PrinterState::None, QString() };
-        services->answers = { MsgBox::Yes };
+        services->answers = { MsgAnswer::Yes };
         print->click();
         QCOMPARE(services->messages.size(), 1);
         QCOMPARE(services->messages.first().style, MsgBox::YesNoInformation);
@@ -195,9 +190,7 @@ private slots:
         QVERIFY(dir.isValid());
         const QString pdf = dir.filePath(QStringLiteral("analisi.pdf"));
         marioSession(session);
-        QtPrinterService printer;
-        printer.setOutputPdf(pdf);
-        services->realPrinter = &printer;
+        QtPdfPrinting printer(*services, pdf);
         FrmAnalisi screen(session, *services);
         screen.findChild<QPushButton *>("cmdStampaA")->click();
         QVERIFY(services->messages.isEmpty());

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#include "JudgedOperations.h"
 #include "analysis/ErrorRules.h"
 #include "analysis/ErrorSummary.h"
 #include "core/OperationGenerator.h"
@@ -15,18 +16,9 @@ Q_DECLARE_METATYPE(Analysis::Kind)
 
 namespace {
 
-// A judged operation as the exercise screen keeps it: right when the typed text is the right
-// value's digits.
 JudgedOperation judged(int minuend, int subtrahend, int asked, const QString &answer)
 {
-    JudgedOperation operation;
-    operation.judged = true;
-    operation.minuend = minuend;
-    operation.subtrahend = subtrahend;
-    operation.askedTerm = asked;
-    operation.answer = answer;
-    operation.right = answer == QString::number(Analysis::rightValue(minuend, subtrahend, asked));
-    return operation;
+    return judgedOperation(minuend, subtrahend, asked, answer);
 }
 
 constexpr int D = Analysis::AskedDifference;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#include "JudgedOperations.h"
 #include "analysis/AnalysisText.h"
 #include "analysis/ErrorSummary.h"
 #include "core/SessionRecord.h"
@@ -14,15 +15,7 @@ namespace {
 JudgedOperation op(
     int minuend, int subtrahend, int answer, int seconds = 5, int asked = Analysis::AskedDifference)
 {
-    JudgedOperation operation;
-    operation.judged = true;
-    operation.minuend = minuend;
-    operation.subtrahend = subtrahend;
-    operation.askedTerm = asked;
-    operation.answer = QString::number(answer);
-    operation.right = answer == Analysis::rightValue(minuend, subtrahend, asked);
-    operation.seconds = seconds;
-    return operation;
+    return judgedOperation(minuend, subtrahend, asked, QString::number(answer), seconds);
 }
 
 // `count` subtractions with a borrow, difference asked, each answered by taking the smaller

@@ -126,7 +126,9 @@ private slots:
         QCOMPARE(keys.session.AskedTermLow, 2);
 
         QVERIFY(keys.comesToFront(ScreenId::Exercise));
-        keys.services.answers = { MsgBox::Yes }; // to "Vuoi visualizzare le operazioni eseguite?"
+        keys.services.answers = {
+            MsgAnswer::Yes
+        }; // to "Vuoi visualizzare le operazioni eseguite?"
         for (int operation = 1; operation <= 40; ++operation) {
             keys.answer(keys.session.ExpectedAnswerText);
             QCOMPARE(keys.session.RightCount, operation);
@@ -181,7 +183,7 @@ private slots:
         Keyboard::pressAndRelease(Qt::Key_Enter); // the keypad's Enter, on "NUMERO MAX DA 1 A 10"
         QVERIFY(keys.comesToFront(ScreenId::Exercise));
 
-        keys.services.answers = { MsgBox::Yes };
+        keys.services.answers = { MsgAnswer::Yes };
         for (int operation = 1; operation <= 40; ++operation) {
             QCOMPARE(Keyboard::focusName(), QStringLiteral("TxtRisultato"));
             Keyboard::type(keys.session.ExpectedAnswerText);

@@ -21,47 +21,6 @@
 
 namespace {
 
-// The fake desktop, except that programs are started for real from a folder the test chooses.
-class RealStartServices final : public Services
-{
-public:
-    RealStartServices(FakeServices &fake, QtServices &real, const QString &folder)
-        : m_fake(fake), m_real(real), m_folder(folder)
-    {
-    }
-    ScreenRegistry &screens() override { return m_fake.screens(); }
-    int messageBox(
-        const QString &text, int style, const QString &title, const QString &spokenFirst) override
-    {
-        return m_fake.messageBox(text, style, title, spokenFirst);
-    }
-    void beep() override { m_fake.beep(); }
-    float timeOfDay() override { return m_fake.timeOfDay(); }
-    double monotonicSeconds() override { return m_fake.monotonicSeconds(); }
-    QString shortDate() override { return m_fake.shortDate(); }
-    QDate today() override { return m_fake.today(); }
-    RandomSource &random() override { return m_fake.random(); }
-    PrinterService &printer() override { return m_fake.printer(); }
-    QString documentsFolder() override { return m_fake.documentsFolder(); }
-    QString askPdfFilePath(const QString &proposedPath) override
-    {
-        return m_fake.askPdfFilePath(proposedPath);
-    }
-    void prepareSound() override { m_fake.prepareSound(); }
-    void playSound(const QString &path) override { m_fake.playSound(path); }
-    QString programFolder() override { return m_folder; }
-    bool startProgram(const QString &absolutePath) override
-    {
-        return m_real.startProgram(absolutePath);
-    }
-    void endProgram() override { m_fake.endProgram(); }
-
-private:
-    FakeServices &m_fake;
-    QtServices &m_real;
-    QString m_folder;
-};
-
 // A program named like the information program that leaves a mark when it runs.
 void plantProgram(const QString &folder, const QString &mark, bool executable = true)
 {
@@ -325,13 +284,14 @@ private slots:
         const QString plantedMark = programs.plantedMark;
 
         SessionRecord session;
-        FakeServices fake;
+        FakeServices services;
         QtServices real;
-        RealStartServices services(fake, real, folder.path());
+        services.folder = folder.path();
+        services.realLauncher = &real;
         FrmInizio start(session, services);
         QAction *info = start.findChild<QAction *>(QStringLiteral("mnuInfo"));
         info->trigger();
-        const QList<FakeServices::Message> whenMissing = fake.messages;
+        const QList<FakeServices::Message> whenMissing = services.messages;
         plantProgram(folder.path(), folderMark);
         info->trigger();
 
@@ -339,7 +299,7 @@ private slots:
 
         QCOMPARE(whenMissing.size(), 1);
         QCOMPARE(whenMissing.first().text, QStringLiteral("File mancante"));
-        QCOMPARE(fake.messages.size(), 1);
+        QCOMPARE(services.messages.size(), 1);
         QTRY_VERIFY(QFile::exists(folderMark));
         QVERIFY(!QFile::exists(plantedMark));
     }

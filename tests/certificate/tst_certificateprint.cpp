@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
+#include "QtPdfPrinting.h"
+#include "ToolRun.h"
 #include "certificate/FrmAttestato.h"
 #include "core/SessionRecord.h"
-#include "desktop/QtPrinterService.h"
 
 #include <QElapsedTimer>
 #include <QImage>
@@ -16,18 +17,6 @@
 #include <QTest>
 
 namespace {
-
-bool run(const QString &program, const QStringList &arguments, QString *output = nullptr)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitStatus() != QProcess::NormalExit
-        || process.exitCode() != 0)
-        return false;
-    if (output)
-        *output = QString::fromLocal8Bit(process.readAllStandardOutput());
-    return true;
-}
 
 // The bounding box of everything that is not white paper.
 QRect inkBox(const QImage &page)
@@ -74,10 +63,8 @@ private slots:
         session.RightCount = 36;
         session.OpCount = 40;
         session.OpRecords[40] = QStringLiteral("12 -  ? =  5   ( 7)   4 Tp");
-        QtPrinterService pdf;
-        pdf.setOutputPdf(printed);
         FakeServices services;
-        services.realPrinter = &pdf;
+        QtPdfPrinting pdf(services, printed);
         services.pdfAnswers = { file };
         services.registry.setFactory(
             ScreenId::Certificate, [&] { return new FrmAttestato(session, services); });
@@ -97,9 +84,9 @@ private slots:
         // pdfimages -list: two header lines, then one row per image:
         // page num type width height color comp bpc enc interp object ID x-ppi y-ppi size ratio
         QString listing;
-        QVERIFY(run(QStringLiteral("pdfimages"), { QStringLiteral("-list"), file }, &listing));
+        QVERIFY(runTool(QStringLiteral("pdfimages"), { QStringLiteral("-list"), file }, &listing));
         QString printedListing;
-        QVERIFY(run(
+        QVERIFY(runTool(
             QStringLiteral("pdfimages"), { QStringLiteral("-list"), printed }, &printedListing));
         QCOMPARE(printedListing, listing);
         const QStringList rows = listing.split(QLatin1Char('\n'), Qt::SkipEmptyParts).mid(2);
@@ -120,7 +107,7 @@ private slots:
         // Where it lies: render the page and find the ink.
         constexpr int Dpi = 60;
         const QString stem = folder.filePath(QStringLiteral("page"));
-        QVERIFY(run(QStringLiteral("pdftoppm"),
+        QVERIFY(runTool(QStringLiteral("pdftoppm"),
             { QStringLiteral("-png"), QStringLiteral("-r"), QString::number(Dpi),
                 QStringLiteral("-singlefile"), file, stem }));
         const QImage page =

@@ -309,7 +309,7 @@ private slots:
     void savedAsPdf()
     {
         m_services->printerDouble.state.kind = PrinterState::None;
-        m_services->answers = { MsgBox::No, MsgBox::Yes };
+        m_services->answers = { MsgAnswer::No, MsgAnswer::Yes };
         m_session->PupilName = QStringLiteral("aNNA");
         play(*m_session, 36, 40);
         FrmAttestato *screen = openCertificate();

@@ -128,25 +128,27 @@ private slots:
     // message by Esc and by its close box too.
     void messageBoxWaysOut_data()
     {
-        QTest::addColumn<int>("style");
+        QTest::addColumn<MessageStyle>("style");
         QTest::addColumn<bool>("escape");
         QTest::addColumn<bool>("closeRequest");
         QTest::addColumn<int>("pressed"); // 0: press nothing more
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<MsgAnswer>("answer");
         QTest::newRow("question: Esc and close, then Yes")
-            << 68 << true << true << int(QMessageBox::Yes) << MsgBox::Yes;
+            << MsgBox::YesNoInformation << true << true << int(QMessageBox::Yes) << MsgAnswer::Yes;
         QTest::newRow("question: Esc and close, then No")
-            << 68 << true << true << int(QMessageBox::No) << MsgBox::No;
-        QTest::newRow("message: Esc closes") << 0 << true << false << 0 << MsgBox::Ok;
-        QTest::newRow("message: close box closes") << 0 << false << true << 0 << MsgBox::Ok;
+            << MsgBox::YesNoInformation << true << true << int(QMessageBox::No) << MsgAnswer::No;
+        QTest::newRow("message: Esc closes")
+            << MsgBox::OkOnly << true << false << 0 << MsgAnswer::Ok;
+        QTest::newRow("message: close box closes")
+            << MsgBox::OkOnly << false << true << 0 << MsgAnswer::Ok;
     }
     void messageBoxWaysOut()
     {
-        QFETCH(int, style);
+        QFETCH(MessageStyle, style);
         QFETCH(bool, escape);
         QFETCH(bool, closeRequest);
         QFETCH(int, pressed);
-        QFETCH(int, answer);
+        QFETCH(MsgAnswer, answer);
         QtServices services;
         bool stayedOpen = true;
         onOpenMessageBox([&](QMessageBox &box) {
@@ -187,8 +189,8 @@ private slots:
         const QString verdict =
             QStringLiteral("Esatto. 3 secondi. Esercizio 4 finito: 9 risposte esatte su 10.");
         QCOMPARE(services.messageBox(
-                     Exercise::endOfSessionQuestion(), 68, Exercise::endOfSessionTitle(), verdict),
-            MsgBox::Yes);
+                     Exercise::endOfSessionQuestion(), MsgBox::YesNoInformation, Exercise::endOfSessionTitle(), verdict),
+            MsgAnswer::Yes);
         QCOMPARE(role, QAccessible::AlertMessage);
         QCOMPARE(title, QStringLiteral("FINE ESERCITAZIONE"));
         const QString text = texts.join(QLatin1Char('\n'));

@@ -630,7 +630,7 @@ private slots:
         for (const auto &message : std::as_const(services->messages)) {
             QCOMPARE(message.text, QStringLiteral("Hai dimenticato il risultato"));
             QCOMPARE(message.title, QStringLiteral("distrazione"));
-            QCOMPARE(message.style, 0);
+            QCOMPARE(message.style, MsgBox::OkOnly);
         }
         QCOMPARE(session->MsgTitle, QStringLiteral("distrazione"));
         QCOMPARE(screen->focusWidget(), box());
@@ -761,7 +761,7 @@ private slots:
     // The question comes exactly after the fortieth answer; No throws the session away.
     void endOfSessionNo()
     {
-        services->answers = { MsgBox::No };
+        services->answers = { MsgAnswer::No };
         for (int op = 1; op < 40; ++op) {
             answerAndGoOn(op % 4 != 0);
             QVERIFY(services->messages.isEmpty());
@@ -772,7 +772,7 @@ private slots:
         QCOMPARE(services->messages.size(), 1);
         const FakeServices::Message question = services->messages.first();
         QCOMPARE(question.title, QStringLiteral("FINE ESERCITAZIONE"));
-        QCOMPARE(question.style, 68);
+        QCOMPARE(question.style, MsgBox::YesNoInformation);
         QCOMPARE(question.text,
             QStringLiteral("Hai eseguito 4 esercizi.      \r\rVuoi visualizzare le operazioni "
                            "eseguite?\r(Se rispondi NO l'esercizio sarà perso)"));
@@ -782,7 +782,7 @@ private slots:
                      .match(question.spokenFirst)
                      .hasMatch(),
             qPrintable(question.spokenFirst));
-        QCOMPARE(session->MsgResponse, MsgBox::No);
+        QCOMPARE(session->MsgResponse, MsgAnswer::No);
 
         QCOMPARE(session->OpCount, 1);
         QCOMPARE(session->ExerciseNo, 1);
@@ -807,7 +807,7 @@ private slots:
         for (int op = 1; op <= 40; ++op)
             answerAndGoOn(true);
         QCOMPARE(services->messages.size(), 1);
-        QCOMPARE(session->MsgResponse, MsgBox::Yes);
+        QCOMPARE(session->MsgResponse, MsgAnswer::Yes);
         QVERIFY(services->registry.existing(ScreenId::Report));
         QCOMPARE(session->OpCount, 40);
         QCOMPARE(session->ExerciseNo, 0);
@@ -960,7 +960,7 @@ private slots:
         MixingRandomSource random(20261208);
         auto pick = [&random](int n) { return static_cast<int>(random.next() * n); };
         for (int n = 0; n < 200; ++n)
-            services->answers.append(pick(2) ? MsgBox::Yes : MsgBox::No);
+            services->answers.append(pick(2) ? MsgAnswer::Yes : MsgAnswer::No);
         const char *keypad[] = { "Command2", "Command3", "Command4", "Command5", "Command6",
             "Command7", "Command8", "Command9", "Command10", "Command11", "Command12", "Command13",
             "cmdCancella" };

@@ -17,7 +17,7 @@ const QString Proposed =
 PrintPage onePage()
 {
     return PrintPage { QStringLiteral("Operazioni"), QStringLiteral("Mario"),
-        [](PrinterService &printer) {
+        [](PageDrawing &printer) {
             printer.setPosition(1000, 2000);
             printer.printLine(QStringLiteral("15 -  7 =  ?   ( 8)   5 Tp"));
         } };
@@ -71,20 +71,20 @@ private slots:
     {
         QTest::addColumn<PrinterState::Kind>("kind");
         QTest::addColumn<bool>("refused");
-        QTest::addColumn<int>("answer");
+        QTest::addColumn<MsgAnswer>("answer");
         QTest::addColumn<QString>("question");
         const QString offer = QStringLiteral("\rVuoi salvare il foglio come PDF?");
         const QString none =
             QStringLiteral("Non c'è una stampante. Vuoi salvare il foglio come PDF?");
-        QTest::newRow("no printer, yes") << PrinterState::None << false << MsgBox::Yes << none;
-        QTest::newRow("no printer, no") << PrinterState::None << false << MsgBox::No << none;
-        QTest::newRow("stopped") << PrinterState::Stopped << false << MsgBox::Yes
+        QTest::newRow("no printer, yes") << PrinterState::None << false << MsgAnswer::Yes << none;
+        QTest::newRow("no printer, no") << PrinterState::None << false << MsgAnswer::No << none;
+        QTest::newRow("stopped") << PrinterState::Stopped << false << MsgAnswer::Yes
                                  << QStringLiteral("La stampante Aula 3 è ferma.") + offer;
         QTest::newRow("rejecting")
-            << PrinterState::Rejecting << false << MsgBox::No
+            << PrinterState::Rejecting << false << MsgAnswer::No
             << QStringLiteral("La stampante Aula 3 non accetta lavori.") + offer;
         QTest::newRow("job refused")
-            << PrinterState::Ready << true << MsgBox::Yes
+            << PrinterState::Ready << true << MsgAnswer::Yes
             << QStringLiteral(
                    "Stampa non riuscita: la stampante Aula 3 ha rifiutato il foglio (Job refused).")
                 + offer;
@@ -93,7 +93,7 @@ private slots:
     {
         QFETCH(PrinterState::Kind, kind);
         QFETCH(bool, refused);
-        QFETCH(int, answer);
+        QFETCH(MsgAnswer, answer);
         QFETCH(QString, question);
         FakeServices services;
         FakePrinter &printer = services.printerDouble;
@@ -107,9 +107,9 @@ private slots:
         QCOMPARE(services.messages[0].text, question);
         QCOMPARE(services.messages[0].style, MsgBox::YesNoInformation);
         // A stopped or rejecting printer gets nothing: it would only hold or refuse the job.
-        QCOMPARE(printer.begun, (refused ? 1 : 0) + (answer == MsgBox::Yes ? 1 : 0));
+        QCOMPARE(printer.begun, (refused ? 1 : 0) + (answer == MsgAnswer::Yes ? 1 : 0));
         QVERIFY(printer.watches.isEmpty());
-        if (answer == MsgBox::Yes) {
+        if (answer == MsgAnswer::Yes) {
             QCOMPARE(services.pdfQuestions, QStringList { Proposed });
             QCOMPARE(printer.pages.size(), 1);
             QCOMPARE(printer.pages[0].pdfPath, Proposed);

@@ -159,7 +159,7 @@ private slots:
         screen->show();
         QCOMPARE(services->messages.size(), 1);
         QCOMPARE(services->messages[0].text, MissingFont);
-        QCOMPARE(services->messages[0].style, 0);
+        QCOMPARE(services->messages[0].style, MsgBox::OkOnly);
         QCOMPARE(services->messages[0].title, QString());
         QCOMPARE(cell(*screen, 1)->text(), QString());
         QCOMPARE(timeBox(*screen, 1)->text(), QStringLiteral("Tempo totale"));

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
+#include "QtPdfPrinting.h"
 #include "ReportSamples.h"
+#include "ToolRun.h"
 #include "report/FrmStampa.h"
-#include "desktop/QtPrinterService.h"
 
 #include <QAction>
 #include <QElapsedTimer>
@@ -25,13 +26,11 @@ struct Word
     QString text;
 };
 
+// The tool's output; empty when it failed.
 QString run(const QString &program, const QStringList &arguments)
 {
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
+    QString output;
+    return runTool(program, arguments, &output) ? output : QString();
 }
 
 QList<Word> words(const QString &bboxHtml)
@@ -90,10 +89,8 @@ private slots:
         fillSession(session, 40);
         const QString pdf = m_dir.filePath(QStringLiteral("report.pdf"));
         const QString printed = m_dir.filePath(QStringLiteral("printed.pdf"));
-        QtPrinterService printer;
-        printer.setOutputPdf(printed);
         FakeServices services;
-        services.realPrinter = &printer;
+        QtPdfPrinting printer(services, printed);
         services.pdfAnswers = { pdf };
 
         QElapsedTimer timer;
@@ -206,9 +203,8 @@ private slots:
     {
         SessionRecord session;
         fillSession(session, 10);
-        QtPrinterService printer;
         FakeServices services;
-        services.realPrinter = &printer;
+        QtPdfPrinting printer(services, m_dir.filePath(QStringLiteral("printed.pdf")));
         const QString folder = m_dir.filePath(QStringLiteral("missing/folder"));
         services.pdfAnswers = { folder + QStringLiteral("/r.pdf") };
         FrmStampa screen(session, services);

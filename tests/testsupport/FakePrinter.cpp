@@ -5,19 +5,14 @@
 #include <QFileInfo>
 #include <utility>
 
-bool FakePrinter::beginDocument()
+bool FakePrinter::beginPage(const QString &pdfPath)
 {
     ++begun;
     m_error.clear();
+    m_forPrinter = pdfPath == QLatin1String(PrinterPageFile);
     m_page = Page();
+    m_page.pdfPath = m_forPrinter ? QString() : pdfPath;
     m_open = true;
-    return true;
-}
-
-bool FakePrinter::beginPdf(const QString &path)
-{
-    beginDocument();
-    m_page.pdfPath = path;
     return true;
 }
 
@@ -44,25 +39,35 @@ void FakePrinter::printWindow(QWidget *clientArea)
     m_page.windows.append(clientArea);
 }
 
-bool FakePrinter::endDocument()
+bool FakePrinter::endPage()
 {
     if (!m_open)
         return false;
     m_open = false;
     m_sentLast = false;
-    if (!m_page.pdfPath.isEmpty()) {
-        if (!unwritableFolder.isEmpty()
-            && QFileInfo(m_page.pdfPath).absolutePath()
-                == QFileInfo(unwritableFolder).absoluteFilePath())
-            return false;
-    } else if (failOnEnd) {
+    if (m_forPrinter)
+        return true; // recorded when the queue takes it
+    if (!unwritableFolder.isEmpty()
+        && QFileInfo(m_page.pdfPath).absolutePath()
+            == QFileInfo(unwritableFolder).absoluteFilePath())
+        return false;
+    pages.append(m_page);
+    return true;
+}
+
+bool FakePrinter::submit(const QString &pageFile)
+{
+    if (!m_forPrinter || pageFile != QLatin1String(PrinterPageFile))
+        return false;
+    m_forPrinter = false;
+    if (failOnEnd) {
         m_error = QStringLiteral(
             "Stampa non riuscita: la stampante %1 ha rifiutato il foglio (Job refused).")
                       .arg(state.name);
         return false;
     }
     pages.append(m_page);
-    m_sentLast = m_page.pdfPath.isEmpty();
+    m_sentLast = true;
     return true;
 }
 

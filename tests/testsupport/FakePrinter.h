@@ -2,15 +2,16 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
-#include "frame/PrinterService.h"
+#include "frame/PageDrawing.h"
+#include "frame/PrinterQueue.h"
 
 #include <QList>
 #include <QString>
 #include <functional>
 
-// A printer that records every page: the lines with their positions and fonts, and the
-// windows printed as images.
-class FakePrinter final : public PrinterService
+// A page and a printer queue that record every page: the lines with their positions and fonts,
+// and the windows printed as images.
+class FakePrinter final : public PageDrawing, public PrinterQueue
 {
 public:
     struct Line
@@ -32,14 +33,14 @@ public:
     // What a test scripts.
     QStringList fonts { QStringLiteral("Arial"), QStringLiteral("Courier New") };
     PrinterState state { PrinterState::Ready, QStringLiteral("Aula 3") };
-    bool failOnEnd = false; // true: endDocument fails as a queue refusing the job does
+    bool failOnEnd = false; // true: the queue refuses the job
     QString unwritableFolder; // a PDF file in this folder cannot be written
     // Runs while a window is being printed, to look at it as it is then.
     std::function<void(QWidget *)> onPrintWindow;
 
     // What the screens did.
     QList<Page> pages; // pages sent or saved
-    int begun = 0;
+    int begun = 0; // pages begun, for the printer or a file
     int lookups = 0; // defaultPrinter() calls
     QList<std::function<void(JobFailure)>> watches; // one per job watched; call to fail it
 
@@ -49,23 +50,27 @@ public:
         ++lookups;
         return state;
     }
-    bool beginDocument() override;
-    bool beginPdf(const QString &path) override;
+    bool beginPage(const QString &pdfPath) override;
     void setFontName(const QString &name) override { m_name = name; }
     void setFontSize(double points) override { m_size = points; }
     void setFontBold(bool bold) override { m_bold = bold; }
     void setPosition(int xTwips, int yTwips) override;
     void printLine(const QString &text) override;
     void printWindow(QWidget *clientArea) override;
-    bool endDocument() override;
+    bool endPage() override;
+    QString pageFile() override { return PrinterPageFile; }
+    bool submit(const QString &pageFile) override;
     QString errorText() const override { return m_error; }
     void watchJob(std::function<void(JobFailure)> failed) override;
 
     static constexpr int LineHeightTwips = 240;
+    // The file a page for the printer is drawn into; its page is recorded without a path.
+    static constexpr char PrinterPageFile[] = "fake-printer-page.pdf";
 
 private:
     Page m_page;
     bool m_open = false;
+    bool m_forPrinter = false; // the page is drawn for the printer
     bool m_sentLast = false; // the last page went to the printer
     QString m_name;
     double m_size = 0;

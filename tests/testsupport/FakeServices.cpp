@@ -22,13 +22,13 @@ void FakeServices::advance(double seconds)
     monotonic += seconds;
 }
 
-int FakeServices::messageBox(
-    const QString &text, int style, const QString &title, const QString &spokenFirst)
+MsgAnswer FakeServices::messageBox(
+    const QString &text, MessageStyle style, const QString &title, const QString &spokenFirst)
 {
     messages.append(Message { text, style, title, spokenFirst });
     if (!answers.isEmpty())
         return answers.takeFirst();
-    return (style & 0x0F) == 4 ? MsgBox::Yes : MsgBox::Ok;
+    return style.buttons == MsgButtons::YesNo ? MsgAnswer::Yes : MsgAnswer::Ok;
 }
 
 QString FakeServices::askPdfFilePath(const QString &proposedPath)
@@ -40,7 +40,7 @@ QString FakeServices::askPdfFilePath(const QString &proposedPath)
 bool FakeServices::startProgram(const QString &absolutePath)
 {
     started.append(absolutePath);
-    return startSucceeds;
+    return realLauncher ? realLauncher->startProgram(absolutePath) : startSucceeds;
 }
 
 void flushDeletedScreens()

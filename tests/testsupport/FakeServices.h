@@ -32,13 +32,13 @@ public:
     struct Message
     {
         QString text;
-        int style = 0;
+        MessageStyle style;
         QString title;
         QString spokenFirst;
     };
 
     ScreenRegistry registry;
-    QList<int> answers; // next message-box answers; empty: OK, or Yes for a Yes/No question
+    QList<MsgAnswer> answers; // next message-box answers; empty: OK, or Yes for a Yes/No question
     QList<Message> messages;
     int beeps = 0;
     float clock = 36000.0f; // seconds since midnight
@@ -47,8 +47,9 @@ public:
     QDate day { 2026, 12, 8 };
     ScriptedRandomSource randomSource;
     FakePrinter printerDouble;
-    // Set to print for real instead (into a PDF through the Qt printer, for instance).
-    PrinterService *realPrinter = nullptr;
+    // Set to draw pages and queue them for real instead (into a PDF through Qt, for instance).
+    PageDrawing *realDrawing = nullptr;
+    PrinterQueue *realQueue = nullptr;
     QString documents = QStringLiteral("/home/maestra/Documenti");
     QStringList pdfQuestions; // the paths proposed by each file dialog
     QList<QString> pdfAnswers; // next file dialog answers; empty: the path proposed
@@ -56,6 +57,8 @@ public:
     int soundPreparations = 0;
     QString folder = QStringLiteral("/opt/vovorudoroz");
     bool startSucceeds = true;
+    // Set to start programs for real instead; the program folder stays the one above.
+    Launcher *realLauncher = nullptr;
     QStringList started;
     int endRequests = 0;
 
@@ -63,17 +66,21 @@ public:
     void advance(double seconds);
 
     ScreenRegistry &screens() override { return registry; }
-    int messageBox(
-        const QString &text, int style, const QString &title, const QString &spokenFirst) override;
+    MsgAnswer messageBox(const QString &text, MessageStyle style, const QString &title,
+        const QString &spokenFirst) override;
     void beep() override { ++beeps; }
     float timeOfDay() override { return clock; }
     double monotonicSeconds() override { return monotonic; }
     QString shortDate() override { return date; }
     QDate today() override { return day; }
     RandomSource &random() override { return randomSource; }
-    PrinterService &printer() override
+    PageDrawing &pageDrawing() override
     {
-        return realPrinter ? *realPrinter : static_cast<PrinterService &>(printerDouble);
+        return realDrawing ? *realDrawing : static_cast<PageDrawing &>(printerDouble);
+    }
+    PrinterQueue &printerQueue() override
+    {
+        return realQueue ? *realQueue : static_cast<PrinterQueue &>(printerDouble);
     }
     QString documentsFolder() override { return documents; }
     QString askPdfFilePath(const QString &proposedPath) override;

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#pragma once
+
+#include "frame/PageDrawing.h"
+
+#include <QFont>
+#include <QPageLayout>
+#include <QPainter>
+#include <memory>
+
+class QPrinter;
+
+// The desktop's page: drawn by Qt into a PDF file, whether for the printer or for the user.
+class QtPageDrawing final : public PageDrawing
+{
+public:
+    QtPageDrawing();
+    ~QtPageDrawing() override;
+
+    QStringList fontNames() override;
+    bool beginPage(const QString &pdfPath) override;
+    void setFontName(const QString &name) override;
+    void setFontSize(double points) override;
+    void setFontBold(bool bold) override;
+    void setPosition(int xTwips, int yTwips) override;
+    void printLine(const QString &text) override;
+    void printWindow(QWidget *clientArea) override;
+    bool endPage() override;
+
+private:
+    bool startPage(QPageLayout::Orientation orientation);
+    double toDevice(double twips) const;
+    bool fail();
+
+    QStringList m_fontNames;
+    std::unique_ptr<QPrinter> m_printer;
+    QPainter m_painter;
+    QFont m_font;
+    double m_x = 0;
+    double m_y = 0;
+    bool m_failed = false;
+};
