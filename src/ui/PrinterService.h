@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <functional>
 
+class QPainter;
+class QRectF;
 class QWidget;
 
 // The default printer as the spooler describes it before anything is sent.
@@ -27,7 +29,7 @@ enum class JobFailure {
     Canceled, // someone cancelled it in the queue
 };
 
-// The printer as the screens use it: one page at a time, text lines placed in twips from the
+// The printer as the screens use it: a document of one page or more, text lines placed in twips from the
 // top-left of the printable area (a position is the top of the line), or the image of a
 // window at its physical size on screen. The same page goes either to the default printer
 // or into a PDF file: the drawing calls are the same.
@@ -55,6 +57,12 @@ public:
     // Prints the whole client area of the window at the page's top-left, at the physical
     // size it has on screen. Hidden controls are not drawn.
     virtual void printWindow(QWidget *clientArea) = 0;
+    // Draws a picture in a box given in twips: draw gets the page's painter and the box in its
+    // coordinates, and leaves the painter as it found it.
+    virtual void paint(int xTwips, int yTwips, int widthTwips, int heightTwips,
+        const std::function<void(QPainter &, const QRectF &)> &draw) = 0;
+    // Ends the page drawn so far and starts the next one of the same document.
+    virtual void newPage() = 0;
     // Sends the page to the printer (which accepts it as a job) or writes the file; false
     // (with errorText) when the printer refused it or the file could not be written.
     virtual bool endDocument() = 0;

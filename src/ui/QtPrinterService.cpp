@@ -197,6 +197,22 @@ void QtPrinterService::printWindow(QWidget *clientArea)
     m_painter.drawImage(target, image);
 }
 
+void QtPrinterService::paint(int xTwips, int yTwips, int widthTwips, int heightTwips,
+    const std::function<void(QPainter &, const QRectF &)> &draw)
+{
+    if (!startPage(QPageLayout::Portrait))
+        return;
+    draw(m_painter,
+        QRectF(toDevice(xTwips), toDevice(yTwips), toDevice(widthTwips), toDevice(heightTwips)));
+}
+
+void QtPrinterService::newPage()
+{
+    // A page that has not started yet is started empty, so that no page is lost.
+    if (startPage(QPageLayout::Portrait))
+        m_printer->newPage();
+}
+
 bool QtPrinterService::endDocument()
 {
     if (!startPage(QPageLayout::Portrait))

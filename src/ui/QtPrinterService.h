@@ -38,6 +38,9 @@ public:
     void setPosition(int xTwips, int yTwips) override;
     void printLine(const QString &text) override;
     void printWindow(QWidget *clientArea) override;
+    void paint(int xTwips, int yTwips, int widthTwips, int heightTwips,
+        const std::function<void(QPainter &, const QRectF &)> &draw) override;
+    void newPage() override;
     bool endDocument() override;
     QString errorText() const override { return m_error; }
     void watchJob(std::function<void(JobFailure)> failed) override;
