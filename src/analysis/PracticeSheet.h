@@ -24,6 +24,7 @@ struct Item
     int subtrahend = 0;
     int askedTerm = 1;
     bool practice = false; // one of the eight the procedure gets wrong
+    friend bool operator==(const Item &, const Item &) = default;
 };
 
 // What the sheet is drawn from.
