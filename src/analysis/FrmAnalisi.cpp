@@ -210,6 +210,11 @@ void FrmAnalisi::cmdStampaScheda_Click()
 
 void FrmAnalisi::printSheet()
 {
+    // Without a range chosen there are no numbers to practise with.
+    if (practiceSheet().items.isEmpty()) {
+        m_services.beep();
+        return;
+    }
     PagePrinting::print(m_services, sheetPage());
 }
 

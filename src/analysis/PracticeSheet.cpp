@@ -188,9 +188,11 @@ Sheet forKind(Kind kind, const Choice &choice)
     const auto ofKind = [kind](const Item &item) {
         return Analysis::kindOf(item.minuend, item.subtrahend) == kind;
     };
-    QList<Item> contrast = preferred(choice, [&](const Item &item) { return !ofKind(item); });
-    Sheet sheet = assemble(preferred(choice, ofKind),
-        contrast.isEmpty() ? preferred(choice, ofKind) : contrast, choice.seed);
+    const QList<Item> practice = preferred(choice, ofKind);
+    // A range that draws only this kind compares it with itself.
+    const QList<Item> contrast =
+        preferred(choice, [&ofKind](const Item &item) { return !ofKind(item); });
+    Sheet sheet = assemble(practice, contrast.isEmpty() ? practice : contrast, choice.seed);
     sheet.kind = kind;
     return sheet;
 }
