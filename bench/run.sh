@@ -4,6 +4,10 @@
 # The performance benchmark, in one command:
 #
 #   bench/run.sh [ROUNDS]      (default 7)
+#   bench/run.sh diagnosis [SESSIONS]   (default 1000)
+#
+# The second form measures only the analysis's diagnosis on simulated pupils (no display
+# needed): it prints the table of bench/RESULTS.md and fails when a target is missed.
 #
 # Builds a release tree in build/bench, starts a private Xvfb with openbox and a D-Bus
 # session, and measures, interleaved round by round:
@@ -17,8 +21,13 @@
 # Prints medians with min and max, the ratios and whether each target is met.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-rounds="${1:-7}"
 build="$root/build/bench"
+if [ "${1:-}" = diagnosis ]; then
+    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
+    cmake --build "$build" --target vovo_diagnosis -j2 >/dev/null
+    exec "$build/bench/vovo_diagnosis" "${2:-1000}"
+fi
+rounds="${1:-7}"
 # shellcheck source-path=SCRIPTDIR source=../scripts/desktop.sh
 source "$root/scripts/desktop.sh"
 

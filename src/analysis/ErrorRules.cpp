@@ -5,57 +5,17 @@
 #include "core/SessionRecord.h"
 
 #include <cstdlib>
-#include <optional>
 
 namespace Analysis {
 
 namespace {
 
-    std::optional<Error> borrowError(int minuend, int subtrahend, int answer)
-    {
-        if (!hasUnitsBorrow(minuend, subtrahend))
-            return std::nullopt;
-        const int smallerFromLarger =
-            10 * (minuend / 10 - subtrahend / 10) + (subtrahend % 10 - minuend % 10);
-        const int borrowNotTaken = minuend - subtrahend + 10;
-        if (answer == smallerFromLarger && answer == borrowNotTaken)
-            return Error::BorrowMixed;
-        if (answer == smallerFromLarger)
-            return Error::SmallerFromLarger;
-        if (answer == borrowNotTaken)
-            return Error::BorrowNotTaken;
-        return std::nullopt;
-    }
-
-    std::optional<Error> procedureError(int minuend, int subtrahend, int askedTerm, int answer)
-    {
-        const int difference = minuend - subtrahend;
-        switch (askedTerm) {
-        case AskedDifference:
-            if (const auto borrow = borrowError(minuend, subtrahend, answer))
-                return borrow;
-            if (answer == minuend + subtrahend)
-                return Error::AddsInstead;
-            break;
-        case AskedSubtrahend:
-            if (answer == minuend + difference)
-                return Error::AddsInstead;
-            if (answer == difference || answer == minuend)
-                return Error::CopiesNumber;
-            break;
-        case AskedMinuend:
-            if (answer == std::abs(difference - subtrahend))
-                return Error::SubtractsInstead;
-            if (difference % 10 + subtrahend % 10 >= 10 && answer == minuend - 10)
-                return Error::ForgetsCarry;
-            if (answer == difference || answer == subtrahend)
-                return Error::CopiesNumber;
-            break;
-        default:
-            break;
-        }
-        return std::nullopt;
-    }
+    // Explains a wrong answer by a procedure, in the order the rules are tried: the answer
+    // both borrow errors give first, then each procedure; digits reversed come last, as no
+    // reversal is one or ten away from the right value.
+    constexpr Error ProcedureOrder[] = { Error::BorrowMixed, Error::SmallerFromLarger,
+        Error::BorrowNotTaken, Error::AddsInstead, Error::SubtractsInstead, Error::ForgetsCarry,
+        Error::CopiesNumber };
 
     bool isReversed(int right, int answer)
     {
@@ -90,13 +50,75 @@ int rightValue(int minuend, int subtrahend, int askedTerm)
     }
 }
 
+ProcedureAnswers procedureAnswers(Error error, int minuend, int subtrahend, int askedTerm)
+{
+    ProcedureAnswers answers;
+    const int difference = minuend - subtrahend;
+    const bool borrow = askedTerm == AskedDifference && hasUnitsBorrow(minuend, subtrahend);
+    const int smallerFromLarger =
+        10 * (minuend / 10 - subtrahend / 10) + (subtrahend % 10 - minuend % 10);
+    const int borrowNotTaken = difference + 10;
+    switch (error) {
+    case Error::SmallerFromLarger:
+        if (borrow)
+            answers.add(smallerFromLarger);
+        break;
+    case Error::BorrowNotTaken:
+        if (borrow)
+            answers.add(borrowNotTaken);
+        break;
+    case Error::BorrowMixed:
+        if (borrow && smallerFromLarger == borrowNotTaken)
+            answers.add(smallerFromLarger);
+        break;
+    case Error::AddsInstead:
+        if (askedTerm == AskedDifference)
+            answers.add(minuend + subtrahend);
+        else if (askedTerm == AskedSubtrahend)
+            answers.add(minuend + difference);
+        break;
+    case Error::SubtractsInstead:
+        if (askedTerm == AskedMinuend)
+            answers.add(std::abs(difference - subtrahend));
+        break;
+    case Error::ForgetsCarry:
+        if (askedTerm == AskedMinuend && difference % 10 + subtrahend % 10 >= 10)
+            answers.add(minuend - 10);
+        break;
+    case Error::CopiesNumber:
+        // The number beside the "=" first, then the other one on show.
+        if (askedTerm == AskedMinuend || askedTerm == AskedSubtrahend) {
+            answers.add(difference);
+            answers.add(askedTerm == AskedMinuend ? subtrahend : minuend);
+        }
+        break;
+    case Error::ReversedDigits: {
+        const int right = rightValue(minuend, subtrahend, askedTerm);
+        if (isReversed(right, 10 * (right % 10) + right / 10))
+            answers.add(10 * (right % 10) + right / 10);
+        break;
+    }
+    default:
+        break;
+    }
+    return answers;
+}
+
+bool isProcedure(Error error)
+{
+    return error != Error::None && error != Error::OffByOne && error != Error::OffByTen
+        && error != Error::Other;
+}
+
 Error errorOf(int minuend, int subtrahend, int askedTerm, int answer)
 {
     const int right = rightValue(minuend, subtrahend, askedTerm);
     if (answer == right)
         return Error::None;
-    if (const auto procedure = procedureError(minuend, subtrahend, askedTerm, answer))
-        return *procedure;
+    for (const Error error : ProcedureOrder) {
+        if (procedureAnswers(error, minuend, subtrahend, askedTerm).contains(answer))
+            return error;
+    }
     const int distance = std::abs(answer - right);
     if (distance == 1)
         return Error::OffByOne;

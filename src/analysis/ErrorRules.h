@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <array>
 
 struct JudgedOperation;
 
@@ -48,10 +49,32 @@ constexpr int AskedSubtrahend = 3;
 Kind kindOf(int minuend, int subtrahend);
 // The units of the minuend are below the subtrahend's: a ten has to be borrowed.
 bool hasUnitsBorrow(int minuend, int subtrahend);
+// The answers a procedure gives for an operation, the one its pupil writes first: one value,
+// or two for copying (either number on show); none where it does not apply.
+struct ProcedureAnswers
+{
+    std::array<int, 2> values {};
+    int count = 0;
+
+    void add(int value) { values[count++] = value; }
+    bool contains(int value) const
+    {
+        return (count > 0 && values[0] == value) || (count > 1 && values[1] == value);
+    }
+    bool isEmpty() const { return count == 0; }
+    int first() const { return values[0]; }
+};
+
 // The value of the asked term.
 int rightValue(int minuend, int subtrahend, int askedTerm);
 // The error that explains `answer` given for the asked term; None when it is the right value.
 Error errorOf(int minuend, int subtrahend, int askedTerm, int answer);
+// What the procedure labelled `error` answers (the borrow errors only where the difference is
+// asked and the units need a borrow, and so on); none for a slip or a right answer.
+ProcedureAnswers procedureAnswers(Error error, int minuend, int subtrahend, int askedTerm);
+// A wrong procedure, applied wherever it can be: every label but the slips (one off, ten off)
+// and "Altri errori". Only a procedure can recur; slips are always isolated.
+bool isProcedure(Error error);
 // A typed answer that is not a number, or a number typed with a leading zero where the right
 // value is meant ("08"), is judged wrong by the exercise but names no procedure: Other.
 Judgement judge(const JudgedOperation &operation);

@@ -127,7 +127,7 @@ Summary summarise(const QList<JudgedOperation> &operations)
             if (!operation.right)
                 ++tally.scopeWrong;
         }
-        tally.recurring = isRecurring(tally.count, tally.scopeWrong);
+        tally.recurring = isProcedure(tally.error) && isRecurring(tally.count, tally.scopeWrong);
         (tally.recurring ? summary.recurring : summary.isolated).append(tally);
     }
     sortByCount(summary.recurring);

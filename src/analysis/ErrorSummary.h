@@ -51,6 +51,7 @@ struct Summary
 // where the difference is asked and the units need a borrow, and so on.
 bool couldApply(Error error, const JudgedOperation &operation);
 // At least 3 wrong answers, and at least half of the wrong answers where the error could apply.
+// Only a procedure recurs (isProcedure): slips are isolated however many they are.
 bool isRecurring(int count, int scopeWrong);
 
 // Seconds 3, 9, 4 give 4; 4, 5 give 5 (halves round up).

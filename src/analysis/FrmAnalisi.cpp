@@ -4,6 +4,7 @@
 
 #include "analysis/AnalysisPage.h"
 #include "analysis/AnalysisText.h"
+#include "analysis/PracticeSheetPage.h"
 #include "core/PupilName.h"
 #include "core/SessionRecord.h"
 #include "frame/Colour.h"
@@ -105,18 +106,24 @@ void FrmAnalisi::buildControls()
     }
     column->addStretch(1);
 
-    // Created in tab order: ESCI, then the print button, as on the report.
+    // Created in tab order: ESCI, then the print buttons, as on the report.
     cmdEsci = Controls::button(
         area, QStringLiteral("cmdEsci"), QStringLiteral("ESCI"), Controls::arial(11.25, true));
-    Controls::place(cmdEsci, 2835, 8130, 2955, 585);
+    Controls::place(cmdEsci, 1110, 8130, 2955, 585);
     Controls::setBackground(cmdEsci, Background);
     cmdEsci->setAccessibleName(QStringLiteral("Esci"));
     cmdStampaA = Controls::button(area, QStringLiteral("cmdStampaA"),
         QStringLiteral("STAMPA L'ANALISI"), Controls::arial(11.25, true));
-    Controls::place(cmdStampaA, 6120, 8130, 2955, 585);
+    Controls::place(cmdStampaA, 4470, 8130, 2955, 585);
     Controls::setBackground(cmdStampaA, Background);
     cmdStampaA->setAccessibleName(QStringLiteral("Stampa l'analisi"));
+    cmdStampaScheda = Controls::button(area, QStringLiteral("cmdStampaScheda"),
+        QStringLiteral("STAMPA LA SCHEDA"), Controls::arial(11.25, true));
+    Controls::place(cmdStampaScheda, 7830, 8130, 2955, 585);
+    Controls::setBackground(cmdStampaScheda, Background);
+    cmdStampaScheda->setAccessibleName(QStringLiteral("Stampa la scheda di esercizi"));
     setTabOrder(cmdEsci, cmdStampaA);
+    setTabOrder(cmdStampaA, cmdStampaScheda);
     // As on the certificate, Ctrl+S saves the page as a PDF file.
     auto *save = new QShortcut(QKeySequence::Save, this);
     connect(
@@ -124,6 +131,7 @@ void FrmAnalisi::buildControls()
 
     connect(cmdEsci, &QPushButton::clicked, this, &FrmAnalisi::cmdEsci_Click);
     connect(cmdStampaA, &QPushButton::clicked, this, &FrmAnalisi::cmdStampaA_Click);
+    connect(cmdStampaScheda, &QPushButton::clicked, this, &FrmAnalisi::cmdStampaScheda_Click);
 }
 
 void FrmAnalisi::fill()
@@ -194,4 +202,37 @@ PrintPage FrmAnalisi::page()
         PupilName::capitalised(m_session.PupilName, QLocale()), [this](PageDrawing &printer) {
             drawAnalysisPage(printer, Analysis::summarise(m_session, m_services.shortDate()));
         } };
+}
+
+void FrmAnalisi::cmdStampaScheda_Click()
+{
+    printSheet();
+}
+
+void FrmAnalisi::printSheet()
+{
+    // Without a range chosen there are no numbers to practise with.
+    if (practiceSheet().items.isEmpty()) {
+        m_services.beep();
+        return;
+    }
+    PagePrinting::print(m_services, sheetPage());
+}
+
+PracticeSheet::Sheet FrmAnalisi::practiceSheet() const
+{
+    const QList<JudgedOperation> operations = Analysis::judgedOperations(m_session);
+    // The same session gives the same sheet, however often it is printed.
+    const PracticeSheet::Choice choice { m_session.RangeLevel, m_session.AskedTermLow,
+        m_session.AskedTermHigh, PracticeSheet::sessionSeed(m_session.PupilName, operations) };
+    return PracticeSheet::choose(Analysis::summarise(operations), choice);
+}
+
+PrintPage FrmAnalisi::sheetPage()
+{
+    const QString pupil = PupilName::capitalised(m_session.PupilName, QLocale());
+    return PrintPage { QStringLiteral("Scheda"), pupil, [this, pupil](PageDrawing &printer) {
+                          drawPracticeSheet(
+                              printer, practiceSheet(), pupil, m_services.shortDate());
+                      } };
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "analysis/ErrorSummary.h"
+#include "analysis/PracticeSheet.h"
 #include "frame/PagePrinting.h"
 #include "frame/Screen.h"
 
@@ -14,7 +15,7 @@ class Services;
 
 // The analysis of the errors, for the teacher: which kinds of subtraction the pupil masters and
 // which wrong procedures recur. It reads the session whenever it comes to the front and prints
-// the same analysis on one page.
+// the same analysis on one page, or a practice sheet for the error found.
 class FrmAnalisi : public Screen
 {
     Q_OBJECT
@@ -23,6 +24,7 @@ public:
     FrmAnalisi(SessionRecord &session, Services &services);
 
     void printAnalysis();
+    void printSheet();
 
 protected:
     void onActivate() override;
@@ -31,6 +33,7 @@ protected:
 private slots:
     void cmdStampaA_Click();
     void cmdEsci_Click();
+    void cmdStampaScheda_Click();
 
 private:
     static constexpr int Columns = 5;
@@ -41,6 +44,8 @@ private:
     void buildControls();
     void fill();
     PrintPage page();
+    PrintPage sheetPage();
+    PracticeSheet::Sheet practiceSheet() const;
 
     SessionRecord &m_session;
     Services &m_services;
@@ -52,4 +57,5 @@ private:
     std::array<QLabel *, MostErrorLines> lblErrore {};
     QPushButton *cmdEsci = nullptr;
     QPushButton *cmdStampaA = nullptr;
+    QPushButton *cmdStampaScheda = nullptr;
 };

@@ -138,6 +138,22 @@ void QtPageDrawing::printWindow(QWidget *clientArea)
     m_painter.drawImage(target, image);
 }
 
+void QtPageDrawing::paint(int xTwips, int yTwips, int widthTwips, int heightTwips,
+    const std::function<void(QPainter &, const QRectF &)> &draw)
+{
+    if (!startPage(QPageLayout::Portrait))
+        return;
+    draw(m_painter,
+        QRectF(toDevice(xTwips), toDevice(yTwips), toDevice(widthTwips), toDevice(heightTwips)));
+}
+
+void QtPageDrawing::newPage()
+{
+    // A page that has not started yet is started empty, so that no page is lost.
+    if (startPage(QPageLayout::Portrait))
+        m_printer->newPage();
+}
+
 bool QtPageDrawing::endPage()
 {
     if (!startPage(QPageLayout::Portrait))

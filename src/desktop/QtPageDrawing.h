@@ -26,6 +26,9 @@ public:
     void setPosition(int xTwips, int yTwips) override;
     void printLine(const QString &text) override;
     void printWindow(QWidget *clientArea) override;
+    void paint(int xTwips, int yTwips, int widthTwips, int heightTwips,
+        const std::function<void(QPainter &, const QRectF &)> &draw) override;
+    void newPage() override;
     bool endPage() override;
 
 private:

@@ -2,17 +2,19 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "review/FrmRipasso.h"
 
+#include "analysis/ErrorRules.h"
+#include "core/NumberText.h"
+#include "core/OperationDisplay.h"
+#include "core/ReviewInput.h"
+#include "core/Scoring.h"
+#include "core/SessionRecord.h"
+#include "core/StartChoices.h"
 #include "drill/AnswerField.h"
 #include "drill/Keypad.h"
 #include "drill/ModeColours.h"
-#include "core/OperationDisplay.h"
 #include "drill/OperationPanel.h"
-#include "core/Scoring.h"
-#include "core/ReviewInput.h"
-#include "core/NumberText.h"
-#include "core/SessionRecord.h"
-#include "core/StartChoices.h"
 #include "frame/Colour.h"
+#include "frame/ColumnWorkingView.h"
 #include "frame/Controls.h"
 #include "frame/KeyPressFilter.h"
 #include "frame/Services.h"
@@ -89,6 +91,13 @@ void FrmRipasso::buildControls()
     Controls::setTextColour(lblGiusto, Colour::rgb(0, 0, 192));
     Controls::place(lblGiusto, 600, 4905, 6375, 555);
 
+    // After a wrong answer where a ten has to be changed, the worked solution takes the place
+    // of the keypad, which has nothing to do until the next question.
+    picColonna = new ColumnWorkingView(area, QStringLiteral("picColonna"),
+        { Colour::rgb(0, 0, 192), Colour::rgb(255, 0, 0), Colour::rgb(128, 0, 0) });
+    Controls::place(picColonna, 7950, 3420, 3800, 4470);
+    picColonna->hide();
+
     auto action = [&](const QString &name, const QString &caption, const QString &spoken) {
         QPushButton *button = Controls::button(area, name, caption, Controls::arial(12, true));
         button->setAccessibleName(spoken);
@@ -157,6 +166,12 @@ void FrmRipasso::check()
     if (m_step != Step::Asking)
         return;
     const bool right = Exercise::isRight(TxtRisultato->text(), m_expected);
+    const Review::Operation &operation = m_sequence->current();
+    const int minuend = operation.difference + operation.subtrahend;
+    m_working =
+        !right && Analysis::kindOf(minuend, operation.subtrahend) == Analysis::Kind::WithBorrow;
+    if (m_working)
+        picColonna->showWorking(minuend, operation.subtrahend, operation.askedTerm);
     TxtRisultato->setJudged(true);
     if (right) {
         m_services.playSound(m_services.programFolder() + QStringLiteral("/positivo.wav"));
@@ -169,7 +184,8 @@ void FrmRipasso::check()
     // button the focus goes to.
     cmdAvanti->setAccessibleDescription(right
             ? QStringLiteral("Esatto.")
-            : QStringLiteral("Errato. Il risultato giusto è %1.").arg(m_expected));
+            : QStringLiteral("Errato. Il risultato giusto è %1.").arg(m_expected)
+                + (m_working ? QLatin1Char(' ') + picColonna->accessibleDescription() : QString()));
     m_sequence->answer(right);
     setStep(Step::Judged);
 }
@@ -199,16 +215,17 @@ void FrmRipasso::setStep(Step step)
     m_step = step;
     const bool asking = step == Step::Asking;
     const bool finished = step == Step::Finished;
+    const bool working = step == Step::Judged && m_working;
     if (asking)
         fraTastierino->setEnabled(true);
     LblIstruzione->setText(asking ? AskPrompt : finished ? EndPrompt : GoOnPrompt);
     QWidget *focus = asking ? static_cast<QWidget *>(TxtRisultato)
         : finished          ? cmdTorna
                             : cmdAvanti;
-    Controls::switchShown(
-        { { frmNumero, !finished }, { fraTastierino, !finished }, { lblFine, finished },
-            { cmdVerifica, asking && !TxtRisultato->text().isEmpty() },
-            { cmdAvanti, step == Step::Judged }, { cmdTorna, finished } },
+    Controls::switchShown({ { frmNumero, !finished }, { fraTastierino, !finished && !working },
+                              { picColonna, working }, { lblFine, finished },
+                              { cmdVerifica, asking && !TxtRisultato->text().isEmpty() },
+                              { cmdAvanti, step == Step::Judged }, { cmdTorna, finished } },
         [focus] { focus->setFocus(Qt::OtherFocusReason); });
     if (!asking)
         fraTastierino->setEnabled(false);

@@ -9,6 +9,7 @@
 #include <memory>
 
 class AnswerField;
+class ColumnWorkingView;
 class Keypad;
 class OperationPanel;
 class QLabel;
@@ -47,6 +48,7 @@ private:
     std::unique_ptr<Review::Sequence> m_sequence;
     Step m_step = Step::Asking;
     QString m_expected;
+    bool m_working = false; // the worked solution is on show
 
     QLabel *lblTitolo = nullptr;
     QLabel *lblDomanda = nullptr;
@@ -55,6 +57,7 @@ private:
     Keypad *fraTastierino = nullptr;
     QLabel *LblEsito = nullptr;
     QLabel *lblGiusto = nullptr;
+    ColumnWorkingView *picColonna = nullptr;
     QLabel *lblFine = nullptr;
     QPushButton *cmdVerifica = nullptr;
     QPushButton *cmdAvanti = nullptr;

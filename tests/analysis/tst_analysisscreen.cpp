@@ -227,6 +227,62 @@ private slots:
         QVERIFY(words > 50);
     }
 
+    // The practice sheet: with no printer it is saved as "Scheda - <name> - <date>.pdf"; through
+    // the real print path, the pupil's page and then the teacher's key on a second page, the
+    // same for the same session.
+    void printedSheet()
+    {
+        marioSession(session);
+        session.RangeLevel = 6;
+        session.AskedTermLow = session.AskedTermHigh = 1;
+        {
+            FrmAnalisi screen(session, *services);
+            services->printerDouble.state = { PrinterState::None, QString() };
+            services->answers = { MsgAnswer::Yes };
+            screen.findChild<QPushButton *>("cmdStampaScheda")->click();
+            QCOMPARE(services->printerDouble.pages.size(), 1);
+            QVERIFY(services->printerDouble.pages.first().pdfPath.contains(
+                QStringLiteral("Scheda - Mario - ")));
+            QCOMPARE(services->printerDouble.pages.first().pageCount, 2);
+            services->messages.clear();
+        }
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QTemporaryDir dir;
+        QtPdfPrinting printer(*services, QString());
+        FrmAnalisi screen(session, *services);
+        QStringList printed;
+        for (int copy = 0; copy < 2; ++copy) {
+            const QString pdf = dir.filePath(QStringLiteral("scheda%1.pdf").arg(copy));
+            printer.queue.setOutputPdf(pdf);
+            screen.findChild<QPushButton *>("cmdStampaScheda")->click();
+            QProcess process;
+            process.start(pdftotext, { QStringLiteral("-layout"), pdf, QStringLiteral("-") });
+            QVERIFY(process.waitForFinished(30000));
+            printed.append(QString::fromUtf8(process.readAllStandardOutput()));
+        }
+        QVERIFY(services->messages.isEmpty());
+        QCOMPARE(printed[1], printed[0]);
+        QStringList pages;
+        for (const QString &page : printed[0].split(QLatin1Char('\f'), Qt::SkipEmptyParts))
+            pages.append(squeezed(page));
+        QCOMPARE(pages.size(), 2);
+        for (const QString &line : { QStringLiteral("SCHEDA DI ESERCIZI"),
+                 QStringLiteral("Nome: Mario"), QStringLiteral("Data: 08/12/2026"),
+                 QStringLiteral("non togliere la cifra più piccola dalla più grande"),
+                 QStringLiteral("Esempio svolto"), QStringLiteral("Cambio una decina in 10 unità"),
+                 QStringLiteral("Esegui in colonna") })
+            QVERIFY2(pages[0].contains(squeezed(line)), qPrintable(line + "\n" + pages[0]));
+        QVERIFY(!pages[0].contains(squeezed(QStringLiteral("se scrive"))));
+        QVERIFY(pages[1].contains(squeezed(QStringLiteral("SCHEDA DI ESERCIZI: SOLUZIONI"))));
+        QCOMPARE(pages[1].count(squeezed(QStringLiteral("; se scrive"))), 8);
+        QCOMPARE(pages[1].count(
+                     squeezed(QStringLiteral(": toglie la cifra più piccola dalla più grande"))),
+            8);
+        QVERIFY(pages[1].contains(squeezed(QStringLiteral("12."))));
+    }
+
 private:
     SessionRecord session;
     std::unique_ptr<FakeServices> services;

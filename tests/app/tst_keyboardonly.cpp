@@ -284,10 +284,13 @@ private slots:
         QTRY_VERIFY(QApplication::activePopupWidget());
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_A);
         QVERIFY(keys.comesToFront(ScreenId::Analysis));
-        QCOMPARE(Keyboard::tabCycle(), names({ "cmdEsci", "cmdStampaA" }));
+        QCOMPARE(Keyboard::tabCycle(), names({ "cmdEsci", "cmdStampaA", "cmdStampaScheda" }));
         Keyboard::press(Qt::Key_Tab);
         Keyboard::press(Qt::Key_Return);
         QCOMPARE(keys.services.printerDouble.pages.size(), 1);
+        Keyboard::press(Qt::Key_Tab);
+        Keyboard::press(Qt::Key_Return);
+        QCOMPARE(keys.services.printerDouble.pages.size(), 2);
         Keyboard::press(Qt::Key_Tab);
         QCOMPARE(Keyboard::focusName(), QStringLiteral("cmdEsci"));
         Keyboard::press(Qt::Key_Space);

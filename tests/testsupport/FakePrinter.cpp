@@ -26,7 +26,7 @@ void FakePrinter::printLine(const QString &text)
 {
     if (!m_open)
         return;
-    m_page.lines.append(Line { m_x, m_y, text, m_name, m_size, m_bold });
+    m_page.lines.append(Line { m_x, m_y, text, m_name, m_size, m_bold, m_page.pageCount - 1 });
     m_y += LineHeightTwips;
 }
 
@@ -37,6 +37,20 @@ void FakePrinter::printWindow(QWidget *clientArea)
     if (onPrintWindow)
         onPrintWindow(clientArea);
     m_page.windows.append(clientArea);
+}
+
+void FakePrinter::paint(int xTwips, int yTwips, int widthTwips, int heightTwips,
+    const std::function<void(QPainter &, const QRectF &)> &)
+{
+    if (m_open)
+        m_page.pictures.append(
+            Picture { QRect(xTwips, yTwips, widthTwips, heightTwips), m_page.pageCount - 1 });
+}
+
+void FakePrinter::newPage()
+{
+    if (m_open)
+        ++m_page.pageCount;
 }
 
 bool FakePrinter::endPage()

@@ -6,6 +6,7 @@
 #include "frame/PrinterQueue.h"
 
 #include <QList>
+#include <QRect>
 #include <QString>
 #include <functional>
 
@@ -22,11 +23,19 @@ public:
         QString fontName;
         double fontSize = 0;
         bool bold = false;
+        int page = 0; // in the document, from 0
+    };
+    struct Picture
+    {
+        QRect box; // twips
+        int page = 0;
     };
     struct Page
     {
         QList<Line> lines;
         QList<QWidget *> windows;
+        QList<Picture> pictures;
+        int pageCount = 1;
         QString pdfPath; // the file it was saved as; empty when it went to the printer
     };
 
@@ -57,6 +66,9 @@ public:
     void setPosition(int xTwips, int yTwips) override;
     void printLine(const QString &text) override;
     void printWindow(QWidget *clientArea) override;
+    void paint(int xTwips, int yTwips, int widthTwips, int heightTwips,
+        const std::function<void(QPainter &, const QRectF &)> &draw) override;
+    void newPage() override;
     bool endPage() override;
     QString pageFile() override { return PrinterPageFile; }
     bool submit(const QString &pageFile) override;
