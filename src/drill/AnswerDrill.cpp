@@ -10,6 +10,7 @@
 #include "frame/Colour.h"
 #include "frame/Controls.h"
 #include "frame/KeyPressFilter.h"
+#include "frame/Screen.h"
 #include "frame/Services.h"
 
 #include <QAccessible>
@@ -58,6 +59,14 @@ AnswerDrill::AnswerDrill(QWidget *area, Services &services) : QObject(area), m_s
     connect(m_answer, &AnswerField::answerChanged, this, &AnswerDrill::onAnswerChanged);
     connect(m_answer, &AnswerField::refused, this, [this] { m_services.beep(); });
     new KeyPressFilter(m_answer, [this](int &keyAscii) { keyPressed(keyAscii); });
+}
+
+void AnswerDrill::shapeScreen(Screen *screen)
+{
+    Controls::setBackground(screen, Colour::rgb(192, 255, 192));
+    screen->useFixedDialogFrame();
+    screen->setClientSize(11910, 8340);
+    screen->centreOnScreen();
 }
 
 void AnswerDrill::attach(const Buttons &buttons, const Prompts &prompts, bool verifyOnlyWithAnswer)

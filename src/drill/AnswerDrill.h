@@ -16,6 +16,7 @@ class OperationPanel;
 class QLabel;
 class QPushButton;
 class QWidget;
+class Screen;
 class Services;
 
 // One question at a time answered in the answer box: the operation panel with its answer box,
@@ -69,6 +70,9 @@ public:
     // Builds the panel, the verdict, the instruction line and the keypad in the screen's area,
     // in this order, at their places.
     AnswerDrill(QWidget *area, Services &services);
+    // The exercise's window for a screen with a drill: its green, a fixed frame and its size,
+    // centred. A menu bar comes first, as it takes its height above the client area.
+    static void shapeScreen(Screen *screen);
 
     // verifyOnlyWithAnswer: the verify button hides again while the answer box is empty.
     void attach(const Buttons &buttons, const Prompts &prompts, bool verifyOnlyWithAnswer = false);
@@ -111,7 +115,6 @@ private:
     void onAnswerChanged(const QString &text);
     bool hidesVerify() const;
     QWidget *focusControl(Focus focus) const;
-    void requestFocus(QWidget *widget);
 
     Services &m_services;
     OperationPanel *m_panel = nullptr;

@@ -60,12 +60,8 @@ FrmOperativoMeno::FrmOperativoMeno(SessionRecord &session, Services &services)
 {
     setObjectName(QStringLiteral("FrmOperativoMeno"));
     setWindowTitle(QStringLiteral("ESERCIZI SULLE VOVORUDOROZ.1"));
-    Controls::setBackground(this, Colour::rgb(192, 255, 192));
-
     buildMenu();
-    useFixedDialogFrame();
-    setClientSize(11910, 8340);
-    centreOnScreen();
+    AnswerDrill::shapeScreen(this);
 
     buildOperation();
     buildActions();

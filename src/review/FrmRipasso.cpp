@@ -35,10 +35,7 @@ FrmRipasso::FrmRipasso(SessionRecord &session, Services &services)
 {
     setObjectName(QStringLiteral("FrmRipasso"));
     setWindowTitle(QStringLiteral("RIPASSO"));
-    Controls::setBackground(this, Colour::rgb(192, 255, 192));
-    useFixedDialogFrame();
-    setClientSize(11910, 8340);
-    centreOnScreen();
+    AnswerDrill::shapeScreen(this);
     buildControls();
     readSession();
 
