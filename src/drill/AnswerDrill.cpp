@@ -100,7 +100,6 @@ void AnswerDrill::ask(const std::optional<Exercise::OperationView> &question)
 {
     if (question)
         m_panel->showOperation(*question);
-    m_answer->setJudged(false);
     m_answer->setAnswer(QString());
     Controls::setCaption(m_verdict, QString());
     for (QPushButton *button : { m_buttons.goOn, m_buttons.nextSet })
@@ -132,7 +131,9 @@ void AnswerDrill::enter(State state, const QString &spokenVerdict)
         for (QPushButton *button : { m_buttons.goOn, m_buttons.nextSet })
             if (button)
                 button->setAccessibleDescription(button == focus ? spokenVerdict : QString());
-    // The keypad works before the focus moves and stops after, as controls show and hide.
+    // The answer box opens and closes with the state. The keypad works before the focus moves
+    // and stops after, as controls show and hide.
+    m_answer->setJudged(!row.keypad);
     if (row.keypad)
         m_keypad->setEnabled(true);
     m_prompt->setText(m_prompts.at(static_cast<std::size_t>(state)));

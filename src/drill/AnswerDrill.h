@@ -88,8 +88,9 @@ public:
     bool isBetweenSets() const;
     QString answer() const;
 
-    // Shows the next question (none keeps the last one on show) with an empty open answer box,
-    // no verdict and no verdict read with the buttons. The screen then enters a waiting state.
+    // Shows the next question (none keeps the last one on show) with an empty answer box, no
+    // verdict and no verdict read with the buttons. The screen then enters a waiting state,
+    // which opens the box.
     void ask(const std::optional<Exercise::OperationView> &question);
     // Judges the answer on show against the expected digits: the box and keypad close, the
     // verdict shows and is announced, a right answer plays its sound. The screen then enters
