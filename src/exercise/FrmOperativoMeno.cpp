@@ -7,24 +7,21 @@
 #include "core/OperationGenerator.h"
 #include "core/ReviewInput.h"
 #include "core/Scoring.h"
+#include "core/SessionFlow.h"
 #include "core/SessionRecord.h"
 #include "core/SpokenText.h"
+#include "drill/AnswerDrill.h"
 #include "drill/AnswerField.h"
-#include "drill/ExerciseStates.h"
 #include "drill/FaceMark.h"
-#include "drill/Keypad.h"
 #include "drill/ModeColours.h"
 #include "drill/OperationPanel.h"
 #include "exercise/ColumnHeadings.h"
-#include "core/SessionFlow.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
-#include "frame/KeyPressFilter.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
 #include "frame/Twips.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QFrame>
 #include <QGroupBox>
@@ -39,6 +36,12 @@ namespace {
 
 const QString PartialTimeTip = QStringLiteral("Secondi impiegati per ogni risposta");
 const QString ExerciseTimeTip = QStringLiteral("Secondi impiegati per ogni esercizio");
+
+const QString ReadyPrompt = QStringLiteral(" Digita il risultato");
+const AnswerDrill::Prompts Prompts { ReadyPrompt, ReadyPrompt,
+    QStringLiteral("Clicca sul pulsante Verifica"),
+    QStringLiteral("Clicca sul pulsante Nuova sottrazione"),
+    QStringLiteral("Clicca sul pulsante Nuovo esercizio"), QString() };
 
 // The desktop's own colours for menus and for window backgrounds.
 QColor systemMenuColour()
@@ -58,15 +61,10 @@ FrmOperativoMeno::FrmOperativoMeno(SessionRecord &session, Services &services)
 {
     setObjectName(QStringLiteral("FrmOperativoMeno"));
     setWindowTitle(QStringLiteral("ESERCIZI SULLE VOVORUDOROZ.1"));
-    Controls::setBackground(this, Colour::rgb(192, 255, 192));
-
     buildMenu();
-    useFixedDialogFrame();
-    setClientSize(11910, 8340);
-    centreOnScreen();
+    AnswerDrill::shapeScreen(this);
 
     buildOperation();
-    buildKeypad();
     buildActions();
     buildMarks();
     buildProgress();
@@ -78,21 +76,23 @@ FrmOperativoMeno::FrmOperativoMeno(SessionRecord &session, Services &services)
     QWidget::setTabOrder(CmdEsercizio, CmdStampa);
     QWidget::setTabOrder(CmdStampa, CmdFine);
 
-    connect(CmdVerifica, &QPushButton::clicked, this, &FrmOperativoMeno::CmdVerifica_Click);
     connect(CmdOperazione, &QPushButton::clicked, this, &FrmOperativoMeno::CmdOperazione_Click);
     connect(CmdEsercizio, &QPushButton::clicked, this, &FrmOperativoMeno::CmdEsercizio_Click);
     connect(CmdStampa, &QPushButton::clicked, this, &FrmOperativoMeno::CmdStampa_Click);
     connect(CmdFine, &QPushButton::clicked, this, &FrmOperativoMeno::cmdFine_Click);
-    connect(fraTastierino, &Keypad::digitsPressed, this, &FrmOperativoMeno::digitKey_Click);
-    connect(fraTastierino, &Keypad::erasePressed, this, &FrmOperativoMeno::cmdCancella_Click);
     connect(mnuStampa, &QAction::triggered, this, &FrmOperativoMeno::mnuStampa_Click);
     connect(mnuAttestato, &QAction::triggered, this, &FrmOperativoMeno::mnuAttestato_Click);
     connect(MnuEsci, &QAction::triggered, this, &FrmOperativoMeno::mnuEsci_Click);
     connect(mnuRipasso, &QAction::triggered, this, &FrmOperativoMeno::mnuRipasso_Click);
-    connect(
-        TxtRisultato, &AnswerField::answerChanged, this, &FrmOperativoMeno::TxtRisultato_Change);
-    connect(TxtRisultato, &AnswerField::refused, this, [this] { m_services.beep(); });
-    new KeyPressFilter(TxtRisultato, [this](int &keyAscii) { TxtRisultato_KeyPress(keyAscii); });
+    m_drill->attach({ CmdFine, CmdStampa, CmdVerifica, CmdOperazione, CmdEsercizio }, Prompts);
+    connect(m_drill, &AnswerDrill::answerChanged, this,
+        [this](const QString &text) { m_session.AnswerText = text; });
+    connect(m_drill, &AnswerDrill::submitted, this, &FrmOperativoMeno::checkAnswer);
+    connect(m_drill, &AnswerDrill::submittedEmpty, this, &FrmOperativoMeno::askForAnswer);
+    connect(m_drill, &AnswerDrill::stateEntered, this, [this] {
+        mnuRipasso->setEnabled(
+            m_drill->isBetweenSets() && !Review::reviewInputFrom(m_session).missed.isEmpty());
+    });
     TxtRisultato->installEventFilter(this);
 
     Form_Load();
@@ -137,27 +137,9 @@ void FrmOperativoMeno::buildOperation()
         Controls::label(area, QStringLiteral("Label1"), QString(), Controls::arial(20.25, true));
     Controls::place(Label1, -30, 540, 11985, 555);
 
-    frmNumero = new OperationPanel(area);
-    Controls::place(frmNumero, 90, 1080, 11535, 2265);
+    m_drill = new AnswerDrill(area, m_services);
+    frmNumero = m_drill->panel();
     TxtRisultato = frmNumero->answerField();
-
-    LblEsito =
-        Controls::label(area, QStringLiteral("LblEsito"), QString(), Controls::arial(48, true));
-    LblEsito->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Controls::setTextColour(LblEsito, Colour::rgb(255, 0, 0));
-    Controls::place(LblEsito, 600, 3870, 6375, 975);
-
-    LblIstruzione = Controls::label(
-        area, QStringLiteral("LblIstruzione"), QString(), Controls::arial(11.25, true));
-    Controls::setBackground(LblIstruzione, Colour::rgb(192, 255, 255));
-    Controls::setTextColour(LblIstruzione, Colour::rgb(0, 0, 192));
-    Controls::place(LblIstruzione, 900, 7965, 10245, 270);
-}
-
-void FrmOperativoMeno::buildKeypad()
-{
-    fraTastierino = new Keypad(client());
-    Controls::place(fraTastierino, 8220, 3090, 2805, 2595);
 }
 
 void FrmOperativoMeno::buildActions()
@@ -291,7 +273,7 @@ void FrmOperativoMeno::showEvent(QShowEvent *event)
     Screen::showEvent(event);
     if (!m_focusGivenOnShow) {
         m_focusGivenOnShow = true;
-        requestFocus(TxtRisultato);
+        Controls::requestFocus(TxtRisultato);
     }
 }
 
@@ -321,7 +303,7 @@ void FrmOperativoMeno::Form_Load()
 
 void FrmOperativoMeno::CmdEsercizio_Click()
 {
-    if (TxtRisultato->isJudged() && Exercise::isExerciseComplete(m_session))
+    if (m_drill->isJudged() && Exercise::isExerciseComplete(m_session))
         newExercise();
 }
 
@@ -337,18 +319,18 @@ void FrmOperativoMeno::newExercise()
     frmNumero->clearNumbers();
     livello();
     visualizza();
-    applyState(Exercise::State::WaitingFirst);
+    m_drill->enter(AnswerDrill::State::FirstWaiting);
 }
 
 void FrmOperativoMeno::CmdOperazione_Click()
 {
-    if (!TxtRisultato->isJudged() || !Exercise::startNextOperation(m_session))
+    if (!m_drill->isJudged() || !Exercise::startNextOperation(m_session))
         return;
     setTimeLabel(LblTempoParziale, QString());
     LblOperazione->setText(NumberText::plainForm(m_session.OpInExercise));
     livello();
     visualizza();
-    applyState(Exercise::State::WaitingLater);
+    m_drill->enter(AnswerDrill::State::Waiting);
 }
 
 void FrmOperativoMeno::livello()
@@ -358,43 +340,18 @@ void FrmOperativoMeno::livello()
 
 void FrmOperativoMeno::visualizza()
 {
-    if (const auto view = Exercise::presentOperation(m_session, m_services.random()))
-        frmNumero->showOperation(*view);
-    TxtRisultato->setJudged(false);
+    m_drill->ask(Exercise::presentOperation(m_session, m_services.random()));
     m_session.AnswerText.clear();
-    TxtRisultato->setAnswer(QString());
-    Controls::setCaption(LblEsito, QString());
-    describeVerdict(nullptr, QString());
     m_session.StartTime = m_services.timeOfDay();
     m_shownAt = m_services.monotonicSeconds();
-}
-
-void FrmOperativoMeno::CmdVerifica_Click()
-{
-    if (TxtRisultato->isJudged())
-        return;
-    if (TxtRisultato->text().isEmpty()) {
-        askForAnswer();
-        return;
-    }
-    checkAnswer();
 }
 
 // Judges the answer on show, once: a second check of the same operation does nothing.
 void FrmOperativoMeno::checkAnswer()
 {
-    if (TxtRisultato->isJudged())
+    if (m_drill->isJudged())
         return;
-    TxtRisultato->setJudged(true);
-    fraTastierino->setEnabled(false);
-
-    const bool right = Exercise::isRight(m_session.AnswerText, m_session.ExpectedAnswerText);
-    if (right) {
-        m_services.playSound(m_services.programFolder() + QStringLiteral("/positivo.wav"));
-        showVerdict(QStringLiteral("E S A T T O"));
-    } else {
-        showVerdict(QStringLiteral("E R R A T O"));
-    }
+    const bool right = m_drill->judge(m_session.ExpectedAnswerText);
     m_answerMark = Exercise::answerMark(right);
     if (const int mark = Exercise::countAnswer(m_session, right))
         Image[mark]->show();
@@ -405,63 +362,13 @@ void FrmOperativoMeno::checkAnswer()
     timeAnswer();
     Exercise::completeRecord(m_session, TxtRisultato->text(), m_answerMark);
     Exercise::recordJudgement(m_session, TxtRisultato->text(), right);
+    // A screen reader says the verdict with the name of the button that takes the focus after
+    // the check; the next operation takes it away.
     const QString verdict = Exercise::verdictSentence(m_session, right);
-    switchAfterCheck(verdict);
+    m_drill->enter(Exercise::isExerciseComplete(m_session) ? AnswerDrill::State::SetComplete
+                                                           : AnswerDrill::State::Judged,
+        verdict);
     menusAndEndOfSession(verdict);
-}
-
-void FrmOperativoMeno::switchAfterCheck(const QString &verdict)
-{
-    const Exercise::State state = Exercise::isExerciseComplete(m_session)
-        ? Exercise::State::ExerciseComplete
-        : Exercise::State::Judged;
-    describeVerdict(focusControl(Exercise::stateView(state).focus), verdict);
-    applyState(state);
-}
-
-// A screen reader says the verdict with the name of the button that takes the focus after the
-// check; the next operation takes it away.
-void FrmOperativoMeno::describeVerdict(QWidget *receiver, const QString &sentence)
-{
-    for (QPushButton *button : { CmdOperazione, CmdEsercizio })
-        button->setAccessibleDescription(button == receiver ? sentence : QString());
-}
-
-void FrmOperativoMeno::applyState(Exercise::State state)
-{
-    const Exercise::StateView &view = Exercise::stateView(state);
-    // The keypad works before the focus moves and stops after, as controls show and hide.
-    if (view.keypad)
-        fraTastierino->setEnabled(true);
-    LblIstruzione->setText(view.prompt);
-    mnuRipasso->setEnabled(
-        view.reviewAllowed && !Review::reviewInputFrom(m_session).missed.isEmpty());
-    Controls::switchShown(
-        { { CmdFine, view.exit }, { CmdStampa, view.report }, { CmdVerifica, view.verify },
-            { CmdOperazione, view.nextOperation }, { CmdEsercizio, view.nextExercise } },
-        [&] {
-            if (QWidget *control = focusControl(view.focus))
-                requestFocus(control);
-        });
-    if (!view.keypad)
-        fraTastierino->setEnabled(false);
-}
-
-// The one place that names the control taking the focus in each state, the one after a check
-// included.
-QWidget *FrmOperativoMeno::focusControl(Exercise::Focus focus) const
-{
-    switch (focus) {
-    case Exercise::Focus::Answer:
-        return TxtRisultato;
-    case Exercise::Focus::NextOperation:
-        return CmdOperazione;
-    case Exercise::Focus::NextExercise:
-        return CmdEsercizio;
-    case Exercise::Focus::Unchanged:
-        break;
-    }
-    return nullptr;
 }
 
 // Answer times run on the monotonic clock, so an answer across midnight is never negative; the
@@ -492,7 +399,7 @@ void FrmOperativoMeno::menusAndEndOfSession(const QString &verdict)
         m_services.messageBox(m_session.MsgText, m_session.MsgStyle, m_session.MsgTitle, verdict);
     if (m_session.MsgResponse == MsgAnswer::Yes) {
         // The session is over: no further exercise, only the report and the exit.
-        applyState(Exercise::State::SessionComplete);
+        m_drill->enter(AnswerDrill::State::AllComplete);
         m_services.screens().show(ScreenId::Report);
     } else {
         Exercise::discardRecords(m_session);
@@ -538,7 +445,7 @@ void FrmOperativoMeno::mnuRipasso_Click()
         client()->setEnabled(true);
         menuBar()->setEnabled(true);
         if (m_focusBeforeReview)
-            requestFocus(m_focusBeforeReview);
+            Controls::requestFocus(m_focusBeforeReview);
         activateWindow();
     });
 }
@@ -567,51 +474,9 @@ void FrmOperativoMeno::mnuEsci_Click()
     close();
 }
 
-void FrmOperativoMeno::digitKey_Click(const QString &digits)
-{
-    m_session.AnswerText += digits;
-    TxtRisultato->setAnswer(m_session.AnswerText);
-    // The box keeps its first three characters; an unchanged text raises no change event.
-    m_session.AnswerText = TxtRisultato->text();
-}
-
-void FrmOperativoMeno::cmdCancella_Click()
-{
-    m_session.AnswerText.clear();
-    TxtRisultato->setAnswer(QString());
-}
-
-void FrmOperativoMeno::TxtRisultato_KeyPress(int &keyAscii)
-{
-    constexpr int Enter = 13;
-    constexpr int Backspace = 8;
-    const bool digit = keyAscii >= '0' && keyAscii <= '9';
-    if (TxtRisultato->isJudged() || (!digit && keyAscii != Enter && keyAscii != Backspace)) {
-        m_services.beep();
-        keyAscii = 0;
-        return;
-    }
-    if (keyAscii != Enter)
-        return;
-    keyAscii = 0;
-    if (TxtRisultato->text().isEmpty()) {
-        askForAnswer();
-        return;
-    }
-    checkAnswer();
-}
-
-void FrmOperativoMeno::TxtRisultato_Change(const QString &text)
-{
-    m_session.AnswerText = text;
-    if (text.isEmpty() || TxtRisultato->isJudged())
-        return;
-    applyState(Exercise::State::AnswerTyped);
-}
-
 void FrmOperativoMeno::TxtRisultato_Click()
 {
-    requestFocus(CmdOperazione);
+    Controls::requestFocus(CmdOperazione);
 }
 
 void FrmOperativoMeno::askForAnswer()
@@ -621,24 +486,11 @@ void FrmOperativoMeno::askForAnswer()
     m_session.MsgStyle = MsgBox::OkOnly;
     m_session.MsgResponse =
         m_services.messageBox(m_session.MsgText, m_session.MsgStyle, m_session.MsgTitle);
-    requestFocus(TxtRisultato);
-}
-
-void FrmOperativoMeno::showVerdict(const QString &verdict)
-{
-    Controls::setCaption(LblEsito, verdict);
-    QAccessibleEvent alert(LblEsito, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    Controls::requestFocus(TxtRisultato);
 }
 
 void FrmOperativoMeno::setTimeLabel(QLabel *label, const QString &text)
 {
     label->setText(text);
     label->setAccessibleDescription(text);
-}
-
-void FrmOperativoMeno::requestFocus(QWidget *widget)
-{
-    if (widget->isVisibleTo(this) && widget->isEnabled())
-        widget->setFocus(Qt::OtherFocusReason);
 }

@@ -2,13 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
-#include "drill/ExerciseStates.h"
 #include "frame/Screen.h"
 
 #include <QPointer>
 
+class AnswerDrill;
 class FaceMark;
-class Keypad;
 class OperationPanel;
 class QAction;
 class QFrame;
@@ -23,8 +22,8 @@ struct SessionRecord;
 // The exercise screen: a session of four exercises of ten subtractions. Each operation is drawn
 // (livello), shown with one term hidden in the answer box (visualizza), answered on the keyboard
 // or the keypad, judged once (checkAnswer), marked with a face, timed and completed into its
-// record line. The action buttons, the keypad and the instruction line follow the state of the
-// operation on show; after the fortieth answer the pupil is asked whether to see the report.
+// record line. The answer drill shows the operation, takes and judges the answer and switches the
+// action buttons, the keypad and the instruction line with its state; after the fortieth answer the pupil is asked whether to see the report.
 // The screen takes the mode's colours and banner from the session record whenever it is shown.
 class FrmOperativoMeno : public Screen
 {
@@ -42,7 +41,6 @@ protected:
     void onClose() override;
 
 private slots:
-    void CmdVerifica_Click();
     void CmdOperazione_Click();
     void CmdEsercizio_Click();
     void CmdStampa_Click();
@@ -51,13 +49,10 @@ private slots:
     void cmdFine_Click();
     void mnuEsci_Click();
     void mnuRipasso_Click();
-    void cmdCancella_Click();
-    void TxtRisultato_Change(const QString &text);
 
 private:
     void buildMenu();
     void buildOperation();
-    void buildKeypad();
     void buildActions();
     void buildMarks();
     void buildProgress();
@@ -67,25 +62,14 @@ private:
     void livello();
     void visualizza();
     void checkAnswer();
-    void switchAfterCheck(const QString &verdict);
-    // Shows, enables and focuses what the state's row of the table says.
-    void applyState(Exercise::State state);
-    QWidget *focusControl(Exercise::Focus focus) const;
     void timeAnswer();
     void menusAndEndOfSession(const QString &verdict);
     void hideMarks();
 
-    void TxtRisultato_KeyPress(int &keyAscii);
     void TxtRisultato_Click();
-    // Command2_Click .. Command13_Click: every digit key appends its caption.
-    void digitKey_Click(const QString &digits);
 
     void askForAnswer();
-    void showVerdict(const QString &verdict);
-    void describeVerdict(QWidget *receiver, const QString &sentence);
     void setTimeLabel(QLabel *label, const QString &text);
-    // A hidden or disabled control cannot take the focus; the request is then ignored.
-    void requestFocus(QWidget *widget);
 
     SessionRecord &m_session;
     Services &m_services;
@@ -104,12 +88,12 @@ private:
 
     QLabel *Label2 = nullptr;
     QLabel *Label1 = nullptr;
+    // The operation panel frmNumero with TxtRisultato, LblEsito, LblIstruzione and the keypad
+    // fraTastierino.
+    AnswerDrill *m_drill = nullptr;
     OperationPanel *frmNumero = nullptr;
     AnswerField *TxtRisultato = nullptr;
 
-    Keypad *fraTastierino = nullptr;
-
-    QLabel *LblEsito = nullptr;
     QPushButton *cmdSfondo = nullptr;
     QPushButton *CmdVerifica = nullptr;
     QPushButton *CmdOperazione = nullptr;
@@ -125,6 +109,4 @@ private:
     QLabel *LblOperazione = nullptr;
     QLabel *LblTempoParziale = nullptr;
     QLabel *LblTempoTotale = nullptr;
-
-    QLabel *LblIstruzione = nullptr;
 };

@@ -75,14 +75,20 @@ void switchShown(std::initializer_list<std::pair<QWidget *, bool>> controls,
     const std::function<void()> &moveFocus)
 {
     for (const auto &[control, shown] : controls) {
-        if (shown)
+        if (control && shown)
             control->show();
     }
     moveFocus();
     for (const auto &[control, shown] : controls) {
-        if (!shown)
+        if (control && !shown)
             control->hide();
     }
+}
+
+void requestFocus(QWidget *widget)
+{
+    if (widget->isVisibleTo(widget->window()) && widget->isEnabled())
+        widget->setFocus(Qt::OtherFocusReason);
 }
 
 void setCaption(QLabel *label, const QString &text)

@@ -39,8 +39,11 @@ void setCaption(QLabel *label, const QString &text);
 // Shows and hides controls around a move of the focus: what appears first, then moveFocus, then
 // what goes. A control hidden while it has the focus would hand the focus on through every
 // control behind it, each one read aloud by a screen reader, before it reached its place.
+// A null control is passed over.
 void switchShown(std::initializer_list<std::pair<QWidget *, bool>> controls,
     const std::function<void()> &moveFocus);
+// A hidden or disabled control cannot take the focus; the request is then ignored.
+void requestFocus(QWidget *widget);
 
 // A transparent label; give it a background with setBackground.
 QLabel *label(QWidget *parent, const QString &name, const QString &text, const QFont &font);

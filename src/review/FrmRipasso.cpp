@@ -2,13 +2,13 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "review/FrmRipasso.h"
 
-#include "analysis/ErrorRules.h"
+#include "core/ColumnForm.h"
 #include "core/NumberText.h"
 #include "core/OperationDisplay.h"
 #include "core/ReviewInput.h"
-#include "core/Scoring.h"
 #include "core/SessionRecord.h"
 #include "core/StartChoices.h"
+#include "drill/AnswerDrill.h"
 #include "drill/AnswerField.h"
 #include "drill/Keypad.h"
 #include "drill/ModeColours.h"
@@ -16,10 +16,8 @@
 #include "frame/Colour.h"
 #include "frame/ColumnWorkingView.h"
 #include "frame/Controls.h"
-#include "frame/KeyPressFilter.h"
 #include "frame/Services.h"
 
-#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 
@@ -28,6 +26,9 @@ namespace {
 const QString AskPrompt = QStringLiteral(" Digita il risultato e premi Invio");
 const QString GoOnPrompt = QStringLiteral(" Premi Invio o \"Avanti\" per continuare");
 const QString EndPrompt = QStringLiteral(" Premi Invio per tornare agli esercizi");
+// The review's questions are one set; the answer typed changes no instruction.
+const AnswerDrill::Prompts Prompts { AskPrompt, AskPrompt, AskPrompt, GoOnPrompt, EndPrompt,
+    EndPrompt };
 
 } // namespace
 
@@ -36,10 +37,7 @@ FrmRipasso::FrmRipasso(SessionRecord &session, Services &services)
 {
     setObjectName(QStringLiteral("FrmRipasso"));
     setWindowTitle(QStringLiteral("RIPASSO"));
-    Controls::setBackground(this, Colour::rgb(192, 255, 192));
-    useFixedDialogFrame();
-    setClientSize(11910, 8340);
-    centreOnScreen();
+    AnswerDrill::shapeScreen(this);
     buildControls();
     readSession();
 
@@ -63,9 +61,8 @@ void FrmRipasso::buildControls()
     Controls::setTextColour(lblDomanda, Colour::rgb(128, 0, 0));
     Controls::place(lblDomanda, -30, 540, 11985, 555);
 
-    frmNumero = new OperationPanel(area);
-    Controls::place(frmNumero, 90, 1080, 11535, 2265);
-    TxtRisultato = frmNumero->answerField();
+    m_drill = new AnswerDrill(area, m_services);
+    TxtRisultato = m_drill->answerField();
     Controls::setTextColour(TxtRisultato, Colour::fromValue(StartChoices::AnswerTextColour));
 
     lblFine =
@@ -75,15 +72,6 @@ void FrmRipasso::buildControls()
     Controls::setTextColour(lblFine, Colour::rgb(128, 0, 0));
     Controls::place(lblFine, 90, 1080, 11535, 2265);
     lblFine->hide();
-
-    fraTastierino = new Keypad(area);
-    Controls::place(fraTastierino, 8220, 3090, 2805, 2595);
-
-    LblEsito =
-        Controls::label(area, QStringLiteral("LblEsito"), QString(), Controls::arial(48, true));
-    LblEsito->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    Controls::setTextColour(LblEsito, Colour::rgb(255, 0, 0));
-    Controls::place(LblEsito, 600, 3870, 6375, 975);
 
     lblGiusto =
         Controls::label(area, QStringLiteral("lblGiusto"), QString(), Controls::arial(18, true));
@@ -112,24 +100,14 @@ void FrmRipasso::buildControls()
     cmdTorna = action(QStringLiteral("cmdTorna"), QStringLiteral("Torna agli esercizi"),
         QStringLiteral("Torna agli esercizi"));
 
-    LblIstruzione = Controls::label(
-        area, QStringLiteral("LblIstruzione"), QString(), Controls::arial(11.25, true));
-    Controls::setBackground(LblIstruzione, Colour::rgb(192, 255, 255));
-    Controls::setTextColour(LblIstruzione, Colour::rgb(0, 0, 192));
-    Controls::place(LblIstruzione, 900, 7965, 10245, 270);
-
     QWidget::setTabOrder(TxtRisultato, cmdVerifica);
     QWidget::setTabOrder(cmdVerifica, cmdAvanti);
     QWidget::setTabOrder(cmdAvanti, cmdTorna);
 
-    connect(fraTastierino, &Keypad::digitsPressed, this, &FrmRipasso::typeDigits);
-    connect(fraTastierino, &Keypad::erasePressed, this, [this] { TxtRisultato->setAnswer({}); });
-    connect(TxtRisultato, &AnswerField::answerChanged, this, [this](const QString &text) {
-        cmdVerifica->setVisible(m_step == Step::Asking && !text.isEmpty());
-    });
-    connect(TxtRisultato, &AnswerField::refused, this, [this] { m_services.beep(); });
-    new KeyPressFilter(TxtRisultato, [this](int &keyAscii) { answerKey(keyAscii); });
-    connect(cmdVerifica, &QPushButton::clicked, this, &FrmRipasso::check);
+    // "V e r i f i c a " shows only while there is an answer to check.
+    m_drill->attach({ nullptr, nullptr, cmdVerifica, cmdAvanti, cmdTorna }, Prompts, true);
+    connect(m_drill, &AnswerDrill::submitted, this, &FrmRipasso::check);
+    connect(m_drill, &AnswerDrill::submittedEmpty, this, [this] { m_services.beep(); });
     connect(cmdAvanti, &QPushButton::clicked, this, &FrmRipasso::next);
     connect(cmdTorna, &QPushButton::clicked, this, &FrmRipasso::close);
 }
@@ -137,7 +115,8 @@ void FrmRipasso::buildControls()
 // The exercise screen's colours for the chosen mode.
 void FrmRipasso::readSession()
 {
-    Exercise::applyModeColours(m_session, this, frmNumero, { cmdVerifica, cmdAvanti, cmdTorna });
+    Exercise::applyModeColours(
+        m_session, this, m_drill->panel(), { cmdVerifica, cmdAvanti, cmdTorna });
 }
 
 void FrmRipasso::ask()
@@ -147,52 +126,40 @@ void FrmRipasso::ask()
         return;
     }
     const Review::Operation &operation = m_sequence->current();
-    if (const auto view = Exercise::operationView(
-            operation.difference, operation.subtrahend, operation.askedTerm)) {
-        frmNumero->showOperation(*view);
+    const auto view =
+        Exercise::operationView(operation.difference, operation.subtrahend, operation.askedTerm);
+    if (view)
         m_expected = NumberText::plainForm(view->expected);
-    }
+    m_drill->ask(view);
     lblDomanda->setText(QStringLiteral(" Domanda %1").arg(m_sequence->asked() + 1));
-    TxtRisultato->setJudged(false);
-    TxtRisultato->setAnswer(QString());
-    Controls::setCaption(LblEsito, QString());
     lblGiusto->clear();
-    cmdAvanti->setAccessibleDescription(QString());
-    setStep(Step::Asking);
+    showWorking(false);
+    m_drill->enter(AnswerDrill::State::Waiting);
 }
 
 void FrmRipasso::check()
 {
-    if (m_step != Step::Asking)
-        return;
-    const bool right = Exercise::isRight(TxtRisultato->text(), m_expected);
+    const bool right = m_drill->judge(m_expected);
     const Review::Operation &operation = m_sequence->current();
     const int minuend = operation.difference + operation.subtrahend;
-    m_working =
-        !right && Analysis::kindOf(minuend, operation.subtrahend) == Analysis::Kind::WithBorrow;
-    if (m_working)
+    const bool working = !right && ColumnForm::changesATen(minuend, operation.subtrahend);
+    if (working)
         picColonna->showWorking(minuend, operation.subtrahend, operation.askedTerm);
-    TxtRisultato->setJudged(true);
-    if (right) {
-        m_services.playSound(m_services.programFolder() + QStringLiteral("/positivo.wav"));
-        showVerdict(QStringLiteral("E S A T T O"));
-    } else {
-        showVerdict(QStringLiteral("E R R A T O"));
+    if (!right)
         lblGiusto->setText(QStringLiteral("Il risultato giusto è ") + m_expected);
-    }
-    // A screen reader says the verdict, and the right result after a wrong answer, with the
-    // button the focus goes to.
-    cmdAvanti->setAccessibleDescription(right
-            ? QStringLiteral("Esatto.")
-            : QStringLiteral("Errato. Il risultato giusto è %1.").arg(m_expected)
-                + (m_working ? QLatin1Char(' ') + picColonna->accessibleDescription() : QString()));
     m_sequence->answer(right);
-    setStep(Step::Judged);
+    // A screen reader says the verdict, the right result after a wrong answer and the worked
+    // solution in words, with the button the focus goes to.
+    m_drill->enter(AnswerDrill::State::Judged,
+        right ? QStringLiteral("Esatto.")
+              : QStringLiteral("Errato. Il risultato giusto è %1.").arg(m_expected)
+                + (working ? QLatin1Char(' ') + picColonna->accessibleDescription() : QString()));
+    showWorking(working);
 }
 
 void FrmRipasso::next()
 {
-    if (m_step == Step::Judged)
+    if (m_drill->state() == AnswerDrill::State::Judged)
         ask();
 }
 
@@ -204,60 +171,19 @@ void FrmRipasso::finish()
                                     : QStringLiteral("Hai ripassato %1 operazioni").arg(reviewed))
         + QStringLiteral(": ora ne sai fare %1!").arg(m_sequence->nowRightCount()));
     lblDomanda->clear();
-    Controls::setCaption(LblEsito, QString());
     lblGiusto->clear();
-    cmdTorna->setAccessibleDescription(lblFine->text());
-    setStep(Step::Finished);
+    // No question follows: the answer and the verdict go, and the closing words take the
+    // operation's place.
+    m_drill->ask(std::nullopt);
+    m_drill->enter(AnswerDrill::State::SetComplete, lblFine->text());
+    lblFine->show();
+    m_drill->panel()->hide();
+    m_drill->keypad()->hide();
+    picColonna->hide();
 }
 
-void FrmRipasso::setStep(Step step)
+void FrmRipasso::showWorking(bool shown)
 {
-    m_step = step;
-    const bool asking = step == Step::Asking;
-    const bool finished = step == Step::Finished;
-    const bool working = step == Step::Judged && m_working;
-    if (asking)
-        fraTastierino->setEnabled(true);
-    LblIstruzione->setText(asking ? AskPrompt : finished ? EndPrompt : GoOnPrompt);
-    QWidget *focus = asking ? static_cast<QWidget *>(TxtRisultato)
-        : finished          ? cmdTorna
-                            : cmdAvanti;
-    Controls::switchShown({ { frmNumero, !finished }, { fraTastierino, !finished && !working },
-                              { picColonna, working }, { lblFine, finished },
-                              { cmdVerifica, asking && !TxtRisultato->text().isEmpty() },
-                              { cmdAvanti, step == Step::Judged }, { cmdTorna, finished } },
-        [focus] { focus->setFocus(Qt::OtherFocusReason); });
-    if (!asking)
-        fraTastierino->setEnabled(false);
-}
-
-void FrmRipasso::answerKey(int &keyAscii)
-{
-    constexpr int Enter = 13;
-    constexpr int Backspace = 8;
-    const bool digit = keyAscii >= '0' && keyAscii <= '9';
-    if (m_step != Step::Asking || (!digit && keyAscii != Enter && keyAscii != Backspace)) {
-        m_services.beep();
-        keyAscii = 0;
-        return;
-    }
-    if (keyAscii != Enter)
-        return;
-    keyAscii = 0;
-    if (TxtRisultato->text().isEmpty())
-        m_services.beep();
-    else
-        check();
-}
-
-void FrmRipasso::typeDigits(const QString &digits)
-{
-    TxtRisultato->setAnswer(TxtRisultato->text() + digits);
-}
-
-void FrmRipasso::showVerdict(const QString &caption)
-{
-    Controls::setCaption(LblEsito, caption);
-    QAccessibleEvent alert(LblEsito, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    picColonna->setVisible(shown);
+    m_drill->keypad()->setVisible(!shown);
 }
