@@ -11,6 +11,7 @@
 #include "ui/PagePrinting.h"
 #include "ui/PrinterService.h"
 #include "ui/Services.h"
+#include "ui/SpokenStop.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -117,6 +118,13 @@ void FrmAnalisi::buildControls()
     Controls::setBackground(cmdStampaA, Background);
     cmdStampaA->setAccessibleName(QStringLiteral("Stampa l'analisi"));
     setTabOrder(cmdEsci, cmdStampaA);
+    // Made after the buttons, so that Tab comes to them after the buttons, top to bottom.
+    for (int line = 0; line < int(lblIntestazione.size()); ++line)
+        m_headingWords[line] = new SpokenStop(lblIntestazione[line]);
+    for (int row = 1; row < Rows; ++row)
+        m_rowWords[row] = new SpokenStop(lblTabella[row][0]);
+    for (int line = 0; line < MostErrorLines; ++line)
+        m_errorWords[line] = new SpokenStop(lblErrore[line]);
     // As on the certificate, Ctrl+S saves the page as a PDF file.
     auto *save = new QShortcut(QKeySequence::Save, this);
     connect(
@@ -131,14 +139,17 @@ void FrmAnalisi::fill()
     const Analysis::Summary summary = Analysis::summarise(m_session, m_services.shortDate());
 
     const QStringList heading = AnalysisText::headingLines(summary);
-    for (int line = 0; line < int(lblIntestazione.size()); ++line)
+    for (int line = 0; line < int(lblIntestazione.size()); ++line) {
         lblIntestazione[line]->setText(heading.value(line));
+        m_headingWords[line]->setWords(heading.value(line));
+    }
 
     const QStringList titles = AnalysisText::tableHeader();
     for (int row = 1; row < Rows; ++row) {
         const bool shown = row <= summary.rows.size();
         const QStringList cells =
             shown ? AnalysisText::rowCells(summary.rows[row - 1]) : QStringList();
+        QStringList rowWords { cells.value(0) };
         for (int column = 0; column < Columns; ++column) {
             QLabel *cell = lblTabella[row][column];
             cell->setVisible(shown);
@@ -147,7 +158,10 @@ void FrmAnalisi::fill()
             cell->setAccessibleName(shown && column > 0 ? cells[0] + QStringLiteral(", ")
                         + titles[column] + QStringLiteral(": ") + cells[column]
                                                         : cells.value(column));
+            if (shown && column > 0)
+                rowWords.append(titles[column] + QStringLiteral(": ") + cells[column]);
         }
+        m_rowWords[row]->setWords(shown ? rowWords.join(QStringLiteral(", ")) : QString());
     }
     for (int column = 0; column < Columns; ++column)
         lblTabella[0][column]->setVisible(!summary.rows.isEmpty());
@@ -157,6 +171,7 @@ void FrmAnalisi::fill()
         QLabel *label = lblErrore[line];
         label->setText(sentences.value(line));
         label->setVisible(line < sentences.size());
+        m_errorWords[line]->setWords(sentences.value(line));
     }
 }
 

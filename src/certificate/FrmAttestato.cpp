@@ -8,8 +8,10 @@
 #include "ui/Colour.h"
 #include "ui/Controls.h"
 #include "ui/PagePrinting.h"
+#include "ui/PlainWords.h"
 #include "ui/PrinterService.h"
 #include "ui/Services.h"
+#include "ui/SpokenStop.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -135,6 +137,10 @@ FrmAttestato::FrmAttestato(SessionRecord &session, Services &services)
     Controls::place(CmdFine, 3045, 7605, 2580, 450);
     setTabOrder(Command2, Command1);
     setTabOrder(Command1, CmdFine);
+    // Made after the buttons, so that Tab comes to the texts after them, top to bottom.
+    for (QLabel *label : { Label1, Label2, lblNome, lblMotivo, lblObiettivo1, lblObiettivo3,
+             lblObiettivo2, Label3, lblRapporto, lblPerche, lblData })
+        m_words.append(new SpokenStop(label));
 
     connect(Command2, &QPushButton::clicked, this, &FrmAttestato::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &FrmAttestato::Command1_Click);
@@ -164,8 +170,19 @@ void FrmAttestato::Form_Activate()
     Command2->setText(texts.printCaption);
     Command2->setEnabled(texts.printable);
     lblPerche->setText(texts.count);
+    for (SpokenStop *words : std::as_const(m_words))
+        words->setWords(spokenText(words->shown()));
 
     focusFirstEnabledButton();
+}
+
+// A text in words: the mode without abbreviations, the grade with its mark, the rest as shown.
+QString FrmAttestato::spokenText(const QWidget *label) const
+{
+    const QString described = label->accessibleDescription();
+    return described.isEmpty()
+        ? PlainWords::of(qobject_cast<const QLabel *>(label)->text()).simplified()
+        : described;
 }
 
 void FrmAttestato::focusFirstEnabledButton()

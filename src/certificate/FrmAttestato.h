@@ -5,12 +5,15 @@
 #include "ui/PagePrinting.h"
 #include "ui/Screen.h"
 
+#include <QList>
+
 class CertificateArt;
 class PrinterService;
 class QFrame;
 class QLabel;
 class QPushButton;
 class Services;
+class SpokenStop;
 struct SessionRecord;
 
 // The certificate ("ATTESTATO"): the pupil's name, the objective, the mode, the range, the
@@ -41,6 +44,7 @@ private:
     void drawPage(PrinterService &printer);
     void setButtonsVisible(bool visible);
     void focusFirstEnabledButton();
+    QString spokenText(const QWidget *label) const;
 
     SessionRecord &m_session;
     Services &m_services;
@@ -59,6 +63,8 @@ private:
     QLabel *lblRapporto;
     QLabel *lblPerche;
     QLabel *lblData;
+    // Every text of the card in words, reached by Tab after the buttons.
+    QList<SpokenStop *> m_words;
     QPushButton *Command2;
     QPushButton *Command1;
     QPushButton *CmdFine;

@@ -21,6 +21,7 @@
 #include "ui/KeyPressFilter.h"
 #include "ui/ScreenRegistry.h"
 #include "ui/Services.h"
+#include "ui/SpokenLabel.h"
 #include "ui/Twips.h"
 
 #include <QAccessible>
@@ -183,6 +184,8 @@ void FrmOperativoMeno::buildActions()
         QStringLiteral("CmdOperazione"), QStringLiteral("N u o v a   s o t t r a z i o n e"), 12);
     Controls::place(CmdOperazione, 975, 5715, 6810, 495);
     CmdEsercizio = action(QStringLiteral("CmdEsercizio"), QStringLiteral("Nuovo esercizio"), 12);
+    m_operationVerdict = new SpokenLabel(CmdOperazione);
+    m_exerciseVerdict = new SpokenLabel(CmdEsercizio);
     Controls::place(CmdEsercizio, 945, 5715, 6810, 495);
     CmdStampa = action(QStringLiteral("CmdStampa"), QStringLiteral("Visualizza  esercizio"), 9.75);
     Controls::place(CmdStampa, 7875, 5715, 1965, 525);
@@ -405,12 +408,12 @@ void FrmOperativoMeno::switchAfterCheck(const QString &verdict)
     applyState(state);
 }
 
-// A screen reader says the verdict with the name of the button that takes the focus after the
-// check; the next operation takes it away.
+// A screen reader says the verdict first, as the label of the button that takes the focus after
+// the check; the next operation takes it away.
 void FrmOperativoMeno::describeVerdict(QWidget *receiver, const QString &sentence)
 {
-    for (QPushButton *button : { CmdOperazione, CmdEsercizio })
-        button->setAccessibleDescription(button == receiver ? sentence : QString());
+    m_operationVerdict->setText(receiver == CmdOperazione ? sentence : QString());
+    m_exerciseVerdict->setText(receiver == CmdEsercizio ? sentence : QString());
 }
 
 void FrmOperativoMeno::applyState(Exercise::State state)

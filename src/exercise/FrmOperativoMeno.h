@@ -18,6 +18,7 @@ class AnswerField;
 class QMenu;
 class QPushButton;
 class Services;
+class SpokenLabel;
 struct SessionRecord;
 
 // The exercise screen: a session of four exercises of ten subtractions. Each operation is drawn
@@ -116,6 +117,9 @@ private:
     QPushButton *CmdEsercizio = nullptr;
     QPushButton *CmdStampa = nullptr;
     QPushButton *CmdFine = nullptr;
+    // The verdict, heard before the name of the button that takes the focus after a check.
+    SpokenLabel *m_operationVerdict = nullptr;
+    SpokenLabel *m_exerciseVerdict = nullptr;
 
     QGroupBox *frmValutazione = nullptr;
     FaceMark *Image[21] = {}; // Image1..Image20; index 0 unused

@@ -16,6 +16,7 @@
 #include "ui/Controls.h"
 #include "ui/KeyPressFilter.h"
 #include "ui/Services.h"
+#include "ui/SpokenLabel.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -102,6 +103,8 @@ void FrmRipasso::buildControls()
         action(QStringLiteral("cmdAvanti"), QStringLiteral("Avanti"), QStringLiteral("Avanti"));
     cmdTorna = action(QStringLiteral("cmdTorna"), QStringLiteral("Torna agli esercizi"),
         QStringLiteral("Torna agli esercizi"));
+    m_verdict = new SpokenLabel(cmdAvanti);
+    m_ending = new SpokenLabel(cmdTorna);
 
     LblIstruzione = Controls::label(
         area, QStringLiteral("LblIstruzione"), QString(), Controls::arial(11.25, true));
@@ -148,7 +151,7 @@ void FrmRipasso::ask()
     TxtRisultato->setAnswer(QString());
     Controls::setCaption(LblEsito, QString());
     lblGiusto->clear();
-    cmdAvanti->setAccessibleDescription(QString());
+    m_verdict->clear();
     setStep(Step::Asking);
 }
 
@@ -165,11 +168,10 @@ void FrmRipasso::check()
         showVerdict(QStringLiteral("E R R A T O"));
         lblGiusto->setText(QStringLiteral("Il risultato giusto è ") + m_expected);
     }
-    // A screen reader says the verdict, and the right result after a wrong answer, with the
-    // button the focus goes to.
-    cmdAvanti->setAccessibleDescription(right
-            ? QStringLiteral("Esatto.")
-            : QStringLiteral("Errato. Il risultato giusto è %1.").arg(m_expected));
+    // A screen reader says the verdict, and the right result after a wrong answer, before the
+    // name of the button the focus goes to.
+    m_verdict->setText(right ? QStringLiteral("Esatto.")
+                             : QStringLiteral("Errato. Il risultato giusto è %1.").arg(m_expected));
     m_sequence->answer(right);
     setStep(Step::Judged);
 }
@@ -190,7 +192,7 @@ void FrmRipasso::finish()
     lblDomanda->clear();
     Controls::setCaption(LblEsito, QString());
     lblGiusto->clear();
-    cmdTorna->setAccessibleDescription(lblFine->text());
+    m_ending->setText(lblFine->text());
     setStep(Step::Finished);
 }
 

@@ -14,6 +14,7 @@ class OperationPanel;
 class QLabel;
 class QPushButton;
 class Services;
+class SpokenLabel;
 struct SessionRecord;
 
 // "RIPASSO": the operations the pupil missed, asked again among known ones in the order of a
@@ -59,5 +60,8 @@ private:
     QPushButton *cmdVerifica = nullptr;
     QPushButton *cmdAvanti = nullptr;
     QPushButton *cmdTorna = nullptr;
+    // The verdict and the closing sentence, heard before the name of the button they go with.
+    SpokenLabel *m_verdict = nullptr;
+    SpokenLabel *m_ending = nullptr;
     QLabel *LblIstruzione = nullptr;
 };
