@@ -1095,13 +1095,15 @@ def answer_heard(match):
 
 
 def tab_until(speech, what, pattern, most=6):
-    """Presses Tab until Orca says a line matching pattern."""
+    """Presses Tab until Orca says a line matching pattern: (its index, the match)."""
     for _ in range(most):
         since = speech.after_keys("Tab")
-        try:
-            return speech.hear(what, pattern, since, 4)
-        except Failure:
-            continue
+        speech.wait_for(f"anything on Tab, looking for {what}", lambda line: True, since, 5)
+        time.sleep(0.3)  # the focused control can follow a line such as a window's name
+        for index in range(since, len(speech.read())):
+            match = re.fullmatch(pattern, speech.lines[index])
+            if match:
+                return index, match
     raise Failure(f"{most} presses of Tab and Orca never said {what}: {speech.lines[-12:]}")
 
 
