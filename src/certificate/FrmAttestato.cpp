@@ -140,7 +140,7 @@ FrmAttestato::FrmAttestato(SessionRecord &session, Services &services)
     // Made after the buttons, so that Tab comes to the texts after them, top to bottom.
     for (QLabel *label : { Label1, Label2, lblNome, lblMotivo, lblObiettivo1, lblObiettivo3,
              lblObiettivo2, Label3, lblRapporto, lblPerche, lblData })
-        m_words.append(new SpokenStop(label));
+        m_words.append({ label, new SpokenStop(label) });
 
     connect(Command2, &QPushButton::clicked, this, &FrmAttestato::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &FrmAttestato::Command1_Click);
@@ -170,19 +170,17 @@ void FrmAttestato::Form_Activate()
     Command2->setText(texts.printCaption);
     Command2->setEnabled(texts.printable);
     lblPerche->setText(texts.count);
-    for (SpokenStop *words : std::as_const(m_words))
-        words->setWords(spokenText(words->shown()));
+    for (const auto &[label, words] : std::as_const(m_words))
+        words->setWords(spokenText(label));
 
     focusFirstEnabledButton();
 }
 
 // A text in words: the mode without abbreviations, the grade with its mark, the rest as shown.
-QString FrmAttestato::spokenText(const QWidget *label) const
+QString FrmAttestato::spokenText(const QLabel *label) const
 {
     const QString described = label->accessibleDescription();
-    return described.isEmpty()
-        ? PlainWords::of(qobject_cast<const QLabel *>(label)->text()).simplified()
-        : described;
+    return described.isEmpty() ? PlainWords::of(label->text()).simplified() : described;
 }
 
 void FrmAttestato::focusFirstEnabledButton()

@@ -7,6 +7,8 @@
 
 #include <QList>
 
+#include <utility>
+
 class CertificateArt;
 class PrinterService;
 class QFrame;
@@ -44,7 +46,7 @@ private:
     void drawPage(PrinterService &printer);
     void setButtonsVisible(bool visible);
     void focusFirstEnabledButton();
-    QString spokenText(const QWidget *label) const;
+    QString spokenText(const QLabel *label) const;
 
     SessionRecord &m_session;
     Services &m_services;
@@ -64,7 +66,7 @@ private:
     QLabel *lblPerche;
     QLabel *lblData;
     // Every text of the card in words, reached by Tab after the buttons.
-    QList<SpokenStop *> m_words;
+    QList<std::pair<QLabel *, SpokenStop *>> m_words;
     QPushButton *Command2;
     QPushButton *Command1;
     QPushButton *CmdFine;

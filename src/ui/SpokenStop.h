@@ -17,7 +17,6 @@ public:
 
     // What is heard when the stop takes the focus; nothing keeps it out of reach.
     void setWords(const QString &words);
-    QWidget *shown() const { return m_shown; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
