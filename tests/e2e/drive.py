@@ -1094,23 +1094,31 @@ def answer_heard(match):
     return int(minuend) - int(difference)
 
 
-def tab_until(speech, what, pattern, most=6):
-    """Presses Tab until Orca says a line matching pattern: (its index, the match)."""
+def press_until(speech, key, what, pattern, most):
+    """Presses key until Orca says a line matching pattern: (its index, the match)."""
     for _ in range(most):
-        since = speech.after_keys("Tab")
-        speech.wait_for(f"anything on Tab, looking for {what}", lambda line: True, since, 5)
+        since = speech.after_keys(key)
+        try:
+            speech.wait_for(f"anything on {key}, looking for {what}", lambda line: True, since, 3)
+        except Failure:
+            continue  # a key that changes nothing Orca reads
         time.sleep(0.3)  # the focused control can follow a line such as a window's name
         for index in range(since, len(speech.read())):
             match = re.fullmatch(pattern, speech.lines[index])
             if match:
                 return index, match
-    raise Failure(f"{most} presses of Tab and Orca never said {what}: {speech.lines[-12:]}")
+    raise Failure(f"{most} presses of {key} and Orca never said {what}: {speech.lines[-12:]}")
+
+
+def tab_until(speech, what, pattern, most=6):
+    return press_until(speech, "Tab", what, pattern, most)
 
 
 def case_screen_reader():
     """A pupil who cannot see the screen, heard through Orca: the type chosen by ear, ten
-    operations worked out from what Orca says, each verdict heard first, then the report's
-    records and the certificate's texts reached by Tab and heard in words."""
+    operations worked out from what Orca says, each verdict heard first, the menu heard as a
+    menu, then the report's records and the certificate's texts reached by Tab and heard in
+    words."""
     speech = Speech(os.environ["E2E_SPEECH"])
     program = Program(os.environ["E2E_PROGRAM"])
     try:
@@ -1170,6 +1178,9 @@ def case_screen_reader():
         since = speech.after_keys("Return")
         heard, _ = speech.hear("the report opening", r"STAMPA DELLE OPERAZIONI cornice\.", since)
         speech.hear("the focused print button", r"STAMPA LE OPERAZIONI pulsante\.", heard)
+        since = speech.after_keys("alt+f")
+        speech.hear("the menu as a menu", r"Menu File\.", since)
+        press_until(speech, "Escape", "the focus back", r"STAMPA LE OPERAZIONI pulsante\.", 3)
         tab_until(speech, "the first record", re.escape(records[0]))
         for record in records[1:]:
             since = speech.after_keys("Tab")

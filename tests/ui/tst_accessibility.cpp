@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSet>
@@ -429,6 +430,21 @@ private slots:
         program.chooseRange("Command1");
         QTest::keyClicks(program.answerBox(), QStringLiteral("12"));
         QCOMPARE(nameOf(program.answerBox()), QStringLiteral("Risultato"));
+    }
+
+    // A menu bar entry that opens a menu is labelled as a menu, its caption kept as its name; the
+    // entries that act at once are not.
+    void menusReadAsMenus()
+    {
+        Program program;
+        auto *bar = program.services.registry.existing(ScreenId::Start)->findChild<QMenuBar *>();
+        QAccessibleInterface *entries = QAccessible::queryAccessibleInterface(bar);
+        QStringList heard;
+        for (int i = 0; i < entries->childCount(); ++i)
+            heard.append(labelOf(entries->child(i)) + QLatin1Char('|')
+                + entries->child(i)->text(QAccessible::Name));
+        QCOMPARE(heard, QStringList({ "Menu File|File", "|?", "|Scala di valutazione" }));
+        QCOMPARE(entries->child(0)->child(0)->role(), QAccessible::PopupMenu);
     }
 
     // The operation is read as a whole, with "quanto" for whichever term the pupil must find, as
