@@ -1204,6 +1204,7 @@ def case_screen_reader():
 
         spelled = [line for line in speech.lines if SPELLED.search(line)]
         check(not spelled, f"Orca spelled: {spelled}")
+        check(speech.lines.count(START_HINT) == 1, "the start screen's hint not said just once")
         log("what Orca said:")
         for line in speech.lines:
             log(f"  {line}")
