@@ -5,6 +5,7 @@
 #include "analysis/AnalysisPage.h"
 #include "analysis/AnalysisText.h"
 #include "analysis/PracticeSheetPage.h"
+#include "certificate/CertificateText.h"
 #include "core/PupilName.h"
 #include "core/SessionRecord.h"
 #include "frame/Colour.h"
@@ -12,6 +13,7 @@
 #include "frame/PageDrawing.h"
 #include "frame/PagePrinting.h"
 #include "frame/Services.h"
+#include "frame/SpokenStop.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -124,6 +126,13 @@ void FrmAnalisi::buildControls()
     cmdStampaScheda->setAccessibleName(QStringLiteral("Stampa la scheda di esercizi"));
     setTabOrder(cmdEsci, cmdStampaA);
     setTabOrder(cmdStampaA, cmdStampaScheda);
+    // Made after the buttons, so that Tab comes to them after the buttons, top to bottom.
+    for (int line = 0; line < int(lblIntestazione.size()); ++line)
+        m_headingWords[line] = new SpokenStop(lblIntestazione[line]);
+    for (int row = 1; row < Rows; ++row)
+        m_rowWords[row] = new SpokenStop(lblTabella[row][0]);
+    for (int line = 0; line < MostErrorLines; ++line)
+        m_errorWords[line] = new SpokenStop(lblErrore[line]);
     // As on the certificate, Ctrl+S saves the page as a PDF file.
     auto *save = new QShortcut(QKeySequence::Save, this);
     connect(
@@ -139,14 +148,17 @@ void FrmAnalisi::fill()
     const Analysis::Summary summary = Analysis::summarise(m_session, m_services.shortDate());
 
     const QStringList heading = AnalysisText::headingLines(summary);
-    for (int line = 0; line < int(lblIntestazione.size()); ++line)
+    for (int line = 0; line < int(lblIntestazione.size()); ++line) {
         lblIntestazione[line]->setText(heading.value(line));
+        m_headingWords[line]->setWords(heading.value(line));
+    }
 
     const QStringList titles = AnalysisText::tableHeader();
     for (int row = 1; row < Rows; ++row) {
         const bool shown = row <= summary.rows.size();
         const QStringList cells =
             shown ? AnalysisText::rowCells(summary.rows[row - 1]) : QStringList();
+        QStringList rowWords { cells.value(0) };
         for (int column = 0; column < Columns; ++column) {
             QLabel *cell = lblTabella[row][column];
             cell->setVisible(shown);
@@ -155,7 +167,10 @@ void FrmAnalisi::fill()
             cell->setAccessibleName(shown && column > 0 ? cells[0] + QStringLiteral(", ")
                         + titles[column] + QStringLiteral(": ") + cells[column]
                                                         : cells.value(column));
+            if (shown && column > 0)
+                rowWords.append(titles[column] + QStringLiteral(": ") + cells[column]);
         }
+        m_rowWords[row]->setWords(shown ? rowWords.join(QStringLiteral(", ")) : QString());
     }
     for (int column = 0; column < Columns; ++column)
         lblTabella[0][column]->setVisible(!summary.rows.isEmpty());
@@ -167,6 +182,7 @@ void FrmAnalisi::fill()
         label->setText(AnalysisText::withWholeBrackets(sentences.value(line)));
         label->setAccessibleName(sentences.value(line));
         label->setVisible(line < sentences.size());
+        m_errorWords[line]->setWords(sentences.value(line));
     }
 }
 

@@ -12,6 +12,7 @@
 class QLabel;
 class QPushButton;
 class Services;
+class SpokenStop;
 
 // The analysis of the errors, for the teacher: which kinds of subtraction the pupil masters and
 // which wrong procedures recur. It reads the session whenever it comes to the front and prints
@@ -55,6 +56,11 @@ private:
     std::array<std::array<QLabel *, Columns>, Rows> lblTabella {};
     QLabel *lblErrori = nullptr;
     std::array<QLabel *, MostErrorLines> lblErrore {};
+    // The heading, each row of the table and each sentence in words, reached by Tab after the
+    // buttons.
+    std::array<SpokenStop *, 3> m_headingWords {};
+    std::array<SpokenStop *, Rows> m_rowWords {};
+    std::array<SpokenStop *, MostErrorLines> m_errorWords {};
     QPushButton *cmdEsci = nullptr;
     QPushButton *cmdStampaA = nullptr;
     QPushButton *cmdStampaScheda = nullptr;

@@ -4,12 +4,14 @@
 
 #include "certificate/CertificateArt.h"
 #include "certificate/CertificateText.h"
+#include "core/PlainWords.h"
 #include "core/SessionRecord.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
 #include "frame/PageDrawing.h"
 #include "frame/PagePrinting.h"
 #include "frame/Services.h"
+#include "frame/SpokenStop.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -135,6 +137,10 @@ FrmAttestato::FrmAttestato(SessionRecord &session, Services &services)
     Controls::place(CmdFine, 3045, 7605, 2580, 450);
     setTabOrder(Command2, Command1);
     setTabOrder(Command1, CmdFine);
+    // Made after the buttons, so that Tab comes to the texts after them, top to bottom.
+    for (QLabel *label : { Label1, Label2, lblNome, lblMotivo, lblObiettivo1, lblObiettivo3,
+             lblObiettivo2, Label3, lblRapporto, lblPerche, lblData })
+        m_words.append({ label, new SpokenStop(label) });
 
     connect(Command2, &QPushButton::clicked, this, &FrmAttestato::Command2_Click);
     connect(Command1, &QPushButton::clicked, this, &FrmAttestato::Command1_Click);
@@ -164,8 +170,17 @@ void FrmAttestato::Form_Activate()
     Command2->setText(texts.printCaption);
     Command2->setEnabled(texts.printable);
     lblPerche->setText(texts.count);
+    for (const auto &[label, words] : std::as_const(m_words))
+        words->setWords(spokenText(label));
 
     focusFirstEnabledButton();
+}
+
+// A text in words: the mode without abbreviations, the grade with its mark, the rest as shown.
+QString FrmAttestato::spokenText(const QLabel *label) const
+{
+    const QString described = label->accessibleDescription();
+    return described.isEmpty() ? PlainWords::of(label->text()).simplified() : described;
 }
 
 void FrmAttestato::focusFirstEnabledButton()

@@ -5,12 +5,17 @@
 #include "frame/PagePrinting.h"
 #include "frame/Screen.h"
 
+#include <QList>
+
+#include <utility>
+
 class CertificateArt;
 class PageDrawing;
 class QFrame;
 class QLabel;
 class QPushButton;
 class Services;
+class SpokenStop;
 struct SessionRecord;
 
 // The certificate ("ATTESTATO"): the pupil's name, the objective, the mode, the range, the
@@ -41,6 +46,7 @@ private:
     void drawPage(PageDrawing &printer);
     void setButtonsVisible(bool visible);
     void focusFirstEnabledButton();
+    QString spokenText(const QLabel *label) const;
 
     SessionRecord &m_session;
     Services &m_services;
@@ -59,6 +65,8 @@ private:
     QLabel *lblRapporto;
     QLabel *lblPerche;
     QLabel *lblData;
+    // Every text of the card in words, reached by Tab after the buttons.
+    QList<std::pair<QLabel *, SpokenStop *>> m_words;
     QPushButton *Command2;
     QPushButton *Command1;
     QPushButton *CmdFine;

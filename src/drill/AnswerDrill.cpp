@@ -12,6 +12,7 @@
 #include "frame/KeyPressFilter.h"
 #include "frame/Screen.h"
 #include "frame/Services.h"
+#include "frame/SpokenLabel.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -74,6 +75,10 @@ void AnswerDrill::attach(const Buttons &buttons, const Prompts &prompts, bool ve
     m_buttons = buttons;
     m_prompts = prompts;
     m_verifyOnlyWithAnswer = verifyOnlyWithAnswer;
+    // The verdict is heard first, as the label of the button that takes the focus after it.
+    for (QPushButton *button : { m_buttons.goOn, m_buttons.nextSet })
+        if (button)
+            m_spokenVerdicts.append(new SpokenLabel(button));
     if (m_buttons.verify)
         connect(m_buttons.verify, &QPushButton::clicked, this, [this] {
             if (!isJudged())
@@ -102,9 +107,8 @@ void AnswerDrill::ask(const std::optional<Exercise::OperationView> &question)
         m_panel->showOperation(*question);
     m_answer->setAnswer(QString());
     Controls::setCaption(m_verdict, QString());
-    for (QPushButton *button : { m_buttons.goOn, m_buttons.nextSet })
-        if (button)
-            button->setAccessibleDescription(QString());
+    for (SpokenLabel *spoken : std::as_const(m_spokenVerdicts))
+        spoken->clear();
 }
 
 bool AnswerDrill::judge(const QString &expected)
@@ -128,9 +132,8 @@ void AnswerDrill::enter(State state, const QString &spokenVerdict)
     const View &row = view(state);
     QWidget *focus = focusControl(row.focus);
     if (!spokenVerdict.isEmpty())
-        for (QPushButton *button : { m_buttons.goOn, m_buttons.nextSet })
-            if (button)
-                button->setAccessibleDescription(button == focus ? spokenVerdict : QString());
+        for (SpokenLabel *spoken : std::as_const(m_spokenVerdicts))
+            spoken->setText(spoken->buddy() == focus ? spokenVerdict : QString());
     // The answer box opens and closes with the state. The keypad works before the focus moves
     // and stops after, as controls show and hide.
     m_answer->setJudged(!row.keypad);

@@ -4,6 +4,7 @@
 
 #include "core/OperationDisplay.h"
 
+#include <QList>
 #include <QObject>
 #include <QString>
 
@@ -18,6 +19,7 @@ class QPushButton;
 class QWidget;
 class Screen;
 class Services;
+class SpokenLabel;
 
 // One question at a time answered in the answer box: the operation panel with its answer box,
 // the keypad, the verdict and the instruction line, the rules of the keys, and the state the
@@ -124,6 +126,7 @@ private:
     QLabel *m_prompt = nullptr;
     Keypad *m_keypad = nullptr;
     Buttons m_buttons;
+    QList<SpokenLabel *> m_spokenVerdicts;
     Prompts m_prompts;
     bool m_verifyOnlyWithAnswer = false;
     State m_state = State::FirstWaiting;

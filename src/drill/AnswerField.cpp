@@ -24,6 +24,8 @@ void AnswerField::setJudged(bool judged)
 {
     m_judged = judged;
     setReadOnly(judged);
+    // Nothing is left to write in a judged box: Tab passes it by.
+    setFocusPolicy(judged ? Qt::NoFocus : Qt::StrongFocus);
 }
 
 void AnswerField::setAnswer(const QString &text)

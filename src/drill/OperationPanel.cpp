@@ -6,6 +6,7 @@
 #include "drill/AnswerField.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
+#include "frame/SpokenLabel.h"
 #include "frame/Twips.h"
 
 #include <QApplication>
@@ -44,6 +45,7 @@ OperationPanel::OperationPanel(QWidget *parent) : QFrame(parent)
     m_answer = new AnswerField(this);
     m_answer->setObjectName(QStringLiteral("TxtRisultato"));
     m_answer->setAccessibleName(QStringLiteral("Risultato"));
+    m_operation = new SpokenLabel(m_answer);
     m_answer->setFont(big);
     m_answer->setAlignment(Qt::AlignCenter);
     // The desktop's menu colour until the mode gives the box its own.
@@ -65,7 +67,7 @@ void OperationPanel::showOperation(const Exercise::OperationView &view)
     m_number2->setText(view.number2);
     moveLeft(m_number2, view.number2Left);
     moveLeft(m_answer, view.answerLeft);
-    setAccessibleName(view.spoken);
+    m_operation->setText(view.spoken);
     m_answer->setAccessibleDescription(view.task);
 }
 

@@ -6,6 +6,7 @@
 
 class AnswerField;
 class QLabel;
+class SpokenLabel;
 namespace Exercise {
 struct OperationView;
 }
@@ -31,4 +32,7 @@ private:
     QLabel *m_number1 = nullptr;
     QLabel *m_number2 = nullptr;
     AnswerField *m_answer = nullptr;
+    // The operation in words, heard before the answer box's name whenever a screen reader
+    // reads the box: when it takes the focus and when the pupil asks where he is.
+    SpokenLabel *m_operation = nullptr;
 };

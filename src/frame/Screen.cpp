@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "frame/Screen.h"
 
+#include "frame/MenuBarEntry.h"
 #include "frame/Twips.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
@@ -22,6 +24,11 @@ Screen::Screen(QWidget *parent) : QMainWindow(parent), m_client(new QWidget(this
 
 QMenu *Screen::addMenuOpenedByAlt(const QString &caption)
 {
+    static const bool heardAsMenu = [] {
+        QAccessible::installFactory(MenuBarEntry::create);
+        return true;
+    }();
+    Q_UNUSED(heardAsMenu);
     QMenu *menu = menuBar()->addMenu(caption);
     auto *open = new QShortcut(QKeySequence(Qt::ALT | caption.at(0).toUpper().unicode()), this);
     connect(open, &QShortcut::activated, this,

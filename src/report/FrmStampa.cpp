@@ -13,6 +13,13 @@
 #include "report/ReportFont.h"
 #include "report/ReportLayout.h"
 #include "report/ReportWords.h"
+#include "core/SessionRecord.h"
+#include "frame/Colour.h"
+#include "frame/Controls.h"
+#include "frame/PagePrinting.h"
+#include "frame/ScreenRegistry.h"
+#include "frame/Services.h"
+#include "frame/SpokenStop.h"
 
 #include <QAction>
 #include <QLabel>
@@ -125,6 +132,11 @@ void FrmStampa::buildControls()
     Controls::setBackground(Command2, CertificatePink);
     setTabOrder(Command1, cmdStampaS);
     setTabOrder(cmdStampaS, Command2);
+    // Made after the buttons, so that Tab comes to them after the buttons, in reading order.
+    for (int i = 1; i <= ReportLayout::RecordCount; ++i)
+        m_recordWords[i] = new SpokenStop(LblOp[i]);
+    for (int k = 0; k < ReportLayout::ExerciseCount; ++k)
+        m_timeWords[k] = new SpokenStop(boxes[k].label);
 
     connect(Command1, &QPushButton::clicked, this, &FrmStampa::Command1_Click);
     connect(cmdStampaS, &QPushButton::clicked, this, &FrmStampa::CmdStampaS_Click);
@@ -151,14 +163,16 @@ void FrmStampa::fill()
         const bool filled = i <= count;
         LblOp[i]->setFont(filled ? filledFont : designFont);
         LblOp[i]->setText(filled ? m_session.OpRecords[i] : QString());
-        LblOp[i]->setAccessibleDescription(
-            filled ? ReportWords::record(i, m_session.OpRecords[i]) : QString());
+        const QString words = filled ? ReportWords::record(i, m_session.OpRecords[i]) : QString();
+        LblOp[i]->setAccessibleDescription(words);
+        m_recordWords[i]->setWords(words);
     }
     QLabel *const boxes[] = { Label1, Label2, Label3, Label4 };
     for (int k = 1; k <= ReportLayout::ExerciseCount; ++k) {
         boxes[k - 1]->setText(ReportLayout::timeBoxText(m_session.ExerciseTimeText[k]));
-        boxes[k - 1]->setAccessibleDescription(
-            ReportWords::timeBox(k, m_session.ExerciseTimeText[k]));
+        const QString words = ReportWords::timeBox(k, m_session.ExerciseTimeText[k]);
+        boxes[k - 1]->setAccessibleDescription(words);
+        m_timeWords[k - 1]->setWords(words);
     }
     Label6->setText(m_fontName);
 }

@@ -13,6 +13,7 @@ class QMenu;
 class PageDrawing;
 class QPushButton;
 class Services;
+class SpokenStop;
 struct SessionRecord;
 
 // The operations report: the session's record lines in four columns, one per exercise, with
@@ -67,6 +68,9 @@ private:
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
     QLabel *Label6 = nullptr;
+    // The records and time boxes in words, reached by Tab after the buttons.
+    std::array<SpokenStop *, 41> m_recordWords {};
+    std::array<SpokenStop *, 4> m_timeWords {};
     QPushButton *Command1 = nullptr;
     QPushButton *cmdStampaS = nullptr;
     QPushButton *Command2 = nullptr;

@@ -32,18 +32,19 @@ QString record(int index, const QString &line)
         return line;
     const int perExercise = SessionRecord::OperationsPerExercise;
     QString words =
-        QStringLiteral("Esercizio %1, operazione %2: %3 meno %4 uguale %5?")
+        QStringLiteral("Esercizio %1, operazione %2: %3 meno %4 uguale %5")
             .arg((index - 1) / perExercise + 1)
             .arg((index - 1) % perExercise + 1)
             .arg(term(parts.captured(1)), term(parts.captured(2)), term(parts.captured(3)));
-    if (parts.hasCaptured(6)) {
-        const QString answer = parts.captured(4);
-        words += QStringLiteral(" Risposta %1, %2, %3.")
-                     .arg(answer.isEmpty() ? QStringLiteral("vuota") : answer,
-                         parts.captured(5) == QLatin1String("*") ? QStringLiteral("errata")
-                                                                 : QStringLiteral("esatta"),
-                         seconds(parts.captured(6)));
-    }
+    if (!parts.hasCaptured(6))
+        return words + QLatin1Char('?');
+    const QString answer = parts.captured(4);
+    words += QStringLiteral("; %1, %2; %3")
+                 .arg(answer.isEmpty() ? QStringLiteral("non hai scritto niente")
+                                       : QStringLiteral("hai scritto ") + answer,
+                     parts.captured(5) == QLatin1String("*") ? QStringLiteral("sbagliato")
+                                                             : QStringLiteral("giusto"),
+                     seconds(parts.captured(6)));
     return words;
 }
 

@@ -6,6 +6,7 @@
 #include "core/NumberText.h"
 #include "core/OperationDisplay.h"
 #include "core/ReviewInput.h"
+#include "core/Scoring.h"
 #include "core/SessionRecord.h"
 #include "core/StartChoices.h"
 #include "drill/AnswerDrill.h"
@@ -16,6 +17,7 @@
 #include "frame/Colour.h"
 #include "frame/ColumnWorkingView.h"
 #include "frame/Controls.h"
+#include "frame/KeyPressFilter.h"
 #include "frame/Services.h"
 
 #include <QLabel>

@@ -10,14 +10,26 @@
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
 #include "start/NameField.h"
+#include "core/StartChoices.h"
+#include "frame/Colour.h"
+#include "frame/Controls.h"
+#include "frame/KeyPressFilter.h"
+#include "frame/ScreenRegistry.h"
+#include "frame/Services.h"
+#include "frame/SpokenLabel.h"
 
+#include <QAbstractItemView>
+#include <QAccessible>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+
+#include <memory>
 
 namespace {
 
@@ -60,7 +72,9 @@ FrmInizio::FrmInizio(SessionRecord &session, Services &services)
     Combo1->setObjectName(QStringLiteral("Combo1"));
     Combo1->setEditable(false);
     Combo1->setFont(Controls::arial(18));
-    Combo1->setAccessibleName(QStringLiteral("Modalità di esercizio"));
+    Combo1->setAccessibleName(QStringLiteral("Tipo di esercizio"));
+    new SpokenLabel(Combo1, QStringLiteral("Tipo di esercizio"));
+    connect(Combo1, &QComboBox::currentIndexChanged, this, &FrmInizio::Combo1_Change);
     Controls::setBackground(Combo1, Colour::rgb(255, 255, 192));
     // The list's height follows from its font.
     Controls::place(Combo1, 195, 2070, 11385, 0);
@@ -276,10 +290,38 @@ void FrmInizio::acceptName()
     m_session.PupilName = txtNome->text();
     Frame2->hide();
     Frame1->setEnabled(true);
+    // Said once, with the first range button: what starts the exercise, and where the type is.
+    Command1->setAccessibleDescription(QStringLiteral(
+        "Scegli il numero massimo e premi Invio per cominciare l'esercizio. Con Maiusc+Tab scegli "
+        "prima il tipo di esercizio."));
+    auto once = std::make_shared<QMetaObject::Connection>();
+    *once = connect(qApp, &QApplication::focusChanged, Command1, [this, once](QWidget *old) {
+        if (old != Command1)
+            return;
+        Command1->setAccessibleDescription(QString());
+        disconnect(*once);
+    });
     Command1->setFocus();
 }
 
 // --- Mode and range -------------------------------------------------------------------------
+
+// Orca reads nothing when the arrow keys change the closed list (Qt offers it no selection to
+// read): the focus is reported on the list's new entry, which Orca then reads by its name. The
+// real focus stays on the list.
+void FrmInizio::Combo1_Change(int index)
+{
+    // The list's value, read after its label and role when it takes the focus.
+    Combo1->setAccessibleDescription(Combo1->currentText());
+    if (!Combo1->hasFocus() || Combo1->view()->isVisible() || index < 0)
+        return;
+    QAccessibleInterface *list = QAccessible::queryAccessibleInterface(Combo1->view());
+    QAccessibleTableInterface *rows = list ? list->tableInterface() : nullptr;
+    if (QAccessibleInterface *entry = rows ? rows->cellAt(index, 0) : nullptr) {
+        QAccessibleEvent focus(entry, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focus);
+    }
+}
 
 void FrmInizio::Command1_Click()
 {

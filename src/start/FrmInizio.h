@@ -42,6 +42,7 @@ private slots:
     void Command5_Click();
     void Command6_Click();
     void Command9_Click();
+    void Combo1_Change(int index);
     void mnuEsci_Click();
     void mnuInfo_Click();
     void mnuValutazione_Click();

@@ -284,14 +284,19 @@ private slots:
         QTRY_VERIFY(QApplication::activePopupWidget());
         QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_A);
         QVERIFY(keys.comesToFront(ScreenId::Analysis));
-        QCOMPARE(Keyboard::tabCycle(), names({ "cmdEsci", "cmdStampaA", "cmdStampaScheda" }));
+        // The buttons, then the heading, the table's row and the sentence in words.
+        QCOMPARE(Keyboard::tabCycle(),
+            names({ "cmdEsci", "cmdStampaA", "cmdStampaScheda", "lblIntestazione1Words",
+                "lblIntestazione2Words", "lblIntestazione3Words", "lblTabella1_0Words",
+                "lblErrore1Words" }));
         Keyboard::press(Qt::Key_Tab);
         Keyboard::press(Qt::Key_Return);
         QCOMPARE(keys.services.printerDouble.pages.size(), 1);
         Keyboard::press(Qt::Key_Tab);
         Keyboard::press(Qt::Key_Return);
         QCOMPARE(keys.services.printerDouble.pages.size(), 2);
-        Keyboard::press(Qt::Key_Tab);
+        Keyboard::press(Qt::Key_Tab, Qt::ShiftModifier);
+        Keyboard::press(Qt::Key_Tab, Qt::ShiftModifier);
         QCOMPARE(Keyboard::focusName(), QStringLiteral("cmdEsci"));
         Keyboard::press(Qt::Key_Space);
         QVERIFY(!keys.screen(ScreenId::Analysis));
@@ -308,8 +313,17 @@ private slots:
         QTest::newRow("start, choosing") << 1
                                          << names({ "Command1", "Command2", "Command3", "Command4",
                                                 "Command5", "Command6", "Command9", "Combo1" });
-        QTest::newRow("report") << 2 << names({ "Command1", "cmdStampaS", "Command2" });
-        QTest::newRow("certificate") << 3 << names({ "Command2", "Command1", "CmdFine" });
+        // The buttons first, then each text a screen reader reads in words, top to bottom.
+        QTest::newRow("report") << 2
+                                << names({ "Command1", "cmdStampaS", "Command2", "LblOp1Words",
+                                       "Label1Words", "Label2Words", "Label3Words",
+                                       "Label4Words" });
+        QTest::newRow("certificate")
+            << 3
+            << names({ "Command2", "Command1", "CmdFine", "Label1Words", "Label2Words",
+                   "lblNomeWords", "lblMotivoWords", "lblObiettivo1Words", "lblObiettivo3Words",
+                   "lblObiettivo2Words", "Label3Words", "lblRapportoWords", "lblPercheWords",
+                   "lblDataWords" });
     }
     void tabOrder()
     {
@@ -368,6 +382,7 @@ private slots:
         QCOMPARE(judged.first(), QStringLiteral("CmdOperazione"));
         QVERIFY2(!judged.contains(QStringLiteral("cmdCancella")), qPrintable(judged.join(' ')));
         QVERIFY2(!judged.contains(QStringLiteral("CmdFine")), qPrintable(judged.join(' ')));
+        QVERIFY2(!judged.contains(QStringLiteral("TxtRisultato")), qPrintable(judged.join(' ')));
     }
 };
 

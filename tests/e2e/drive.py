@@ -19,16 +19,15 @@ import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
+from orca_speech import Speech  # noqa: E402
 from vovo_atspi import (  # noqa: E402
     Failure,
-    FocusEvents,
     Program,
     activate,
     alert_texts,
     answer_alert,
     check,
     click,
-    descendants,
     extents,
     find,
     find_all,
@@ -1084,69 +1083,90 @@ def case_review():
 
 # Three or more letters in a row, each standing alone: a name a screen reader would spell.
 SPELLED = re.compile(r"(?<!\S)[^\W\d_](?: [^\W\d_]){2,}(?!\S)")
-TASK = "Scrivi la differenza"
-VERDICT = re.compile(r"(Esatto|Errato)\. (\d+) second[io]\.(?: (.*))?")
+START_HINT = (
+    "Scegli il numero massimo e premi Invio per cominciare l'esercizio. Con Maiusc+Tab scegli "
+    "prima il tipo di esercizio."
+)
+# What Orca says as the answer box takes the focus: the operation, then the box's task.
+HEARD_OPERATION = r"(\d+|quanto) meno (\d+|quanto) uguale (\d+|quanto)\? testo\."
+HEARD_VERDICT = (
+    r"(Esatto|Errato)\. (\d+) second[io]\.(?: (Esercizio 1 finito: \d+ risposte esatte su 10\.))?"
+    r" (Nuova sottrazione|Nuovo esercizio) pulsante\."
+)
 
 
-def heard_after(events, start, wanted):
-    """The first focus event from index start on that satisfies wanted, and its index."""
-    for index in range(start, len(events.heard)):
-        if wanted(events.heard[index]):
-            return index, events.heard[index]
-    return None
+def answer_heard(match):
+    """The answer to an operation as Orca read it, with "quanto" for the term asked."""
+    minuend, subtrahend, difference = match.groups()
+    if difference == "quanto":
+        return int(minuend) - int(subtrahend)
+    if minuend == "quanto":
+        return int(subtrahend) + int(difference)
+    return int(minuend) - int(difference)
+
+
+def press_until(speech, key, what, pattern, most):
+    """Presses key until Orca says a line matching pattern: (its index, the match)."""
+    for _ in range(most):
+        since = speech.after_keys(key)
+        try:
+            speech.wait_for(f"anything on {key}, looking for {what}", lambda line: True, since, 3)
+        except Failure:
+            continue  # a key that changes nothing Orca reads
+        time.sleep(0.3)  # the focused control can follow a line such as a window's name
+        for index in range(since, len(speech.read())):
+            match = re.fullmatch(pattern, speech.lines[index])
+            if match:
+                return index, match
+    raise Failure(f"{most} presses of {key} and Orca never said {what}: {speech.lines[-12:]}")
+
+
+def tab_until(speech, what, pattern, most=6):
+    return press_until(speech, "Tab", what, pattern, most)
 
 
 def case_screen_reader():
-    """A pupil who hears the screen: ten operations with digits and Enter only, every verdict
-    and its seconds said with the button that takes the focus, the exercise's score after the
-    tenth, and no name spelled letter by letter."""
+    """A pupil who cannot see the screen, heard through Orca: the type chosen by ear, ten
+    operations worked out from what Orca says, each verdict heard first, the menu heard as a
+    menu, then the report's records and the certificate's texts reached by Tab and heard in
+    words."""
+    speech = Speech(os.environ["E2E_SPEECH"])
     program = Program(os.environ["E2E_PROGRAM"])
-    events = FocusEvents(program.pid)
     try:
-        start, exercise = start_exercise(
-            program, 0, "NUMERO MAX DA 1 A 10", " Operazione con numero massimo da 1 a 10"
-        )
-        spelled = [
-            name(node)
-            for window in (start, exercise.window)
-            for node in descendants(window, only_showing=False)
-            if SPELLED.search(name(node))
-        ]
-        check(not spelled, f"names spelled letter by letter: {spelled}")
-
-        activate(exercise.window)
+        start = program.window(START_TITLE, 30)
+        activate(start)
+        speech.hear("the name field", r"Nome testo\.", 0, 20)
+        type_text("mario")
+        since = speech.after_keys("Return")
+        heard, _ = speech.hear("the first range", r"NUMERO MAX DA 1 A 10 pulsante\.", since)
+        speech.hear("what to do next", re.escape(START_HINT), heard)
+        since = speech.after_keys("shift+Tab")
+        heard, _ = speech.hear("the type list", r"Tipo di esercizio casella combinata\.", since)
+        speech.hear("the type chosen", re.escape(MODES[0] + "."), heard)
+        since = speech.after_keys("Down")
+        speech.hear("the new type", re.escape(MODES[1] + "."), since)
+        since = speech.after_keys("Tab")
+        speech.hear("the first range again", r"NUMERO MAX DA 1 A 10 pulsante\.", since)
+        since = speech.after_keys("Return")
+        window = program.window(EXERCISE_TITLE)
+        label_shown(window, MODE_CAPTIONS[1])
         time_label = wait_until(
             "the answer time",
-            lambda: find(exercise.window, "label", "Secondi impiegati per ogni risposta"),
+            lambda: find(window, "label", "Secondi impiegati per ogni risposta"),
         )
-        wrong_ops = {3, 7}
-        seen = 0
+
+        records = []
         for op in range(1, 11):
-            exercise.wait_for_new_operation()
-            # The answer box, focused with the operation, says what to find.
-            found = wait_until(
-                f"operation {op}: the answer box focused with its task",
-                lambda: heard_after(events, seen, lambda h: h[1] == "Risultato"),
-                10,
-            )
-            check(found[1][2] == TASK, f"the answer box said {found[1]!r}")
-            seen = found[0] + 1
-            expected, _ = exercise.expected_answer()
-            wrong = op in wrong_ops
-            if op in (2, 8):
-                time.sleep(1.2)  # a slower answer: its seconds are not 0
-            type_text(str(int(expected) + 1) if wrong else expected)
-            keys("Return")
-            target = NEXT_EXERCISE if op == 10 else NEXT_OPERATION
-            found = wait_until(
-                f"operation {op}: the focus on {target!r}",
-                lambda: heard_after(events, seen, lambda h: h[1] == target),
-                10,
-            )
-            seen = found[0] + 1
-            said = found[1][2]
-            verdict = VERDICT.fullmatch(said)
-            check(verdict is not None, f"operation {op}: {target!r} said {said!r}")
+            heard, operation = speech.hear(f"operation {op}", HEARD_OPERATION, since)
+            speech.hear(f"operation {op}: its task", r"Scrivi il (minuendo|sottraendo)\.", heard)
+            wrong = op in (2, 4)
+            answer = str(answer_heard(operation) + (1 if wrong else 0))
+            type_text(answer)
+            since = speech.after_keys("Return")
+            first = speech.wait_for(f"operation {op}: anything", lambda line: True, since)
+            said = speech.lines[first]
+            verdict = re.fullmatch(HEARD_VERDICT, said)
+            check(verdict is not None, f"operation {op}: the check said first {said!r}")
             check(
                 verdict.group(1) == ("Errato" if wrong else "Esatto"),
                 f"operation {op}: heard {said!r} for a {'wrong' if wrong else 'right'} answer",
@@ -1155,21 +1175,51 @@ def case_screen_reader():
             check(verdict.group(2) == shown, f"operation {op}: {said!r}, the screen shows {shown}")
             ending = "Esercizio 1 finito: 8 risposte esatte su 10." if op == 10 else None
             check(verdict.group(3) == ending, f"operation {op}: {said!r} ends wrongly")
+            seconds = verdict.group(2) + (" secondo" if verdict.group(2) == "1" else " secondi")
+            records.append(
+                f"Esercizio 1, operazione {op}: {operation.group(0)[: -len('? testo.')]}; "
+                f"hai scritto {answer}, {'sbagliato' if wrong else 'giusto'}; {seconds} etichetta."
+            )
             if op < 10:
-                keys("Return")  # presses "Nuova sottrazione", which has the focus
-        check(program.no_alert(), "a message box during the exercise")
-        log("focus events heard:")
-        for heard in events.heard:
-            log(f"  {heard[0]}: {heard[1]!r} / {heard[2]!r}")
-        # From the first operation on, the focus goes only to the answer box and to the button
-        # that moves on: nothing else is read in between.
-        names = [heard[1] for heard in events.heard]
-        played = names[names.index("Risultato") :]
-        wanted = ["Risultato", NEXT_OPERATION] * 9 + ["Risultato", NEXT_EXERCISE]
-        check(played == wanted, f"the focus went to {played}")
-        end_from_exercise(program, start, exercise)
+                since = speech.after_keys("Return")
+        log(f"ten operations by ear, every verdict heard first: {speech.lines[first]!r}")
+
+        since = speech.after_keys("Tab")
+        speech.hear("the report button", r"Visualizza  esercizio pulsante\.", since)
+        since = speech.after_keys("Return")
+        heard, _ = speech.hear("the report opening", r"STAMPA DELLE OPERAZIONI cornice\.", since)
+        speech.hear("the focused print button", r"STAMPA LE OPERAZIONI pulsante\.", heard)
+        since = speech.after_keys("alt+f")
+        speech.hear("the menu as a menu", r"Menu File\.", since)
+        press_until(speech, "Escape", "the focus back", r"STAMPA LE OPERAZIONI pulsante\.", 3)
+        tab_until(speech, "the first record", re.escape(records[0]))
+        for record in records[1:]:
+            since = speech.after_keys("Tab")
+            speech.hear(f"the record {record!r}", re.escape(record), since, 5)
+        since = speech.after_keys("Tab")
+        speech.hear(
+            "the exercise's time", r"Esercizio 1, tempo totale: \d+ second[io]\. etichetta\.", since
+        )
+        log("the report's ten records heard in words, in order")
+
+        tab_until(speech, "the certificate button", r"Visualizza attestato pulsante\.", 8)
+        since = speech.after_keys("Return")
+        speech.hear("the certificate opening", r"ATTESTATO cornice\.", since)
+        for text in [
+            "Mario",
+            "Valutazione: distinto, 8 su 10.",
+            "Per aver dato 8 risposte esatte su 10",
+        ]:
+            tab_until(speech, f"the certificate's {text!r}", re.escape(text) + r" etichetta\.", 12)
+        log("the certificate's texts heard in words")
+
+        spelled = [line for line in speech.lines if SPELLED.search(line)]
+        check(not spelled, f"Orca spelled: {spelled}")
+        check(speech.lines.count(START_HINT) == 1, "the start screen's hint not said just once")
+        log("what Orca said:")
+        for line in speech.lines:
+            log(f"  {line}")
     finally:
-        events.stop()
         program.stop()
 
 

@@ -57,6 +57,12 @@ if [ "$case_name" = midnight ]; then
     done
     [ -n "$faketime_lib" ] || skip "libfaketime is not installed"
 fi
+if [ "$case_name" = screen_reader ]; then
+    # shellcheck source-path=SCRIPTDIR source=orca.sh
+    source "$here/orca.sh"
+    missing="$(orca_tools_missing)"
+    [ -z "$missing" ] || skip "$missing is not installed (scripts/packages-e2e.txt)"
+fi
 [ -x "$program_folder/vovorudoroz" ] || {
     echo "no program in $program_folder" >&2
     exit 1
@@ -124,6 +130,13 @@ if [ "$case_name" = missing_sound ] || [ "$case_name" = missing_www ]; then
     cp -a "$program_folder" "$run_folder"
     [ "$case_name" = missing_sound ] && rm -f "$run_folder/positivo.wav"
     [ "$case_name" = missing_www ] && rm -f "$run_folder/www" "$run_folder/www.exe"
+fi
+
+# The screen reader listens from before the program starts, as on a pupil's desktop.
+export E2E_SPEECH=""
+if [ "$case_name" = screen_reader ]; then
+    E2E_SPEECH="$work/orca-debug.out"
+    start_orca "$E2E_SPEECH" || exit 1
 fi
 
 export E2E_PROGRAM="$run_folder/vovorudoroz" E2E_WORK="$work" E2E_PRINTED="$work/printed"

@@ -135,36 +135,6 @@ def press(accessible):
     action.doAction(0)
 
 
-class FocusEvents:
-    """What a screen reader hears when the focus moves: every object that gains the focus,
-    with its role, name and description as read when the event arrives. Events come in
-    while wait_until (or pump) runs."""
-
-    KINDS = ("object:state-changed:focused", "focus:")
-
-    def __init__(self, pid):
-        self.pid = pid
-        self.heard = []  # (role, name, description)
-        pyatspi.Registry.registerEventListener(self._on_event, *self.KINDS)
-
-    def _on_event(self, event):
-        if event.type.startswith("object:state-changed") and not event.detail1:
-            return
-        try:
-            source = fresh(event.source)
-            if source.get_process_id() != self.pid:
-                return
-            heard = (role(source), source.name or "", source.description or "")
-        except Exception:  # the object went away before it was read
-            return
-        # The two kinds of event report one focus change: keep it once.
-        if not self.heard or self.heard[-1] != heard:
-            self.heard.append(heard)
-
-    def stop(self):
-        pyatspi.Registry.deregisterEventListener(self._on_event, *self.KINDS)
-
-
 class Program:
     """The program under test, started on the virtual display with accessibility on."""
 

@@ -436,7 +436,7 @@ private slots:
         QCOMPARE(label("LblNumero2")->text(), QString::number(session->Subtrahend));
         QCOMPARE(session->ExpectedAnswerText, QString::number(session->Difference));
         QCOMPARE(session->OpRecords[1].size(), 12);
-        QCOMPARE(find("frmNumero")->accessibleName(),
+        QCOMPARE(find<QLabel>("TxtRisultatoLabel")->text(),
             QStringLiteral("%1 meno %2 uguale quanto?").arg(minuend).arg(session->Subtrahend));
         QCOMPARE(box()->accessibleName(), QStringLiteral("Risultato"));
         QCOMPARE(image(3)->accessibleName(), QStringLiteral("Risposta esatta 3"));

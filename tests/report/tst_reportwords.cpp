@@ -10,24 +10,25 @@ class TestReportWords : public QObject
 
 private slots:
     // Each record read in words: where it stands, the operation with "quanto" for the hidden
-    // term, and once judged the answer, right or wrong, and its seconds.
+    // term, and once judged what the pupil wrote, right or wrong, and its seconds.
     void records_data()
     {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("line");
         QTest::addColumn<QString>("words");
         QTest::newRow("right") << 1 << "15 -  7 =  ?   (8)   5 Tp"
-                               << "Esercizio 1, operazione 1: 15 meno 7 uguale quanto? "
-                                  "Risposta 8, esatta, 5 secondi.";
+                               << "Esercizio 1, operazione 1: 15 meno 7 uguale quanto; "
+                                  "hai scritto 8, giusto; 5 secondi";
         QTest::newRow("wrong, minuend hidden") << 13 << " ? -  7 =  8  (16)* 12 Tp"
                                                << "Esercizio 2, operazione 3: quanto meno 7 uguale "
-                                                  "8? Risposta 16, errata, 12 secondi.";
+                                                  "8; hai scritto 16, sbagliato; 12 secondi";
         QTest::newRow("subtrahend hidden, one second")
             << 40 << " 5 -  ? =  5   (0)   1 Tp"
-            << "Esercizio 4, operazione 10: 5 meno quanto uguale 5? Risposta 0, esatta, 1 secondo.";
+            << "Esercizio 4, operazione 10: 5 meno quanto uguale 5; hai scritto 0, giusto; 1 "
+               "secondo";
         QTest::newRow("empty answer") << 5 << "15 -  7 =  ?   ()*  3 Tp"
-                                      << "Esercizio 1, operazione 5: 15 meno 7 uguale quanto? "
-                                         "Risposta vuota, errata, 3 secondi.";
+                                      << "Esercizio 1, operazione 5: 15 meno 7 uguale quanto; "
+                                         "non hai scritto niente, sbagliato; 3 secondi";
         QTest::newRow("not answered yet") << 21 << "15 -  7 =  ?"
                                           << "Esercizio 3, operazione 1: 15 meno 7 uguale quanto?";
         QTest::newRow("not a record") << 3 << "Tempo totale"
