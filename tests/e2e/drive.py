@@ -61,6 +61,8 @@ NEXT_EXERCISE = "Nuovo esercizio"
 SHOW_EXERCISE = "Visualizza  esercizio"
 RIGHT = "Esatto"
 WRONG = "Errato"
+# A verdict as a screen reader is given it: "Esatto. 3 secondi." and what follows.
+VERDICT = re.compile(r"(Esatto|Errato)\. (\d+) second[io]\.(?: (.*))?")
 
 
 def log(message):
