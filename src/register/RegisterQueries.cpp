@@ -72,6 +72,12 @@ RegisterQueries::RegisterQueries(const QString &filePath)
     m_setAsideFile = opening.setAsideFile;
 }
 
+RegisterQueries::RegisterQueries(const QString &connection, State state)
+    : m_connection(connection)
+    , m_state(state)
+{
+}
+
 RegisterQueries::~RegisterQueries()
 {
     closeFile(m_connection);
@@ -101,7 +107,7 @@ QList<PupilOverview> RegisterQueries::classOverview()
     // Right answers in the last five sessions with answers, newest first.
     QHash<QString, QList<int>> percents;
     query.exec(RankedSessions
-        + QStringLiteral(" SELECT r.pupil_key, COUNT(a.operation_no), TOTAL(a.is_right)"
+        + QStringLiteral(" SELECT r.pupil_key, COUNT(a.operation_no), SUM(a.is_right)"
                          " FROM answered r JOIN answers a ON a.session_id = r.id WHERE r.rank <= 5"
                          " GROUP BY r.id ORDER BY r.pupil_key, r.rank DESC"));
     while (query.next())
@@ -325,7 +331,11 @@ bool RegisterQueries::compact()
 {
     // VACUUM rewrites the file without the freed pages; the checkpoint then empties the journal,
     // which still holds the old pages.
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
+    // A database server reclaims the space itself.
+    if (database.driverName() != QLatin1String("QSQLITE"))
+        return true;
+    QSqlQuery query(database);
     return query.exec(QStringLiteral("VACUUM"))
         && query.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
 }

@@ -79,6 +79,9 @@ class RegisterQueries final : public PasswordStore
 {
 public:
     explicit RegisterQueries(const QString &filePath);
+    // Reads a register on a connection already open in this thread (a school server's), and
+    // closes it at the end.
+    RegisterQueries(const QString &connection, State state);
     ~RegisterQueries() override;
     RegisterQueries(const RegisterQueries &) = delete;
     RegisterQueries &operator=(const RegisterQueries &) = delete;
