@@ -13,39 +13,39 @@ namespace Register {
 
 namespace {
 
-constexpr qsizetype ChunkBytes = 1 << 20;
+    constexpr qsizetype ChunkBytes = 1 << 20;
 
-void appendField(QByteArray &line, const QString &text)
-{
-    const bool quoted = text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('"'))
-        || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
-    if (!quoted) {
-        line += text.toUtf8();
-        return;
+    void appendField(QByteArray &line, const QString &text)
+    {
+        const bool quoted = text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('"'))
+            || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+        if (!quoted) {
+            line += text.toUtf8();
+            return;
+        }
+        QString doubled = text;
+        doubled.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+        line += '"' + doubled.toUtf8() + '"';
     }
-    QString doubled = text;
-    doubled.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    line += '"' + doubled.toUtf8() + '"';
-}
 
-QString modeText(int mode)
-{
-    const auto &all = StartChoices::modes();
-    return mode >= 1 && mode <= static_cast<int>(all.size()) ? all[mode - 1].listText
-                                                             : QString::number(mode);
-}
-
-QString termText(int askedTerm)
-{
-    switch (askedTerm) {
-    case 1:
-        return QStringLiteral("differenza");
-    case 2:
-        return QStringLiteral("minuendo");
-    default:
-        return QStringLiteral("sottraendo");
+    QString modeText(int mode)
+    {
+        const auto &all = StartChoices::modes();
+        return mode >= 1 && mode <= static_cast<int>(all.size()) ? all[mode - 1].listText
+                                                                 : QString::number(mode);
     }
-}
+
+    QString termText(int askedTerm)
+    {
+        switch (askedTerm) {
+        case 1:
+            return QStringLiteral("differenza");
+        case 2:
+            return QStringLiteral("minuendo");
+        default:
+            return QStringLiteral("sottraendo");
+        }
+    }
 
 } // namespace
 
@@ -62,15 +62,18 @@ int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &
 
     QSqlQuery query(QSqlDatabase::database(queries.connectionName(), false));
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT p.display_name, s.started_at, s.mode, s.range_low, s.range_high, a.operation_no,"
-        " a.minuend, a.subtrahend, a.asked_term, a.expected, a.typed, a.is_right, a.seconds,"
-        " a.error_label, a.answered_at FROM pupils p"
-        " JOIN sessions s ON s.pupil_key = p.name_key JOIN answers a ON a.session_id = s.id"
-        " WHERE ? = '' OR p.name_key = ?"
-        " ORDER BY p.name_key, s.started_at, s.id, a.operation_no"));
-    query.addBindValue(pupilKey);
-    query.addBindValue(pupilKey);
+    const QString onePupil =
+        pupilKey.isEmpty() ? QString() : QStringLiteral(" WHERE p.name_key = ?");
+    query.prepare(
+        QStringLiteral(
+            "SELECT p.display_name, s.started_at, s.mode, s.range_low, s.range_high, "
+            "a.operation_no,"
+            " a.minuend, a.subtrahend, a.asked_term, a.expected, a.typed, a.is_right, a.seconds,"
+            " a.error_label, a.answered_at FROM pupils p"
+            " JOIN sessions s ON s.pupil_key = p.name_key JOIN answers a ON a.session_id = s.id")
+        + onePupil + QStringLiteral(" ORDER BY p.name_key, s.started_at, s.id, a.operation_no"));
+    if (!pupilKey.isEmpty())
+        query.addBindValue(pupilKey);
     if (!query.exec())
         return -1;
     int rows = 0;

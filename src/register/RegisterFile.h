@@ -19,7 +19,10 @@ struct Opening
 {
     State state = State::Unavailable; // Ready: open for reading and writing
     QString setAsideFile; // the damaged file's new name, when one was moved aside
-    bool isOpen() const { return state == State::Ready || state == State::ReadOnly || state == State::Newer; }
+    bool isOpen() const
+    {
+        return state == State::Ready || state == State::ReadOnly || state == State::Newer;
+    }
 };
 
 Opening openFile(const QString &path, const QString &connection);

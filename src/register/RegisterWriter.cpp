@@ -16,42 +16,48 @@ namespace Register {
 
 namespace {
 
-constexpr int RetryMilliseconds = 10000;
+    constexpr int RetryMilliseconds = 10000;
 
-QString endingText(Ending how)
-{
-    return how == Ending::Completed ? QStringLiteral("completata") : QStringLiteral("interrotta");
-}
+    QString endingText(Ending how)
+    {
+        return how == Ending::Completed ? QStringLiteral("completata")
+                                        : QStringLiteral("interrotta");
+    }
 
-QString errorLabel(const Answer &answer)
-{
-    JudgedOperation operation;
-    operation.judged = true;
-    operation.minuend = answer.minuend;
-    operation.subtrahend = answer.subtrahend;
-    operation.askedTerm = answer.askedTerm;
-    operation.answer = answer.typed;
-    operation.right = answer.right;
-    return Analysis::errorName(Analysis::judge(operation).error);
-}
+    // The columns take no NULL: a text left null by its maker is stored empty.
+    QString nonNull(const QString &text)
+    {
+        return text.isNull() ? QStringLiteral("") : text;
+    }
 
-// Runs one statement with its values bound in order; the error, invalid on success.
-QSqlError run(QSqlDatabase &database, const QString &statement, const QVariantList &values)
-{
-    QSqlQuery query(database);
-    if (!query.prepare(statement))
-        return query.lastError();
-    for (const QVariant &value : values)
-        query.addBindValue(value);
-    return query.exec() ? QSqlError() : query.lastError();
-}
+    QString errorLabel(const Answer &answer)
+    {
+        JudgedOperation operation;
+        operation.judged = true;
+        operation.minuend = answer.minuend;
+        operation.subtrahend = answer.subtrahend;
+        operation.askedTerm = answer.askedTerm;
+        operation.answer = answer.typed;
+        operation.right = answer.right;
+        return nonNull(Analysis::errorName(Analysis::judge(operation).error));
+    }
+
+    // Runs one statement with its values bound in order; the error, invalid on success.
+    QSqlError run(QSqlDatabase &database, const QString &statement, const QVariantList &values)
+    {
+        QSqlQuery query(database);
+        if (!query.prepare(statement))
+            return query.lastError();
+        for (const QVariant &value : values)
+            query.addBindValue(value);
+        return query.exec() ? QSqlError() : query.lastError();
+    }
 
 } // namespace
 
 RegisterWriter::RegisterWriter(const QString &path, StatusBoard &status)
-    : m_path(path)
-    , m_status(status)
-    , m_connection(QStringLiteral("register-writer-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+    : m_path(path), m_status(status), m_connection(QStringLiteral("register-writer-")
+                                          + QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
     m_retry.setSingleShot(true);
     m_retry.setInterval(RetryMilliseconds);
@@ -148,8 +154,9 @@ QSqlError RegisterWriter::write(const Row &row)
         if (!database.transaction())
             return database.lastError();
         QSqlError error = run(database,
-            QStringLiteral("INSERT INTO pupils (name_key, display_name, first_seen) VALUES (?, ?, ?)"
-                           " ON CONFLICT (name_key) DO NOTHING"),
+            QStringLiteral(
+                "INSERT INTO pupils (name_key, display_name, first_seen) VALUES (?, ?, ?)"
+                " ON CONFLICT (name_key) DO NOTHING"),
             { key, pupilDisplayName(s.pupilName), storedTime(s.at) });
         if (!error.isValid())
             error = run(database,
@@ -167,17 +174,20 @@ QSqlError RegisterWriter::write(const Row &row)
     if (const auto *answer = std::get_if<AnswerRow>(&row)) {
         const Answer &a = answer->answer;
         return run(database,
-            QStringLiteral("INSERT INTO answers (session_id, operation_no, minuend, subtrahend,"
-                           " asked_term, expected, typed, is_right, seconds, error_label, answered_at)"
-                           " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
-                           " ON CONFLICT (session_id, operation_no) DO NOTHING"),
-            { answer->sessionId, a.operationNumber, a.minuend, a.subtrahend, a.askedTerm, a.expected,
-                a.typed, a.right ? 1 : 0, a.seconds, errorLabel(a), storedTime(a.at) });
+            QStringLiteral(
+                "INSERT INTO answers (session_id, operation_no, minuend, subtrahend,"
+                " asked_term, expected, typed, is_right, seconds, error_label, answered_at)"
+                " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+                " ON CONFLICT (session_id, operation_no) DO NOTHING"),
+            { answer->sessionId, a.operationNumber, a.minuend, a.subtrahend, a.askedTerm,
+                a.expected, nonNull(a.typed), a.right ? 1 : 0, a.seconds, errorLabel(a),
+                storedTime(a.at) });
     }
     if (const auto *end = std::get_if<EndRow>(&row)) {
         // A changed row is copied to the school server again.
         return run(database,
-            QStringLiteral("UPDATE sessions SET ended_at = ?, end_reason = ?, sent = 0 WHERE id = ?"),
+            QStringLiteral(
+                "UPDATE sessions SET ended_at = ?, end_reason = ?, sent = 0 WHERE id = ?"),
             { storedTime(end->end.at), endingText(end->end.how), end->sessionId });
     }
     const auto &review = std::get<ReviewRow>(row);
