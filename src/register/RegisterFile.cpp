@@ -109,7 +109,7 @@ QString setAside(const QString &path, const QDateTime &now)
     return name;
 }
 
-Opening openFile(const QString &path, const QString &connection)
+Opening openFile(const QString &path, const QString &connection, PageCheck check)
 {
     QMutexLocker lock(&openingMutex);
     Opening opening;
@@ -123,7 +123,8 @@ Opening openFile(const QString &path, const QString &connection)
         }
         QSqlError error;
         const int version = fileVersion(database, &error);
-        const bool damaged = version < 0 ? isDamage(error) : !passesQuickCheck(database);
+        const bool damaged = version < 0 ? isDamage(error)
+                                         : check == PageCheck::Whole && !passesQuickCheck(database);
         if (damaged) {
             database.close();
             opening.setAsideFile = setAside(path, QDateTime::currentDateTime());

@@ -25,7 +25,11 @@ struct Opening
     }
 };
 
-Opening openFile(const QString &path, const QString &connection);
+// Checking every page finds damage early but reads the whole file: the writer's thread does it,
+// a screen that waits for the file does not (damage found later still moves the file aside).
+enum class PageCheck { Whole, None };
+
+Opening openFile(const QString &path, const QString &connection, PageCheck check);
 // Closes and forgets the connection.
 void closeFile(const QString &connection);
 

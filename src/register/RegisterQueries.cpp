@@ -69,7 +69,7 @@ RegisterQueries::RegisterQueries(const QString &filePath)
     : m_connection(
         QStringLiteral("register-reader-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
-    const Opening opening = openFile(filePath, m_connection);
+    const Opening opening = openFile(filePath, m_connection, PageCheck::None);
     m_state = opening.state;
     m_setAsideFile = opening.setAsideFile;
 }
