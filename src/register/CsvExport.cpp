@@ -13,39 +13,33 @@ namespace Register {
 
 namespace {
 
-constexpr qsizetype ChunkBytes = 1 << 20;
+    constexpr qsizetype ChunkBytes = 1 << 20;
 
-void appendField(QByteArray &line, const QString &text)
-{
-    const bool quoted = text.contains(QLatin1Char(';')) || text.contains(QLatin1Char('"'))
-        || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
-    if (!quoted) {
-        line += text.toUtf8();
-        return;
+    // A field with a separator, a quote or a line break goes between quotes, its quotes doubled.
+    void appendField(QByteArray &out, const QString &text)
+    {
+        const QByteArray bytes = text.toUtf8();
+        if (!bytes.contains(';') && !bytes.contains('"') && !bytes.contains('\n')
+            && !bytes.contains('\r')) {
+            out += bytes;
+            return;
+        }
+        out += '"';
+        out += QByteArray(bytes).replace('"', "\"\"");
+        out += '"';
     }
-    QString doubled = text;
-    doubled.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    line += '"' + doubled.toUtf8() + '"';
-}
 
-QString modeText(int mode)
-{
-    const auto &all = StartChoices::modes();
-    return mode >= 1 && mode <= static_cast<int>(all.size()) ? all[mode - 1].listText
-                                                             : QString::number(mode);
-}
-
-QString termText(int askedTerm)
-{
-    switch (askedTerm) {
-    case 1:
-        return QStringLiteral("differenza");
-    case 2:
-        return QStringLiteral("minuendo");
-    default:
-        return QStringLiteral("sottraendo");
+    const char *termText(int askedTerm)
+    {
+        switch (askedTerm) {
+        case 1:
+            return "differenza";
+        case 2:
+            return "minuendo";
+        default:
+            return "sottraendo";
+        }
     }
-}
 
 } // namespace
 
@@ -59,35 +53,47 @@ int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &
         "Alunno;Inizio sessione;Modalità;Da;A;Operazione;Minuendo;Sottraendo;Termine cercato;"
         "Risultato atteso;Risposta data;Esatta;Secondi;Errore;Data e ora della risposta\r\n");
     out.reserve(ChunkBytes + 4096);
+    QList<QByteArray> modes;
+    for (const auto &mode : StartChoices::modes()) {
+        modes.append(QByteArray());
+        appendField(modes.last(), mode.listText);
+    }
 
+    // The sessions lead the join, so that the rows come in order from the indexes, unsorted.
     QSqlQuery query(QSqlDatabase::database(queries.connectionName(), false));
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT p.display_name, s.started_at, s.mode, s.range_low, s.range_high, a.operation_no,"
-        " a.minuend, a.subtrahend, a.asked_term, a.expected, a.typed, a.is_right, a.seconds,"
-        " a.error_label, a.answered_at FROM pupils p"
-        " JOIN sessions s ON s.pupil_key = p.name_key JOIN answers a ON a.session_id = s.id"
-        " WHERE ? = '' OR p.name_key = ?"
-        " ORDER BY p.name_key, s.started_at, s.id, a.operation_no"));
-    query.addBindValue(pupilKey);
-    query.addBindValue(pupilKey);
+    query.prepare(QStringLiteral("SELECT p.display_name, s.started_at, s.mode, s.range_low,"
+                                 " s.range_high, a.operation_no, a.minuend, a.subtrahend,"
+                                 " a.asked_term, a.expected, a.typed, a.is_right, a.seconds,"
+                                 " a.error_label, a.answered_at"
+                                 " FROM sessions s CROSS JOIN answers a ON a.session_id = s.id"
+                                 " JOIN pupils p ON p.name_key = s.pupil_key")
+        + (pupilKey.isEmpty() ? QString() : QStringLiteral(" WHERE s.pupil_key = ?"))
+        + QStringLiteral(" ORDER BY s.pupil_key, s.started_at, s.rowid, a.operation_no"));
+    if (!pupilKey.isEmpty())
+        query.addBindValue(pupilKey);
     if (!query.exec())
         return -1;
     int rows = 0;
-    const QByteArray separator(";");
     while (query.next()) {
         appendField(out, query.value(0).toString());
-        out += separator + query.value(1).toString().toLatin1() + separator;
-        appendField(out, modeText(query.value(2).toInt()));
-        for (int column = 3; column <= 7; ++column)
-            out += separator + QByteArray::number(query.value(column).toInt());
-        out += separator + termText(query.value(8).toInt()).toLatin1();
-        out += separator + QByteArray::number(query.value(9).toInt()) + separator;
+        out += ';' + query.value(1).toString().toLatin1() + ';';
+        out += modes.value(query.value(2).toInt() - 1);
+        for (int column = 3; column <= 7; ++column) {
+            out += ';';
+            out += QByteArray::number(query.value(column).toInt());
+        }
+        out += ';';
+        out += termText(query.value(8).toInt());
+        out += ';';
+        out += QByteArray::number(query.value(9).toInt());
+        out += ';';
         appendField(out, query.value(10).toString());
-        out += query.value(11).toBool() ? QByteArrayLiteral(";sì;") : QByteArrayLiteral(";no;");
-        out += QByteArray::number(query.value(12).toDouble(), 'f', 1).replace('.', ',') + separator;
+        out += query.value(11).toBool() ? ";sì;" : ";no;";
+        out += QByteArray::number(query.value(12).toDouble(), 'f', 1).replace('.', ',');
+        out += ';';
         appendField(out, query.value(13).toString());
-        out += separator + query.value(14).toString().toLatin1() + "\r\n";
+        out += ';' + query.value(14).toString().toLatin1() + "\r\n";
         ++rows;
         if (out.size() >= ChunkBytes) {
             if (file.write(out) != out.size())

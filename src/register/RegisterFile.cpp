@@ -16,54 +16,54 @@ namespace Register {
 
 namespace {
 
-// SQLite's primary result codes, from sqlite3.h.
-constexpr int Busy = 5;
-constexpr int Locked = 6;
-constexpr int ReadOnlyCode = 8;
-constexpr int Corrupt = 11;
-constexpr int Full = 13;
-constexpr int Constraint = 19;
-constexpr int NotADatabase = 26;
+    // SQLite's primary result codes, from sqlite3.h.
+    constexpr int Busy = 5;
+    constexpr int Locked = 6;
+    constexpr int ReadOnlyCode = 8;
+    constexpr int Corrupt = 11;
+    constexpr int Full = 13;
+    constexpr int Constraint = 19;
+    constexpr int NotADatabase = 26;
 
-// The writer's thread and the teacher's screens may open the file at once: only one of them
-// may find it damaged and move it aside.
-QMutex openingMutex;
+    // The writer's thread and the teacher's screens may open the file at once: only one of them
+    // may find it damaged and move it aside.
+    QMutex openingMutex;
 
-int primaryCode(const QSqlError &error)
-{
-    // Extended codes carry the primary one in their low byte.
-    return error.nativeErrorCode().toInt() & 0xff;
-}
+    int primaryCode(const QSqlError &error)
+    {
+        // Extended codes carry the primary one in their low byte.
+        return error.nativeErrorCode().toInt() & 0xff;
+    }
 
-QSqlDatabase connect(const QString &path, const QString &connection, bool readOnly)
-{
-    QSqlDatabase database = QSqlDatabase::contains(connection)
-        ? QSqlDatabase::database(connection, false)
-        : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
-    database.setDatabaseName(path);
-    // Another copy of the program may be writing one answer: wait for it rather than fail.
-    database.setConnectOptions(readOnly
-            ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000;QSQLITE_OPEN_READONLY")
-            : QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
-    database.open();
-    return database;
-}
+    QSqlDatabase connect(const QString &path, const QString &connection, bool readOnly)
+    {
+        QSqlDatabase database = QSqlDatabase::contains(connection)
+            ? QSqlDatabase::database(connection, false)
+            : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connection);
+        database.setDatabaseName(path);
+        // Another copy of the program may be writing one answer: wait for it rather than fail.
+        database.setConnectOptions(readOnly
+                ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000;QSQLITE_OPEN_READONLY")
+                : QStringLiteral("QSQLITE_BUSY_TIMEOUT=3000"));
+        database.open();
+        return database;
+    }
 
-bool passesQuickCheck(QSqlDatabase &database)
-{
-    QSqlQuery query(database);
-    return query.exec(QStringLiteral("PRAGMA quick_check(1)")) && query.next()
-        && query.value(0).toString() == QLatin1String("ok");
-}
+    bool passesQuickCheck(QSqlDatabase &database)
+    {
+        QSqlQuery query(database);
+        return query.exec(QStringLiteral("PRAGMA quick_check(1)")) && query.next()
+            && query.value(0).toString() == QLatin1String("ok");
+    }
 
-bool exec(QSqlDatabase &database, const QString &statement, QSqlError *error)
-{
-    QSqlQuery query(database);
-    if (query.exec(statement))
-        return true;
-    *error = query.lastError();
-    return false;
-}
+    bool exec(QSqlDatabase &database, const QString &statement, QSqlError *error)
+    {
+        QSqlQuery query(database);
+        if (query.exec(statement))
+            return true;
+        *error = query.lastError();
+        return false;
+    }
 
 } // namespace
 
@@ -109,7 +109,7 @@ QString setAside(const QString &path, const QDateTime &now)
     return name;
 }
 
-Opening openFile(const QString &path, const QString &connection)
+Opening openFile(const QString &path, const QString &connection, PageCheck check)
 {
     QMutexLocker lock(&openingMutex);
     Opening opening;
@@ -123,7 +123,8 @@ Opening openFile(const QString &path, const QString &connection)
         }
         QSqlError error;
         const int version = fileVersion(database, &error);
-        const bool damaged = version < 0 ? isDamage(error) : !passesQuickCheck(database);
+        const bool damaged = version < 0 ? isDamage(error)
+                                         : check == PageCheck::Whole && !passesQuickCheck(database);
         if (damaged) {
             database.close();
             opening.setAsideFile = setAside(path, QDateTime::currentDateTime());
@@ -138,7 +139,8 @@ Opening openFile(const QString &path, const QString &connection)
         }
         if (version > SchemaVersion) {
             database.close();
-            opening.state = connect(path, connection, true).isOpen() ? State::Newer : State::Unavailable;
+            opening.state =
+                connect(path, connection, true).isOpen() ? State::Newer : State::Unavailable;
             return opening;
         }
         if (QFileInfo::exists(path) && !QFileInfo(path).isWritable()) {

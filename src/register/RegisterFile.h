@@ -19,10 +19,17 @@ struct Opening
 {
     State state = State::Unavailable; // Ready: open for reading and writing
     QString setAsideFile; // the damaged file's new name, when one was moved aside
-    bool isOpen() const { return state == State::Ready || state == State::ReadOnly || state == State::Newer; }
+    bool isOpen() const
+    {
+        return state == State::Ready || state == State::ReadOnly || state == State::Newer;
+    }
 };
 
-Opening openFile(const QString &path, const QString &connection);
+// Checking every page finds damage early but reads the whole file: the writer's thread does it,
+// a screen that waits for the file does not (damage found later still moves the file aside).
+enum class PageCheck { Whole, None };
+
+Opening openFile(const QString &path, const QString &connection, PageCheck check);
 // Closes and forgets the connection.
 void closeFile(const QString &connection);
 

@@ -16,26 +16,27 @@ namespace Register {
 
 namespace {
 
-const QString PasswordKey = QStringLiteral("teacher_password");
-constexpr int TrendStep = 5; // percentage points
+    const QString PasswordKey = QStringLiteral("teacher_password");
+    constexpr int TrendStep = 5; // percentage points
 
-QDateTime storedDateTime(const QVariant &value)
-{
-    return QDateTime::fromString(value.toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-}
+    QDateTime storedDateTime(const QVariant &value)
+    {
+        return QDateTime::fromString(value.toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
 
-int percent(int right, int judged)
-{
-    return judged > 0 ? static_cast<int>(std::lround(100.0 * right / judged)) : 0;
-}
+    int percent(int right, int judged)
+    {
+        return judged > 0 ? static_cast<int>(std::lround(100.0 * right / judged)) : 0;
+    }
 
-// The sessions with at least one judged answer, newest first for each pupil (rank 1 the newest),
-// with their counts.
-const QString RankedSessions = QStringLiteral(
-    "WITH answered AS ("
-    " SELECT s.id, s.pupil_key, s.started_at,"
-    "  ROW_NUMBER() OVER (PARTITION BY s.pupil_key ORDER BY s.started_at DESC, s.rowid DESC) AS rank"
-    " FROM sessions s WHERE EXISTS (SELECT 1 FROM answers a WHERE a.session_id = s.id))");
+    // The sessions with at least one judged answer, newest first for each pupil (rank 1 the newest),
+    // with their counts.
+    const QString RankedSessions = QStringLiteral(
+        "WITH answered AS ("
+        " SELECT s.id, s.pupil_key, s.started_at,"
+        "  ROW_NUMBER() OVER (PARTITION BY s.pupil_key ORDER BY s.started_at DESC, s.rowid DESC) "
+        "AS rank"
+        " FROM sessions s WHERE EXISTS (SELECT 1 FROM answers a WHERE a.session_id = s.id))");
 
 } // namespace
 
@@ -65,9 +66,10 @@ Trend trendOf(const QList<int> &percentsOldestFirst)
 }
 
 RegisterQueries::RegisterQueries(const QString &filePath)
-    : m_connection(QStringLiteral("register-reader-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+    : m_connection(
+        QStringLiteral("register-reader-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
 {
-    const Opening opening = openFile(filePath, m_connection);
+    const Opening opening = openFile(filePath, m_connection, PageCheck::None);
     m_state = opening.state;
     m_setAsideFile = opening.setAsideFile;
 }
@@ -123,9 +125,10 @@ QList<PupilOverview> RegisterQueries::classOverview()
     QHash<QString, QList<JudgedOperation>> lastOperations;
     QHash<QString, QList<double>> lastSeconds;
     query.exec(RankedSessions
-        + QStringLiteral(" SELECT r.pupil_key, a.minuend, a.subtrahend, a.asked_term, a.typed,"
-                         " a.is_right, a.seconds FROM answered r JOIN answers a ON a.session_id = r.id"
-                         " WHERE r.rank = 1 ORDER BY r.pupil_key, a.operation_no"));
+        + QStringLiteral(
+            " SELECT r.pupil_key, a.minuend, a.subtrahend, a.asked_term, a.typed,"
+            " a.is_right, a.seconds FROM answered r JOIN answers a ON a.session_id = r.id"
+            " WHERE r.rank = 1 ORDER BY r.pupil_key, a.operation_no"));
     while (query.next()) {
         JudgedOperation operation;
         operation.judged = true;
@@ -256,11 +259,11 @@ Counts RegisterQueries::countsOf(const QString &pupilKey)
 {
     Counts counts;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.prepare(QStringLiteral(
-        "SELECT (SELECT COUNT(*) FROM pupils WHERE name_key = ?),"
-        " (SELECT COUNT(*) FROM sessions WHERE pupil_key = ?),"
-        " (SELECT COUNT(*) FROM answers a JOIN sessions s ON s.id = a.session_id"
-        " WHERE s.pupil_key = ?)"));
+    query.prepare(
+        QStringLiteral("SELECT (SELECT COUNT(*) FROM pupils WHERE name_key = ?),"
+                       " (SELECT COUNT(*) FROM sessions WHERE pupil_key = ?),"
+                       " (SELECT COUNT(*) FROM answers a JOIN sessions s ON s.id = a.session_id"
+                       " WHERE s.pupil_key = ?)"));
     query.addBindValue(pupilKey);
     query.addBindValue(pupilKey);
     query.addBindValue(pupilKey);
@@ -273,8 +276,9 @@ Counts RegisterQueries::countsOfAll()
 {
     Counts counts;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    if (query.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM pupils),"
-                                  " (SELECT COUNT(*) FROM sessions), (SELECT COUNT(*) FROM answers)"))
+    if (query.exec(
+            QStringLiteral("SELECT (SELECT COUNT(*) FROM pupils),"
+                           " (SELECT COUNT(*) FROM sessions), (SELECT COUNT(*) FROM answers)"))
         && query.next())
         counts = { query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt() };
     return counts;

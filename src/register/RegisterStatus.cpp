@@ -8,33 +8,35 @@ namespace Register {
 
 namespace {
 
-QString stateText(State state)
-{
-    switch (state) {
-    case State::NotOpened:
-        return QStringLiteral("Il registro si apre con la prima sessione.");
-    case State::Ready:
-        return QStringLiteral("Il registro funziona: ogni risposta è scritta subito.");
-    case State::Off:
-        return QStringLiteral("Il registro è spento dalle impostazioni della scuola: non si "
-                              "conserva nulla.");
-    case State::ReadOnly:
-        return QStringLiteral("Il file del registro si può leggere ma non scrivere: le nuove "
-                              "risposte non vengono conservate.");
-    case State::Newer:
-        return QStringLiteral("Il registro è stato scritto da una versione più recente del "
-                              "programma: si può consultare, ma non vi si scrive.");
-    case State::Unavailable:
-        return QStringLiteral("La cartella del registro non si può usare (disco mancante o "
-                              "protetto): le risposte saranno scritte appena possibile.");
-    case State::Busy:
-        return QStringLiteral("Il registro è in uso da un'altra copia del programma: le risposte "
-                              "saranno scritte appena si libera.");
-    case State::DiskFull:
-        return QStringLiteral("Il disco è pieno: le risposte saranno scritte appena c'è posto.");
+    QString stateText(State state)
+    {
+        switch (state) {
+        case State::NotOpened:
+            return QStringLiteral("Il registro si apre con la prima sessione.");
+        case State::Ready:
+            return QStringLiteral("Il registro funziona: ogni risposta è scritta subito.");
+        case State::Off:
+            return QStringLiteral("Il registro è spento dalle impostazioni della scuola: non si "
+                                  "conserva nulla.");
+        case State::ReadOnly:
+            return QStringLiteral("Il file del registro si può leggere ma non scrivere: le nuove "
+                                  "risposte non vengono conservate.");
+        case State::Newer:
+            return QStringLiteral("Il registro è stato scritto da una versione più recente del "
+                                  "programma: si può consultare, ma non vi si scrive.");
+        case State::Unavailable:
+            return QStringLiteral("La cartella del registro non si può usare (disco mancante o "
+                                  "protetto): le risposte saranno scritte appena possibile.");
+        case State::Busy:
+            return QStringLiteral(
+                "Il registro è in uso da un'altra copia del programma: le risposte "
+                "saranno scritte appena si libera.");
+        case State::DiskFull:
+            return QStringLiteral(
+                "Il disco è pieno: le risposte saranno scritte appena c'è posto.");
+        }
+        return QString();
     }
-    return QString();
-}
 
 } // namespace
 

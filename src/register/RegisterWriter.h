@@ -28,7 +28,6 @@ public:
 private:
     void writePending();
     bool ensureOpen();
-    QSqlError write(const Row &row);
     void startNewFileAfterDamage();
     void publishCount();
 

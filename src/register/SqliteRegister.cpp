@@ -8,8 +8,7 @@
 
 using namespace Register;
 
-SqliteRegister::SqliteRegister(const RegisterPlace &place)
-    : m_place(place)
+SqliteRegister::SqliteRegister(const RegisterPlace &place) : m_place(place)
 {
     if (!m_place.switchedOn)
         m_status.setState(State::Off);
@@ -55,7 +54,8 @@ void SqliteRegister::reviewDone(const Review &review)
 void SqliteRegister::waitUntilWritten()
 {
     if (m_thread)
-        QMetaObject::invokeMethod(m_writer, [] {}, Qt::BlockingQueuedConnection);
+        QMetaObject::invokeMethod(
+            m_writer, [] {}, Qt::BlockingQueuedConnection);
 }
 
 void SqliteRegister::hand(Row row)
@@ -69,6 +69,7 @@ void SqliteRegister::hand(Row row)
         m_thread->start();
     }
     QMetaObject::invokeMethod(
-        m_writer, [writer = m_writer, row = std::move(row)]() mutable { writer->add(std::move(row)); },
+        m_writer,
+        [writer = m_writer, row = std::move(row)]() mutable { writer->add(std::move(row)); },
         Qt::QueuedConnection);
 }

@@ -6,8 +6,7 @@
 #include <sodium.h>
 
 TeacherPassword::TeacherPassword(PasswordStore &store, std::function<qint64()> clock)
-    : m_store(store)
-    , m_clock(std::move(clock))
+    : m_store(store), m_clock(std::move(clock))
 {
     // Safe to call again. Without it the library must not be used: every try is then wrong.
     m_sodiumReady = sodium_init() >= 0;
@@ -38,9 +37,10 @@ TeacherPassword::Check TeacherPassword::check(const QString &password)
     const QString hash = m_store.storedHash().value_or(QString());
     const QByteArray typed = password.toUtf8();
     const bool right = hash.isEmpty() ? typed.isEmpty()
-                                      : m_sodiumReady && crypto_pwhash_str_verify(hash.toLatin1().constData(),
-                                            typed.constData(), typed.size())
-            == 0;
+                                      : m_sodiumReady
+            && crypto_pwhash_str_verify(
+                   hash.toLatin1().constData(), typed.constData(), typed.size())
+                == 0;
     if (right) {
         m_wrongTries = 0;
         return Check::Right;
