@@ -29,7 +29,8 @@ bool SqliteOutbox::ensureOpen()
     // The register's writer makes the file; before its first session there is nothing to send.
     if (m_open || !QFile::exists(m_filePath))
         return m_open;
-    const Register::Opening opening = Register::openFile(m_filePath, m_connection);
+    const Register::Opening opening =
+        Register::openFile(m_filePath, m_connection, Register::PageCheck::None);
     m_open = opening.state == Register::State::Ready;
     if (!m_open && opening.isOpen())
         Register::closeFile(m_connection);

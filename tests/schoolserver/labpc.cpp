@@ -53,7 +53,8 @@ int play(const QString &name, int sessions, int msPerAnswer)
     bool watching = false;
     auto look = [&] {
         if (!watching)
-            watching = Register::openFile(place.filePath, watch).isOpen();
+            watching =
+                Register::openFile(place.filePath, watch, Register::PageCheck::None).isOpen();
         if (!watching)
             return -1;
         const int unsent = unsentRows(watch, sentIds);
@@ -77,7 +78,8 @@ int play(const QString &name, int sessions, int msPerAnswer)
             const qint64 next = clock.elapsed() + msPerAnswer;
             do {
                 look();
-                QThread::msleep(static_cast<unsigned long>(std::clamp<qint64>(next - clock.elapsed(), 0, 100)));
+                QThread::msleep(
+                    static_cast<unsigned long>(std::clamp<qint64>(next - clock.elapsed(), 0, 100)));
             } while (clock.elapsed() < next);
         }
         pupilRegister.sessionEnded({ Register::Ending::Completed, QDateTime::currentDateTime() });
@@ -96,15 +98,16 @@ int play(const QString &name, int sessions, int msPerAnswer)
         Register::closeFile(watch);
     out << "da inviare " << left << Qt::endl;
     if (!lags.isEmpty())
-        out << "ritardo mediano " << lags.at(lags.size() / 2) << " ms massimo " << lags.last() << " ms" << Qt::endl;
+        out << "ritardo mediano " << lags.at(lags.size() / 2) << " ms massimo " << lags.last()
+            << " ms" << Qt::endl;
     return left == 0 ? 0 : 1;
 }
 
 int showClass()
 {
     QTextStream out(stdout);
-    SchoolServer::RegisterSource source
-        = SchoolServer::openRegisterSource(registerPlace(), SchoolServer::serviceName());
+    SchoolServer::RegisterSource source =
+        SchoolServer::openRegisterSource(registerPlace(), SchoolServer::serviceName());
     out << (source.fromServer ? "server" : "questo computer") << Qt::endl;
     if (!source.notice.isEmpty())
         out << source.notice << Qt::endl;
@@ -112,8 +115,8 @@ int showClass()
         int answers = 0;
         for (const Register::SessionSummary &session : source.queries->sessions(pupil.key))
             answers += static_cast<int>(source.queries->answers(session.id).size());
-        out << "alunno " << pupil.name << " | sessioni " << pupil.sessions << " | risposte " << answers
-            << " | giorni " << source.queries->progress(pupil.key).size() << Qt::endl;
+        out << "alunno " << pupil.name << " | sessioni " << pupil.sessions << " | risposte "
+            << answers << " | giorni " << source.queries->progress(pupil.key).size() << Qt::endl;
     }
     return 0;
 }
