@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "schoolserver/LabSender.h"
 
+#include "register/RegisterPlace.h"
 #include "schoolserver/PostgresLink.h"
 #include "schoolserver/SchoolService.h"
 #include "schoolserver/SenderMachine.h"
@@ -28,12 +29,12 @@ public:
         QObject::connect(&m_timer, &QTimer::timeout, this, &SenderWorker::step);
     }
 
-    void start()
+    void start(int firstStepMilliseconds)
     {
         m_outbox = std::make_unique<SqliteOutbox>(m_registerFile);
         m_link = std::make_unique<PostgresLink>(m_service);
         m_machine = std::make_unique<SenderMachine>(*m_outbox, *m_link);
-        m_timer.start(0);
+        m_timer.start(firstStepMilliseconds);
     }
 
     void stop()
@@ -75,7 +76,7 @@ private:
     QElapsedTimer m_sinceRemoval;
 };
 
-LabSender::LabSender(const QString &registerFile, const QString &service)
+LabSender::LabSender(const QString &registerFile, const QString &service, int firstStepMilliseconds)
     : m_thread(std::make_unique<QThread>()), m_worker(new SenderWorker(registerFile, service))
 {
     m_thread->setObjectName(QStringLiteral("registro-server"));
@@ -83,7 +84,9 @@ LabSender::LabSender(const QString &registerFile, const QString &service)
     QObject::connect(m_thread.get(), &QThread::finished, m_worker, &QObject::deleteLater);
     m_thread->start(QThread::LowPriority);
     QMetaObject::invokeMethod(
-        m_worker, [worker = m_worker] { worker->start(); }, Qt::QueuedConnection);
+        m_worker,
+        [worker = m_worker, firstStepMilliseconds] { worker->start(firstStepMilliseconds); },
+        Qt::QueuedConnection);
 }
 
 LabSender::~LabSender()
@@ -93,6 +96,15 @@ LabSender::~LabSender()
         m_worker, [worker = m_worker] { worker->stop(); }, Qt::BlockingQueuedConnection);
     m_thread->quit();
     m_thread->wait();
+}
+
+std::unique_ptr<LabSender> LabSender::forThisPc()
+{
+    const RegisterPlace place = registerPlace();
+    const QString service = serviceName();
+    if (!place.switchedOn || service.isEmpty())
+        return nullptr;
+    return std::make_unique<LabSender>(place.filePath, service);
 }
 
 int LabSender::answersSent() const

@@ -16,10 +16,16 @@ class SenderWorker;
 class LabSender
 {
 public:
-    LabSender(const QString &registerFile, const QString &service);
+    // The first look at the register comes after firstStepMilliseconds: at the program's start,
+    // once its first screen is up.
+    LabSender(
+        const QString &registerFile, const QString &service, int firstStepMilliseconds = 3000);
     ~LabSender();
     LabSender(const LabSender &) = delete;
     LabSender &operator=(const LabSender &) = delete;
+
+    // The sender for this PC, when the school named a server and keeps a register; else none.
+    static std::unique_ptr<LabSender> forThisPc();
 
     // The answers committed by the server since the start.
     int answersSent() const;

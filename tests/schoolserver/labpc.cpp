@@ -42,7 +42,7 @@ int play(const QString &name, int sessions, int msPerAnswer)
 {
     QTextStream out(stdout);
     const RegisterPlace place = registerPlace();
-    SchoolServer::LabSender sender(place.filePath, SchoolServer::serviceName());
+    SchoolServer::LabSender sender(place.filePath, SchoolServer::serviceName(), 0);
     SqliteRegister pupilRegister(place);
     QElapsedTimer clock;
     clock.start();
