@@ -105,6 +105,14 @@ done
 [ "$(postgres_count 'SELECT COUNT(*) FROM answers')" = 82 ] || fail "reading changed the server"
 echo "the class from either PC: both pupils and the hostile rows as stored"
 
+# One teacher's password for the whole lab, kept on the server; "ELIMINA ALUNNO" acts there.
+[ "$(on_pc a "$labpc" teacher "maestra'; --")" = "scelta giusta" ] || fail "PC a could not choose the password"
+[ "$(on_pc b "$labpc" teacher "maestra'; --")" = "giusta" ] || fail "PC b does not know the lab's password"
+[ "$(on_pc b "$labpc" teacher "altra")" = "sbagliata" ] || fail "PC b took a wrong password"
+on_pc b "$labpc" delete "x'); delete from answers;--" || fail "the lab's role could not delete a pupil"
+[ "$(postgres_count 'SELECT COUNT(*) FROM answers')" = 80 ] || fail "the deletion took other answers"
+echo "the lab's password from either PC; a pupil deleted on the server"
+
 postgres_stop
 on_pc a "$labpc" class >"$work/class-away.out" || fail "the class without the server ended with an error"
 grep -qxF "Il server del registro non risponde: i dati di oggi sono al sicuro su questo computer e verranno inviati appena possibile." \

@@ -6,6 +6,9 @@
 //   labpc play NAME SESSIONS MS_PER_ANSWER   prints "risposta N" once answer N is in the PC's
 //       file, then waits until the server has everything and prints the sender's lag
 //   labpc class                              prints the class as "REGISTRO DELLA CLASSE" reads it
+//   labpc teacher PASSWORD                   chooses the teacher's password if none is, then checks it
+//   labpc delete NAME                        "ELIMINA ALUNNO" of the teacher's screen
+#include "register/PupilKey.h"
 #include "register/RegisterFile.h"
 #include "register/RegisterPlace.h"
 #include "register/SqliteRegister.h"
@@ -121,6 +124,25 @@ int showClass()
     return 0;
 }
 
+int teacher(const QString &password)
+{
+    SchoolServer::RegisterSource source =
+        SchoolServer::openRegisterSource(registerPlace(), SchoolServer::serviceName());
+    TeacherPassword check(*source.queries);
+    const bool chosenHere = !check.isChosen() && check.choose(password);
+    const bool right = check.check(password) == TeacherPassword::Check::Right;
+    QTextStream(stdout) << (chosenHere ? "scelta " : "") << (right ? "giusta" : "sbagliata")
+                        << Qt::endl;
+    return 0;
+}
+
+int deletePupil(const QString &name)
+{
+    SchoolServer::RegisterSource source =
+        SchoolServer::openRegisterSource(registerPlace(), SchoolServer::serviceName());
+    return source.queries->deletePupil(pupilKey(name)) ? 0 : 1;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -132,6 +154,11 @@ int main(int argc, char *argv[])
         return play(args.at(2), args.at(3).toInt(), args.at(4).toInt());
     if (args.size() == 2 && args.at(1) == QLatin1String("class"))
         return showClass();
-    std::fputs("labpc play NAME SESSIONS MS_PER_ANSWER | labpc class\n", stderr);
+    if (args.size() == 3 && args.at(1) == QLatin1String("teacher"))
+        return teacher(args.at(2));
+    if (args.size() == 3 && args.at(1) == QLatin1String("delete"))
+        return deletePupil(args.at(2));
+    std::fputs("labpc play NAME SESSIONS MS_PER_ANSWER | class | teacher PASSWORD | delete NAME\n",
+        stderr);
     return 2;
 }
