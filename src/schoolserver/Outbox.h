@@ -18,6 +18,9 @@ public:
     virtual std::optional<Batch> nextBatch(int answers) = 0;
     // After the server committed the batch; a row changed meanwhile stays unsent.
     virtual bool markSent(const Batch &batch) = 0;
+    // A copy of the lab's teacher password hash, which guards this PC's own rows when the
+    // server is away.
+    virtual void keepTeacherHash(const QString &hash) = 0;
 };
 
 } // namespace SchoolServer

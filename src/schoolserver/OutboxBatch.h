@@ -22,6 +22,8 @@ struct TableColumns
 };
 
 const QList<TableColumns> &tables();
+// The key of the teacher's password hash in the settings table, on the PC and on the server.
+inline const QString TeacherPasswordKey = QStringLiteral("teacher_password");
 const TableColumns &columnsOf(Table table);
 // The session's end, which arrives after its start: the one change the server accepts.
 constexpr int SessionEndedAtColumn = 3;

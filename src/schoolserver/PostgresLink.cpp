@@ -69,6 +69,16 @@ bool PostgresLink::send(const Batch &batch)
     return true;
 }
 
+std::optional<QString> PostgresLink::teacherHash()
+{
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.prepare(QStringLiteral("SELECT value FROM settings WHERE key = ?"));
+    query.addBindValue(TeacherPasswordKey);
+    if (m_open && query.exec() && query.next())
+        return query.value(0).toString();
+    return std::nullopt;
+}
+
 void PostgresLink::disconnect()
 {
     if (m_open)

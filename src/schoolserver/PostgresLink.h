@@ -21,6 +21,7 @@ public:
     bool connect() override;
     bool send(const Batch &batch) override;
     void disconnect() override;
+    std::optional<QString> teacherHash() override;
 
 private:
     QString m_service;

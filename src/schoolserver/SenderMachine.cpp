@@ -13,8 +13,12 @@ SenderMachine::Step SenderMachine::step()
     const std::optional<Batch> batch = m_outbox.nextBatch(BatchAnswers);
     if (!batch || batch->isEmpty())
         return {};
-    if (!m_connected && !(m_connected = m_link.connect()))
-        return failed();
+    if (!m_connected) {
+        if (!(m_connected = m_link.connect()))
+            return failed();
+        if (const std::optional<QString> hash = m_link.teacherHash())
+            m_outbox.keepTeacherHash(*hash);
+    }
     if (!m_link.send(*batch)) {
         // A refusal or a broken connection alike: a new connection at the next try.
         m_link.disconnect();

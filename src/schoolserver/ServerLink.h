@@ -4,6 +4,8 @@
 
 #include "schoolserver/OutboxBatch.h"
 
+#include <optional>
+
 namespace SchoolServer {
 
 // The sender's own connection to the school server.
@@ -17,6 +19,8 @@ public:
     // reached the server: sending it again is harmless.
     virtual bool send(const Batch &batch) = 0;
     virtual void disconnect() = 0;
+    // The teacher's password hash kept on the server, once connected; none when none is chosen.
+    virtual std::optional<QString> teacherHash() = 0;
 };
 
 } // namespace SchoolServer

@@ -140,6 +140,18 @@ bool SqliteOutbox::markSent(const Batch &batch)
     return database.commit();
 }
 
+void SqliteOutbox::keepTeacherHash(const QString &hash)
+{
+    if (!ensureOpen())
+        return;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.prepare(QStringLiteral("INSERT INTO settings (key, value) VALUES (?, ?)"
+                                 " ON CONFLICT (key) DO UPDATE SET value = excluded.value"));
+    query.addBindValue(TeacherPasswordKey);
+    query.addBindValue(hash);
+    query.exec();
+}
+
 bool SqliteOutbox::removeSentBefore(const QDateTime &before)
 {
     if (!ensureOpen())

@@ -22,6 +22,7 @@ public:
 
     std::optional<Batch> nextBatch(int answers) override;
     bool markSent(const Batch &batch) override;
+    void keepTeacherHash(const QString &hash) override;
     // Removes the sessions started before `before` whose every row the server has, with their
     // answers and reviews, and the pupils left without sessions.
     bool removeSentBefore(const QDateTime &before);

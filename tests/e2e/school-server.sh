@@ -119,4 +119,14 @@ grep -qxF "Il server del registro non risponde: i dati di oggi sono al sicuro su
     "$work/class-away.out" || fail "no notice with the server away"
 grep -qF "alunno Luca | sessioni 1 | risposte 40" "$work/class-away.out" || fail "PC a does not show its own"
 echo "server away: the notice, and this PC's own register"
+
+# A session played with the server away and the PC switched off goes at the PC's next start;
+# the sender then keeps a copy of the lab's password for the PC's own rows.
+on_pc a "$labpc" play "Luca" 1 0 3 >"$work/a2.out" && fail "PC a sent with the server stopped"
+postgres_start
+on_pc a "$labpc" play "Luca" 0 0 60 >"$work/a3.out" || fail "PC a did not send at its next start"
+[ "$(postgres_count 'SELECT COUNT(*) FROM answers')" = 120 ] || fail "the second session did not arrive whole"
+postgres_stop
+[ "$(on_pc a "$labpc" teacher "maestra'; --")" = "giusta" ] || fail "PC a has no copy of the lab's password"
+echo "the next start sent the pending session; the lab's password guards the PC's own rows"
 echo PASS

@@ -3,8 +3,9 @@
 // One lab PC for the school-server case and the load check: the register's writer and the
 // sender as the program runs them, fed with judged answers at a chosen pace instead of a pupil.
 //
-//   labpc play NAME SESSIONS MS_PER_ANSWER   prints "risposta N" once answer N is in the PC's
-//       file, then waits until the server has everything and prints the sender's lag
+//   labpc play NAME SESSIONS MS_PER_ANSWER [WAIT_S]   prints "risposta N" once answer N is in
+//       the PC's file, then waits (180 s at most) until the server has everything; prints the
+//       sender's lag
 //   labpc class                              prints the class as "REGISTRO DELLA CLASSE" reads it
 //   labpc teacher PASSWORD                   chooses the teacher's password if none is, then checks it
 //   labpc delete NAME                        "ELIMINA ALUNNO" of the teacher's screen
@@ -27,7 +28,6 @@
 namespace {
 
 constexpr int AnswersPerSession = 40;
-constexpr int SendTimeoutMs = 180000;
 
 int unsentRows(const QString &connection, QList<qint64> &sentIds)
 {
@@ -41,7 +41,7 @@ int unsentRows(const QString &connection, QList<qint64> &sentIds)
     return query.next() ? query.value(0).toInt() : -1;
 }
 
-int play(const QString &name, int sessions, int msPerAnswer)
+int play(const QString &name, int sessions, int msPerAnswer, int waitSeconds)
 {
     QTextStream out(stdout);
     const RegisterPlace place = registerPlace();
@@ -88,7 +88,7 @@ int play(const QString &name, int sessions, int msPerAnswer)
         pupilRegister.sessionEnded({ Register::Ending::Completed, QDateTime::currentDateTime() });
     }
     pupilRegister.waitUntilWritten();
-    const qint64 deadline = clock.elapsed() + SendTimeoutMs;
+    const qint64 deadline = clock.elapsed() + waitSeconds * 1000;
     while (look() != 0 && clock.elapsed() < deadline)
         QThread::msleep(100);
     const int left = look();
@@ -150,15 +150,17 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("vovorudoroz"));
     const QStringList args = app.arguments();
-    if (args.size() == 5 && args.at(1) == QLatin1String("play"))
-        return play(args.at(2), args.at(3).toInt(), args.at(4).toInt());
+    if (args.size() >= 5 && args.size() <= 6 && args.at(1) == QLatin1String("play"))
+        return play(args.at(2), args.at(3).toInt(), args.at(4).toInt(),
+            args.value(5, QStringLiteral("180")).toInt());
     if (args.size() == 2 && args.at(1) == QLatin1String("class"))
         return showClass();
     if (args.size() == 3 && args.at(1) == QLatin1String("teacher"))
         return teacher(args.at(2));
     if (args.size() == 3 && args.at(1) == QLatin1String("delete"))
         return deletePupil(args.at(2));
-    std::fputs("labpc play NAME SESSIONS MS_PER_ANSWER | class | teacher PASSWORD | delete NAME\n",
+    std::fputs("labpc play NAME SESSIONS MS_PER_ANSWER [WAIT_S] | class | teacher PASSWORD | "
+               "delete NAME\n",
         stderr);
     return 2;
 }
