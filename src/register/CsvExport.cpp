@@ -60,14 +60,20 @@ int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &
     }
 
     // The sessions lead the join, so that the rows come in order from the indexes, unsorted.
-    QSqlQuery query(QSqlDatabase::database(queries.connectionName(), false));
+    QSqlDatabase database = QSqlDatabase::database(queries.connectionName(), false);
+    QSqlQuery query(database);
     query.setForwardOnly(true);
+    // CROSS JOIN fixes that order in SQLite; a school server's PostgreSQL plans its own.
+    const QString join = database.driverName() == QLatin1String("QSQLITE")
+        ? QStringLiteral(" CROSS JOIN")
+        : QStringLiteral(" JOIN");
     query.prepare(QStringLiteral("SELECT p.display_name, s.started_at, s.mode, s.range_low,"
                                  " s.range_high, a.operation_no, a.minuend, a.subtrahend,"
                                  " a.asked_term, a.expected, a.typed, a.is_right, a.seconds,"
-                                 " a.error_label, a.answered_at"
-                                 " FROM sessions s CROSS JOIN answers a ON a.session_id = s.id"
-                                 " JOIN pupils p ON p.name_key = s.pupil_key")
+                                 " a.error_label, a.answered_at FROM sessions s")
+        + join
+        + QStringLiteral(
+            " answers a ON a.session_id = s.id JOIN pupils p ON p.name_key = s.pupil_key")
         + (pupilKey.isEmpty() ? QString() : QStringLiteral(" WHERE s.pupil_key = ?"))
         + QStringLiteral(" ORDER BY s.pupil_key, s.started_at, s.rowid, a.operation_no"));
     if (!pupilKey.isEmpty())

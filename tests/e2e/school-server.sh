@@ -102,6 +102,7 @@ for pc in a b; do
     grep -qF "alunno Bob'); DELETE FROM answers;-- | sessioni 1 | risposte 2" "$work/class-$pc.out" ||
         fail "PC $pc misses the hostile rows as stored"
 done
+[ "$(on_pc b "$labpc" csv "$work/classe.csv")" = "righe 82" ] || fail "the class's CSV from the server"
 [ "$(postgres_count 'SELECT COUNT(*) FROM answers')" = 82 ] || fail "reading changed the server"
 echo "the class from either PC: both pupils and the hostile rows as stored"
 

@@ -9,6 +9,8 @@
 //   labpc class                              prints the class as "REGISTRO DELLA CLASSE" reads it
 //   labpc teacher PASSWORD                   chooses the teacher's password if none is, then checks it
 //   labpc delete NAME                        "ELIMINA ALUNNO" of the teacher's screen
+//   labpc csv FILE                           "ESPORTA CSV" of the whole class; prints its rows
+#include "register/CsvExport.h"
 #include "register/PupilKey.h"
 #include "register/RegisterFile.h"
 #include "register/RegisterPlace.h"
@@ -136,6 +138,15 @@ int teacher(const QString &password)
     return 0;
 }
 
+int exportClass(const QString &file)
+{
+    SchoolServer::RegisterSource source =
+        SchoolServer::openRegisterSource(registerPlace(), SchoolServer::serviceName());
+    const int rows = Register::exportCsv(*source.queries, QString(), file);
+    QTextStream(stdout) << "righe " << rows << Qt::endl;
+    return rows < 0 ? 1 : 0;
+}
+
 int deletePupil(const QString &name)
 {
     SchoolServer::RegisterSource source =
@@ -157,10 +168,12 @@ int main(int argc, char *argv[])
         return showClass();
     if (args.size() == 3 && args.at(1) == QLatin1String("teacher"))
         return teacher(args.at(2));
+    if (args.size() == 3 && args.at(1) == QLatin1String("csv"))
+        return exportClass(args.at(2));
     if (args.size() == 3 && args.at(1) == QLatin1String("delete"))
         return deletePupil(args.at(2));
     std::fputs("labpc play NAME SESSIONS MS_PER_ANSWER [WAIT_S] | class | teacher PASSWORD | "
-               "delete NAME\n",
+               "delete NAME | csv FILE\n",
         stderr);
     return 2;
 }
