@@ -29,8 +29,7 @@ bool PostgresLink::connect()
     if (!openServer(m_connection, m_service, ConnectSeconds))
         return false;
     m_open = true;
-    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
-    if (!ensureTables(database)) {
+    if (!ensureTables(m_connection)) {
         qCWarning(lcSchoolServer)
             << "the school server has no register tables, and they cannot be made";
         disconnect();

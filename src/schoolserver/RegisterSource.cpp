@@ -5,7 +5,6 @@
 #include "schoolserver/SchoolService.h"
 #include "schoolserver/ServerSchema.h"
 
-#include <QSqlDatabase>
 #include <QUuid>
 
 namespace SchoolServer {
@@ -24,8 +23,7 @@ RegisterSource openRegisterSource(const RegisterPlace &place, const QString &ser
         const QString connection = QStringLiteral("register-server-reader-")
             + QUuid::createUuid().toString(QUuid::WithoutBraces);
         if (openServer(connection, service, ReadConnectSeconds)) {
-            QSqlDatabase database = QSqlDatabase::database(connection, false);
-            if (ensureTables(database)) {
+            if (ensureTables(connection)) {
                 source.queries =
                     std::make_unique<Register::RegisterQueries>(connection, Register::State::Ready);
                 source.fromServer = true;

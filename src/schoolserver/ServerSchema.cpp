@@ -34,8 +34,9 @@ namespace {
 
 } // namespace
 
-bool ensureTables(QSqlDatabase &database)
+bool ensureTables(const QString &connection)
 {
+    QSqlDatabase database = QSqlDatabase::database(connection, false);
     if (hasTables(database))
         return true;
     const QString script = tablesScript();
