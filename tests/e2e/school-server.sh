@@ -79,7 +79,7 @@ cat "$work/a.out" "$work/b.out" | grep -v '^risposta'
 
 answers="$(postgres_count 'SELECT COUNT(*) FROM answers')"
 distinct="$(postgres_count 'SELECT COUNT(DISTINCT (session_id, operation_no)) FROM answers')"
-[ "$answers" = 80 ] && [ "$distinct" = 80 ] || fail "the server has $answers answers, $distinct distinct"
+[ "$answers:$distinct" = 80:80 ] || fail "the server has $answers answers, $distinct distinct"
 ended="$(postgres_count "SELECT COUNT(*) FROM sessions WHERE end_reason = 'completata'")"
 [ "$ended" = 2 ] || fail "$ended sessions ended on the server"
 echo "on the server: 80 answers, each once; both sessions ended"
