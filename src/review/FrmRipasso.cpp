@@ -8,6 +8,7 @@
 #include "exercise/OperationDisplay.h"
 #include "exercise/OperationPanel.h"
 #include "exercise/Scoring.h"
+#include "register/SessionFacts.h"
 #include "review/ReviewInput.h"
 #include "session/NumberText.h"
 #include "session/SessionRecord.h"
@@ -183,6 +184,9 @@ void FrmRipasso::next()
 void FrmRipasso::finish()
 {
     Review::noteOutcome(m_session, m_sequence->reviewedCount(), m_sequence->nowRightCount());
+    m_services.pupilRegister().reviewDone(
+        { m_sequence->reviewedCount(), m_sequence->nowRightCount(),
+            Register::momentOf(m_services.today(), m_services.timeOfDay()) });
     const int reviewed = m_sequence->reviewedCount();
     lblFine->setText((reviewed == 1 ? QStringLiteral("Hai ripassato 1 operazione")
                                     : QStringLiteral("Hai ripassato %1 operazioni").arg(reviewed))

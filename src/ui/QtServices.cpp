@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "ui/QtServices.h"
 
+#include "register/SqliteRegister.h"
 #include "ui/ShortDate.h"
 #include "ui/SoundPlayer.h"
 
@@ -178,4 +179,11 @@ bool QtServices::startProgram(const QString &absolutePath)
 void QtServices::endProgram()
 {
     QCoreApplication::exit(0);
+}
+
+PupilRegister &QtServices::pupilRegister()
+{
+    if (!m_register)
+        m_register = std::make_unique<SqliteRegister>(registerPlace());
+    return *m_register;
 }
