@@ -4,6 +4,7 @@
 
 #include "core/ShortDate.h"
 #include "desktop/SoundPlayer.h"
+#include "register/SqliteRegister.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -178,4 +179,11 @@ bool QtServices::startProgram(const QString &absolutePath)
 void QtServices::endProgram()
 {
     QCoreApplication::exit(0);
+}
+
+PupilRegister &QtServices::pupilRegister()
+{
+    if (!m_register)
+        m_register = std::make_unique<SqliteRegister>(registerPlace());
+    return *m_register;
 }

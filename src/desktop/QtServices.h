@@ -11,6 +11,7 @@
 #include <memory>
 
 class SoundPlayer;
+class SqliteRegister;
 
 // The desktop services of the running program.
 class QtServices final : public Services
@@ -36,6 +37,8 @@ public:
     QString programFolder() override;
     bool startProgram(const QString &absolutePath) override;
     void endProgram() override;
+    // Made on first need; the file opens with the first session, on the register's own thread.
+    PupilRegister &pupilRegister() override;
 
 private:
     std::unique_ptr<SoundPlayer> m_sound;
@@ -44,4 +47,5 @@ private:
     MixingRandomSource m_random;
     QtPrinterService m_printer;
     QElapsedTimer m_monotonic;
+    std::unique_ptr<SqliteRegister> m_register;
 };

@@ -22,6 +22,7 @@
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
 #include "frame/Twips.h"
+#include "register/SessionFacts.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -303,6 +304,9 @@ void FrmOperativoMeno::Form_Load()
     Controls::setTextColour(TxtRisultato, Colour::rgb(128, 64, 0));
     Label2->setText(Exercise::rangeBanner(m_session.RangeLow, m_session.RangeHigh));
     Exercise::startSession(m_session);
+    m_sessionEnded = false;
+    m_services.pupilRegister().sessionStarted(Register::sessionStartOf(
+        m_session, Register::momentOf(m_services.today(), m_services.timeOfDay())));
     newExercise();
 }
 
@@ -389,9 +393,12 @@ void FrmOperativoMeno::checkAnswer()
     // Timed and recorded before the buttons switch: the verdict read with the focus tells the
     // seconds, and the review the switch may offer reads the judged operations, this one
     // included.
-    timeAnswer();
+    const double seconds = timeAnswer();
     Exercise::completeRecord(m_session, TxtRisultato->text(), m_answerMark);
     Exercise::recordJudgement(m_session, TxtRisultato->text(), right);
+    // Kept at once, by the register's own thread: the verdict never waits for the disk.
+    m_services.pupilRegister().answerJudged(Register::answerOf(
+        m_session, seconds, Register::momentOf(m_services.today(), m_session.StopTime)));
     switchAfterCheck(Exercise::verdictSentence(m_session, right));
     menusAndEndOfSession();
 }
@@ -452,12 +459,14 @@ QWidget *FrmOperativoMeno::focusControl(Exercise::Focus focus) const
 
 // Answer times run on the monotonic clock, so an answer across midnight is never negative; the
 // time of day is still kept as the session's start and stop readings.
-void FrmOperativoMeno::timeAnswer()
+double FrmOperativoMeno::timeAnswer()
 {
     m_session.StopTime = m_services.timeOfDay();
-    Exercise::timeAnswer(m_session, m_services.monotonicSeconds() - m_shownAt);
+    const double seconds = m_services.monotonicSeconds() - m_shownAt;
+    Exercise::timeAnswer(m_session, seconds);
     setTimeLabel(LblTempoParziale, Exercise::partialTimeCaption(m_session));
     setTimeLabel(LblTempoTotale, Exercise::exerciseTimeCaption(m_session));
+    return seconds;
 }
 
 void FrmOperativoMeno::menusAndEndOfSession()
@@ -469,6 +478,7 @@ void FrmOperativoMeno::menusAndEndOfSession()
     if (!Exercise::isSessionComplete(m_session))
         return;
 
+    endRegisteredSession(Register::Ending::Completed);
     m_session.ExerciseNo = 0;
     m_session.MsgTitle = Exercise::endOfSessionTitle();
     m_session.MsgText = Exercise::endOfSessionQuestion();
@@ -545,6 +555,16 @@ void FrmOperativoMeno::cmdFine_Click()
 void FrmOperativoMeno::onClose()
 {
     m_services.screens().close(ScreenId::Review);
+    if (!m_sessionEnded)
+        endRegisteredSession(Register::Ending::Interrupted);
+}
+
+// Once per session: the fortieth verdict ends it, or the screen closing before.
+void FrmOperativoMeno::endRegisteredSession(Register::Ending how)
+{
+    m_sessionEnded = true;
+    m_services.pupilRegister().sessionEnded(
+        { how, Register::momentOf(m_services.today(), m_services.timeOfDay()) });
 }
 
 void FrmOperativoMeno::mnuEsci_Click()

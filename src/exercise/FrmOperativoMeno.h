@@ -4,6 +4,7 @@
 
 #include "drill/ExerciseStates.h"
 #include "frame/Screen.h"
+#include "register/PupilRegister.h"
 
 #include <QPointer>
 
@@ -71,8 +72,10 @@ private:
     // Shows, enables and focuses what the state's row of the table says.
     void applyState(Exercise::State state);
     QWidget *focusControl(Exercise::Focus focus) const;
-    void timeAnswer();
+    // The answer's seconds, exactly.
+    double timeAnswer();
     void menusAndEndOfSession();
+    void endRegisteredSession(Register::Ending how);
     void hideMarks();
 
     void TxtRisultato_KeyPress(int &keyAscii);
@@ -93,6 +96,7 @@ private:
     QString m_answerMark; // AnswerMark: " " after a right answer, "*" after a wrong one
     double m_shownAt = 0.0; // monotonic clock when the operation was shown
     bool m_focusGivenOnShow = false;
+    bool m_sessionEnded = false; // the register has been told that this session ended
     QPointer<QWidget> m_focusBeforeReview;
 
     QMenu *MnuFile = nullptr;

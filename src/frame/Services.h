@@ -6,6 +6,7 @@
 #include <QString>
 
 class PrinterService;
+class PupilRegister;
 class RandomSource;
 class ScreenRegistry;
 
@@ -64,4 +65,7 @@ public:
     virtual bool startProgram(const QString &absolutePath) = 0;
     // Ends the whole program at once, without asking any screen.
     virtual void endProgram() = 0;
+
+    // The register of every pupil's work; each call returns at once.
+    virtual PupilRegister &pupilRegister() = 0;
 };

@@ -5,6 +5,7 @@
 #include "register/RegisterQueries.h"
 #include "core/StartChoices.h"
 
+#include <QHash>
 #include <QSaveFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -59,22 +60,43 @@ int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &
         appendField(modes.last(), mode.listText);
     }
 
-    // The sessions lead the join, so that the rows come in order from the indexes, unsorted.
+    const QString onePupil =
+        pupilKey.isEmpty() ? QString() : QStringLiteral(" WHERE s.pupil_key = ?");
     QSqlDatabase database = QSqlDatabase::database(queries.connectionName(), false);
     QSqlQuery query(database);
     query.setForwardOnly(true);
+
+    // The fields of a session, written once for all its answers.
+    QHash<qint64, QByteArray> sessionFields;
+    query.prepare(
+        QStringLiteral("SELECT s.rowid, p.display_name, s.started_at, s.mode, s.range_low,"
+                       " s.range_high FROM sessions s"
+                       " JOIN pupils p ON p.name_key = s.pupil_key")
+        + onePupil);
+    if (!pupilKey.isEmpty())
+        query.addBindValue(pupilKey);
+    if (!query.exec())
+        return -1;
+    while (query.next()) {
+        QByteArray fields;
+        appendField(fields, query.value(1).toString());
+        fields += ';' + query.value(2).toString().toLatin1() + ';';
+        fields += modes.value(query.value(3).toInt() - 1) + ';';
+        fields += QByteArray::number(query.value(4).toInt()) + ';';
+        fields += QByteArray::number(query.value(5).toInt()) + ';';
+        sessionFields.insert(query.value(0).toLongLong(), fields);
+    }
+
+    // The sessions lead the join, so that the rows come in order from the indexes, unsorted.
     // CROSS JOIN fixes that order in SQLite; a school server's PostgreSQL plans its own.
     const QString join = database.driverName() == QLatin1String("QSQLITE")
         ? QStringLiteral(" CROSS JOIN")
         : QStringLiteral(" JOIN");
-    query.prepare(QStringLiteral("SELECT p.display_name, s.started_at, s.mode, s.range_low,"
-                                 " s.range_high, a.operation_no, a.minuend, a.subtrahend,"
+    query.prepare(QStringLiteral("SELECT s.rowid, a.operation_no, a.minuend, a.subtrahend,"
                                  " a.asked_term, a.expected, a.typed, a.is_right, a.seconds,"
                                  " a.error_label, a.answered_at FROM sessions s")
-        + join
-        + QStringLiteral(
-            " answers a ON a.session_id = s.id JOIN pupils p ON p.name_key = s.pupil_key")
-        + (pupilKey.isEmpty() ? QString() : QStringLiteral(" WHERE s.pupil_key = ?"))
+        + join + QStringLiteral(" answers a ON a.session_id = s.id")
+        + onePupil
         + QStringLiteral(" ORDER BY s.pupil_key, s.started_at, s.rowid, a.operation_no"));
     if (!pupilKey.isEmpty())
         query.addBindValue(pupilKey);
@@ -82,24 +104,21 @@ int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &
         return -1;
     int rows = 0;
     while (query.next()) {
-        appendField(out, query.value(0).toString());
-        out += ';' + query.value(1).toString().toLatin1() + ';';
-        out += modes.value(query.value(2).toInt() - 1);
-        for (int column = 3; column <= 7; ++column) {
-            out += ';';
+        out += sessionFields.value(query.value(0).toLongLong());
+        for (int column = 1; column <= 3; ++column) {
             out += QByteArray::number(query.value(column).toInt());
+            out += ';';
         }
+        out += termText(query.value(4).toInt());
         out += ';';
-        out += termText(query.value(8).toInt());
+        out += QByteArray::number(query.value(5).toInt());
         out += ';';
-        out += QByteArray::number(query.value(9).toInt());
+        appendField(out, query.value(6).toString());
+        out += query.value(7).toBool() ? ";sì;" : ";no;";
+        out += QByteArray::number(query.value(8).toDouble(), 'f', 1).replace('.', ',');
         out += ';';
-        appendField(out, query.value(10).toString());
-        out += query.value(11).toBool() ? ";sì;" : ";no;";
-        out += QByteArray::number(query.value(12).toDouble(), 'f', 1).replace('.', ',');
-        out += ';';
-        appendField(out, query.value(13).toString());
-        out += ';' + query.value(14).toString().toLatin1() + "\r\n";
+        appendField(out, query.value(9).toString());
+        out += ';' + query.value(10).toString().toLatin1() + "\r\n";
         ++rows;
         if (out.size() >= ChunkBytes) {
             if (file.write(out) != out.size())

@@ -54,6 +54,7 @@ public:
         return m_real.startProgram(absolutePath);
     }
     void endProgram() override { m_fake.endProgram(); }
+    PupilRegister &pupilRegister() override { return m_fake.pupilRegister(); }
 
 private:
     FakeServices &m_fake;

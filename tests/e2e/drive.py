@@ -11,6 +11,7 @@ import glob
 import math
 import os
 import re
+import sqlite3
 import subprocess
 import sys
 import time
@@ -1162,6 +1163,63 @@ def case_screen_reader():
         program.stop()
 
 
+def register_counts():
+    """(sessions, answers, right answers, sessions never closed) of the pupil mario in the register."""
+    path = os.path.join(os.environ["HOME"], ".local/share/vovorudoroz/registro.sqlite")
+    check(os.path.exists(path), f"no register at {path}")
+    with sqlite3.connect(f"file:{path}?mode=ro", uri=True) as database:
+        return database.execute(
+            "SELECT COUNT(DISTINCT s.id), COUNT(a.operation_no), TOTAL(a.is_right),"
+            " COUNT(DISTINCT CASE WHEN s.ended_at IS NULL THEN s.id END)"
+            " FROM sessions s JOIN answers a ON a.session_id = s.id WHERE s.pupil_key = 'mario'"
+        ).fetchone()
+
+
+def case_register_kill():
+    """The program killed a second after the 25th verdict: all 25 answers are in the register,
+    and the next run goes on writing beside them."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start, exercise, _ = play_first_exercise(program)
+        press(button(exercise.window, NEXT_EXERCISE))
+        exercise.play(2, {3, 7}, by_keypad=False)
+        press(button(exercise.window, NEXT_EXERCISE))
+        for op in range(1, 6):
+            exercise.wait_for_new_operation()
+            expected, _ = exercise.expected_answer()
+            exercise.answer_by_keyboard(expected)
+            label_shown(exercise.window, RIGHT)
+            if op < 5:
+                press(button(exercise.window, NEXT_OPERATION))
+        time.sleep(1)
+        program.process.kill()
+        program.process.wait()
+    finally:
+        program.stop()
+    counts = register_counts()
+    log(f"after the kill: {counts}")
+    check(counts == (1, 25, 23.0, 1), f"sessions, answers, right, open sessions: {counts}")
+
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start, exercise = start_exercise(
+            program, 0, "NUMERO MAX DA 1 A 10", " Operazione con numero massimo da 1 a 10"
+        )
+        exercise.wait_for_new_operation()
+        expected, _ = exercise.expected_answer()
+        exercise.answer_by_keyboard(expected)
+        label_shown(exercise.window, RIGHT)
+        wait_until("the second session's answer in the register", lambda: register_counts()[1] == 26)
+        choose_menu(program, exercise.window, "File", "Esci")
+        wait_until("the exercise screen to close", lambda: not find_window(program, EXERCISE_TITLE))
+        press(button(start, "Esci"))
+        check(program.wait_exit(15) == 0, "the program did not end cleanly")
+    finally:
+        program.stop()
+    counts = register_counts()
+    check(counts == (2, 26, 24.0, 1), f"after the second run: {counts}")
+
+
 CASES = {
     "session": case_session,
     "analysis": case_analysis,
@@ -1178,6 +1236,7 @@ CASES = {
     "assistive_text": case_assistive_text,
     "review": case_review,
     "screen_reader": case_screen_reader,
+    "register_kill": case_register_kill,
 }
 
 

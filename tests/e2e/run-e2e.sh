@@ -29,7 +29,7 @@ skip() {
 case "$case_name" in
 session | analysis | stopped_queue | rejecting_queue | normal_queue) printer=pdf ;;
 failing_queue) printer=failing ;;
-no_printer | midnight | missing_sound | missing_www | end_question | enter_only | assistive_text | review | screen_reader)
+no_printer | midnight | missing_sound | missing_www | end_question | enter_only | assistive_text | review | screen_reader | register_kill)
     printer=none
     ;;
 *)

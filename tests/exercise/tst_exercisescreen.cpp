@@ -741,6 +741,18 @@ private slots:
             QStringLiteral("Hai eseguito 4 esercizi.      \r\rVuoi visualizzare le operazioni "
                            "eseguite?\r(Se rispondi NO l'esercizio sarà perso)"));
         QCOMPARE(session->MsgResponse, MsgBox::No);
+        // The register heard each verdict at once, in order, then the end, then the new session.
+        const RecordingRegister &log = services->registerLog;
+        QCOMPARE(log.starts.size(), 2);
+        QCOMPARE(log.answers.size(), 40);
+        for (int op = 1; op <= 40; ++op) {
+            const Register::Answer &answer = log.answers[op - 1];
+            QCOMPARE(answer.operationNumber, op);
+            QCOMPARE(answer.right, op % 4 != 0 || op == 40);
+            QCOMPARE(answer.seconds, op < 40 ? 3.0 : 0.0);
+        }
+        QCOMPARE(log.ends.size(), 1);
+        QCOMPARE(log.ends[0].how, Register::Ending::Completed);
 
         QCOMPARE(session->OpCount, 1);
         QCOMPARE(session->ExerciseNo, 1);
@@ -868,8 +880,11 @@ private slots:
             screen->close();
         QVERIFY(!services->registry.existing(ScreenId::Exercise));
         QVERIFY(services->messages.isEmpty());
+        QCOMPARE(services->registerLog.ends.size(), 1);
+        QCOMPARE(services->registerLog.ends[0].how, Register::Ending::Interrupted);
         flushDeletedScreens();
         openScreen();
+        QCOMPARE(services->registerLog.starts.size(), 2);
         QCOMPARE(session->OpCount, 1);
         QCOMPARE(session->RightCount, 0);
     }

@@ -6,6 +6,7 @@
 #include "core/RandomSource.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
+#include "RecordingRegister.h"
 
 #include <QList>
 #include <QStringList>
@@ -57,6 +58,7 @@ public:
     bool startSucceeds = true;
     QStringList started;
     int endRequests = 0;
+    RecordingRegister registerLog;
 
     // Moves both clocks on together, as real time does.
     void advance(double seconds);
@@ -80,6 +82,7 @@ public:
     QString programFolder() override { return folder; }
     bool startProgram(const QString &absolutePath) override;
     void endProgram() override { ++endRequests; }
+    PupilRegister &pupilRegister() override { return registerLog; }
 };
 
 // Deletes the screens that closed during a test (Qt deletes them later, from the event loop).
