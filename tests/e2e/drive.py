@@ -1220,6 +1220,46 @@ def case_register_kill():
     check(counts == (2, 26, 24.0, 1), f"after the second run: {counts}")
 
 
+def register_sent():
+    """(answers, answers marked as on the school server) in the program's register file."""
+    path = os.path.join(os.environ["HOME"], ".local/share/vovorudoroz/registro.sqlite")
+    if not os.path.exists(path):
+        return (0, 0)
+    with sqlite3.connect(f"file:{path}?mode=ro", uri=True) as database:
+        return database.execute("SELECT COUNT(*), TOTAL(sent) FROM answers").fetchone()
+
+
+def case_school_server():
+    """A lab PC: forty answers while the school's server is stopped after the 15th verdict and
+    started again after the 30th (the commands E2E_SERVER_STOP and E2E_SERVER_START); the
+    register file then has every answer marked as on the server."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start, exercise, _ = play_first_exercise(program, by_keypad=False)
+        press(button(exercise.window, NEXT_EXERCISE))
+        activate(exercise.window)
+        for op in range(1, 11):
+            exercise.wait_for_new_operation()
+            expected, _ = exercise.expected_answer()
+            exercise.answer_by_keyboard(expected)
+            label_shown(exercise.window, RIGHT)
+            if op == 5:
+                subprocess.run(os.environ["E2E_SERVER_STOP"], shell=True, check=True)
+                log("the school server stopped after the 15th verdict")
+            if op < 10:
+                press(button(exercise.window, NEXT_OPERATION))
+        press(button(exercise.window, NEXT_EXERCISE))
+        exercise.play(3, set(), by_keypad=False)
+        subprocess.run(os.environ["E2E_SERVER_START"], shell=True, check=True)
+        log("the school server started after the 30th verdict")
+        press(button(exercise.window, NEXT_EXERCISE))
+        exercise.play(4, set(), by_keypad=False)
+        wait_until("every answer on the school server", lambda: register_sent() == (40, 40.0), 90)
+        log("the 40 answers are on the server")
+    finally:
+        program.stop()
+
+
 CASES = {
     "session": case_session,
     "analysis": case_analysis,
@@ -1237,6 +1277,7 @@ CASES = {
     "review": case_review,
     "screen_reader": case_screen_reader,
     "register_kill": case_register_kill,
+    "school_server": case_school_server,
 }
 
 
