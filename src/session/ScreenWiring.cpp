@@ -5,6 +5,7 @@
 #include "analysis/FrmAnalisi.h"
 #include "certificate/FrmAttestato.h"
 #include "exercise/FrmOperativoMeno.h"
+#include "register/FrmRegistro.h"
 #include "report/FrmStampa.h"
 #include "review/FrmRipasso.h"
 #include "scale/FrmValutazione.h"
@@ -14,15 +15,14 @@
 
 void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services &services)
 {
-    registry.setFactory(ScreenId::Background,
-                        [&] { return new FrmSfondo(session, services); });
+    registry.setFactory(ScreenId::Background, [&] { return new FrmSfondo(session, services); });
     registry.setFactory(ScreenId::Start, [&] { return new FrmInizio(session, services); });
-    registry.setFactory(ScreenId::Exercise,
-                        [&] { return new FrmOperativoMeno(session, services); });
+    registry.setFactory(
+        ScreenId::Exercise, [&] { return new FrmOperativoMeno(session, services); });
     registry.setFactory(ScreenId::Scale, [&] { return new FrmValutazione(session, services); });
     registry.setFactory(ScreenId::Report, [&] { return new FrmStampa(session, services); });
-    registry.setFactory(ScreenId::Certificate,
-                        [&] { return new FrmAttestato(session, services); });
+    registry.setFactory(ScreenId::Certificate, [&] { return new FrmAttestato(session, services); });
     registry.setFactory(ScreenId::Analysis, [&] { return new FrmAnalisi(session, services); });
     registry.setFactory(ScreenId::Review, [&] { return new FrmRipasso(session, services); });
+    registry.setFactory(ScreenId::Register, [&] { return new FrmRegistro(services); });
 }

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "ui/QtServices.h"
 
+#include "register/RegisterQueries.h"
 #include "register/SqliteRegister.h"
 #include "ui/ShortDate.h"
 #include "ui/SoundPlayer.h"
@@ -186,4 +187,23 @@ PupilRegister &QtServices::pupilRegister()
     if (!m_register)
         m_register = std::make_unique<SqliteRegister>(registerPlace());
     return *m_register;
+}
+
+Register::Status QtServices::registerStatus()
+{
+    return m_register ? m_register->status() : Register::Status();
+}
+
+std::unique_ptr<Register::RegisterQueries> QtServices::openRegister()
+{
+    const RegisterPlace place = registerPlace();
+    if (!place.switchedOn)
+        return nullptr;
+    return std::make_unique<Register::RegisterQueries>(place.filePath);
+}
+
+QString QtServices::askCsvFilePath(const QString &proposedPath)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Esporta CSV"),
+        proposedPath, QStringLiteral("File CSV (*.csv)"));
 }

@@ -39,6 +39,9 @@ public:
     void endProgram() override;
     // Made on first need; the file opens with the first session, on the register's own thread.
     PupilRegister &pupilRegister() override;
+    Register::Status registerStatus() override;
+    std::unique_ptr<Register::RegisterQueries> openRegister() override;
+    QString askCsvFilePath(const QString &proposedPath) override;
 
 private:
     std::unique_ptr<SoundPlayer> m_sound;

@@ -6,6 +6,7 @@
 #include "session/SessionRecord.h"
 #include "start/FrmInizio.h"
 #include "ui/PlatformChoice.h"
+#include "register/RegisterQueries.h"
 #include "ui/QtServices.h"
 
 #include <QAction>
@@ -55,6 +56,15 @@ public:
     }
     void endProgram() override { m_fake.endProgram(); }
     PupilRegister &pupilRegister() override { return m_fake.pupilRegister(); }
+    Register::Status registerStatus() override { return m_fake.registerStatus(); }
+    std::unique_ptr<Register::RegisterQueries> openRegister() override
+    {
+        return m_fake.openRegister();
+    }
+    QString askCsvFilePath(const QString &proposedPath) override
+    {
+        return m_fake.askCsvFilePath(proposedPath);
+    }
 
 private:
     FakeServices &m_fake;
