@@ -108,7 +108,19 @@ void FrmRegistro::buildControls()
     Controls::place(txtPassword, 0, 900, 4500, 450);
     cmdEntra = Controls::button(fraPassword, QStringLiteral("cmdEntra"), QString(), buttons);
     Controls::place(cmdEntra, 4800, 870, 2535, 510);
+    lblNuova = Controls::label(
+        fraPassword, QStringLiteral("lblNuova"), QStringLiteral("La password nuova:"), text);
+    Controls::place(lblNuova, 0, 1560, 4500, 420);
+    txtNuova = new QLineEdit(fraPassword);
+    txtNuova->setObjectName(QStringLiteral("txtNuova"));
+    txtNuova->setFont(text);
+    txtNuova->setEchoMode(QLineEdit::Password);
+    txtNuova->setAccessibleName(QStringLiteral("La password nuova"));
+    Controls::place(txtNuova, 0, 1980, 4500, 450);
+    setTabOrder(txtPassword, txtNuova);
+    setTabOrder(txtNuova, cmdEntra);
     connect(txtPassword, &QLineEdit::returnPressed, this, &FrmRegistro::cmdEntra_Click);
+    connect(txtNuova, &QLineEdit::returnPressed, this, &FrmRegistro::cmdEntra_Click);
     connect(cmdEntra, &QPushButton::clicked, this, &FrmRegistro::cmdEntra_Click);
 
     fraClasse = Controls::panel(area, QStringLiteral("fraClasse"), Background);
@@ -122,6 +134,11 @@ void FrmRegistro::buildControls()
     txtCerca->setAccessibleName(QStringLiteral("Cerca un alunno"));
     Controls::place(txtCerca, 900, 0, 4000, 450);
     connect(txtCerca, &QLineEdit::textChanged, this, &FrmRegistro::filterRows);
+    cmdCambia = Controls::button(fraClasse, QStringLiteral("cmdCambia"),
+        QStringLiteral("CAMBIA PASSWORD"), Controls::arial(9.75, true));
+    Controls::place(cmdCambia, 7590, 0, 3300, 450);
+    Controls::setBackground(cmdCambia, Background);
+    connect(cmdCambia, &QPushButton::clicked, this, &FrmRegistro::cmdCambia_Click);
 
     tblClasse = new QTableWidget(0, 7, fraClasse);
     tblClasse->setObjectName(QStringLiteral("tblClasse"));
@@ -168,13 +185,18 @@ void FrmRegistro::buildControls()
     connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void FrmRegistro::askPassword()
+void FrmRegistro::askPassword(bool change)
 {
     const bool first = !m_password->isChosen();
     lblPassword->setText(first ? QStringLiteral("Scegli la password dell'insegnante per il "
                                                 "registro (si può lasciare vuota):")
+            : change           ? QStringLiteral("Scrivi la password attuale:")
                                : QStringLiteral("Scrivi la password dell'insegnante:"));
-    cmdEntra->setText(first ? QStringLiteral("SALVA") : QStringLiteral("ENTRA"));
+    cmdEntra->setText(first ? QStringLiteral("SALVA")
+            : change        ? QStringLiteral("CAMBIA")
+                            : QStringLiteral("ENTRA"));
+    lblNuova->setVisible(change);
+    txtNuova->setVisible(change);
     fraClasse->hide();
     for (QPushButton *button : { cmdEsporta, cmdElimina, cmdSvuota })
         button->hide();
@@ -185,16 +207,21 @@ void FrmRegistro::askPassword()
 void FrmRegistro::cmdEntra_Click()
 {
     const QString typed = txtPassword->text();
+    const QString newPassword = txtNuova->text();
+    const bool changing = txtNuova->isVisible();
     txtPassword->clear();
+    txtNuova->clear();
     if (!m_password->isChosen()) {
         // A file that cannot be written keeps no password: the register is shown all the same.
         m_password->choose(typed);
         showClass();
         return;
     }
-    switch (m_password->check(typed)) {
+    switch (changing ? m_password->change(typed, newPassword) : m_password->check(typed)) {
     case TeacherPassword::Check::Right:
         showClass();
+        if (changing)
+            lblEsito->setText(QStringLiteral("La password è cambiata."));
         return;
     case TeacherPassword::Check::Wrong:
         lblPassword->setText(m_password->secondsToWait() > 0
@@ -215,7 +242,7 @@ void FrmRegistro::showClass()
     fraPassword->hide();
     fraClasse->show();
     const bool usable = m_queries != nullptr;
-    for (QPushButton *button : { cmdEsporta, cmdElimina, cmdSvuota })
+    for (QPushButton *button : { cmdEsporta, cmdElimina, cmdSvuota, cmdCambia })
         button->setVisible(usable);
     fillClass();
     txtCerca->setFocus();
@@ -322,6 +349,12 @@ void FrmRegistro::cmdElimina_Click()
             : QStringLiteral("Il registro non si può modificare: %1 non è stato eliminato.")
                   .arg(name));
     fillClass();
+}
+
+void FrmRegistro::cmdCambia_Click()
+{
+    lblEsito->clear();
+    askPassword(true);
 }
 
 void FrmRegistro::cmdSvuota_Click()

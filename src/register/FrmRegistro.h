@@ -30,10 +30,12 @@ private slots:
     void cmdEsporta_Click();
     void cmdElimina_Click();
     void cmdSvuota_Click();
+    void cmdCambia_Click();
 
 private:
     void buildControls();
-    void askPassword();
+    // The password panel: to choose the first password, to enter, or to change it.
+    void askPassword(bool change = false);
     void showClass();
     void fillClass();
     void filterRows(const QString &typed);
@@ -49,6 +51,8 @@ private:
     QWidget *fraPassword = nullptr;
     QLabel *lblPassword = nullptr;
     QLineEdit *txtPassword = nullptr;
+    QLabel *lblNuova = nullptr;
+    QLineEdit *txtNuova = nullptr; // the new password, when changing
     QPushButton *cmdEntra = nullptr;
     QWidget *fraClasse = nullptr;
     QLineEdit *txtCerca = nullptr;
@@ -57,6 +61,7 @@ private:
     QPushButton *cmdEsporta = nullptr;
     QPushButton *cmdElimina = nullptr;
     QPushButton *cmdSvuota = nullptr;
+    QPushButton *cmdCambia = nullptr;
     QLabel *lblStato = nullptr;
     QPushButton *cmdEsci = nullptr;
 };

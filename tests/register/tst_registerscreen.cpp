@@ -103,6 +103,21 @@ private slots:
                     ->text()
                     .startsWith(QStringLiteral("Esportate 3 risposte della classe")));
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("classe.csv"))));
+
+        // Changing needs the old password.
+        find<QPushButton>("cmdCambia")->click();
+        find<QLineEdit>("txtNuova")->setText(QStringLiteral("lupo"));
+        enterPassword(QStringLiteral("cane"));
+        QCOMPARE(services->beeps, 2);
+        find<QLineEdit>("txtNuova")->setText(QStringLiteral("lupo"));
+        enterPassword(QStringLiteral("gatto"));
+        QCOMPARE(find<QLabel>("lblEsito")->text(), QStringLiteral("La password è cambiata."));
+        screen->close();
+        open();
+        enterPassword(QStringLiteral("gatto"));
+        QVERIFY(!find("fraClasse")->isVisible());
+        enterPassword(QStringLiteral("lupo"));
+        QVERIFY(find("fraClasse")->isVisible());
     }
 
     void switchedOffShowsWhy()
