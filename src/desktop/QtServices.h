@@ -39,6 +39,9 @@ public:
     void endProgram() override;
     // Made on first need; the file opens with the first session, on the register's own thread.
     PupilRegister &pupilRegister() override;
+    Register::Status registerStatus() override;
+    std::unique_ptr<Register::RegisterQueries> openRegister() override;
+    QString askCsvFilePath(const QString &proposedPath) override;
 
 private:
     std::unique_ptr<SoundPlayer> m_sound;
@@ -48,4 +51,5 @@ private:
     QtPrinterService m_printer;
     QElapsedTimer m_monotonic;
     std::unique_ptr<SqliteRegister> m_register;
+    QString m_serverNotice; // when the last register opened was this PC's for want of the server
 };

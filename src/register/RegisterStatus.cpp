@@ -49,7 +49,7 @@ QString Status::text() const
                     .arg(setAsideFile);
     if (answersNotKept > 0)
         text += QStringLiteral(" Risposte non conservate: %1.").arg(answersNotKept);
-    return text;
+    return serverNotice.isEmpty() ? text : serverNotice + QLatin1Char('\n') + text;
 }
 
 Status StatusBoard::get() const

@@ -24,6 +24,7 @@ struct Status
     State state = State::NotOpened;
     QString setAsideFile; // the damaged file moved aside in this run, if any
     int answersNotKept = 0; // judged answers not in the file (waiting or lost)
+    QString serverNotice; // the school server's line when it does not answer, shown first
 
     // In plain Italian, for the teacher's screen.
     QString text() const;

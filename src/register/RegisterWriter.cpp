@@ -36,7 +36,6 @@ void RegisterWriter::add(Row row)
 
 void RegisterWriter::close()
 {
-    m_retry.stop();
     writePending();
     m_retry.stop();
     if (m_open)
@@ -48,14 +47,17 @@ bool RegisterWriter::ensureOpen()
 {
     if (m_open)
         return true;
-    if (m_newer)
+    if (m_neverWritable)
         return false;
-    const Opening opening = openFile(m_path, m_connection, PageCheck::Whole);
+    // Every page is read once a run; the openings that retry after a busy or full disk skip it.
+    const Opening opening
+        = openFile(m_path, m_connection, m_pagesChecked ? PageCheck::None : PageCheck::Whole);
     if (!opening.setAsideFile.isEmpty())
         m_status.setSetAsideFile(opening.setAsideFile);
     m_status.setState(opening.state);
-    m_newer = opening.state == State::Newer;
+    m_neverWritable = opening.state == State::Newer || opening.state == State::ReadOnly;
     m_open = opening.state == State::Ready;
+    m_pagesChecked = m_pagesChecked || m_open;
     if (opening.isOpen() && !m_open)
         closeFile(m_connection);
     return m_open;
@@ -73,30 +75,30 @@ void RegisterWriter::writePending()
             m_pending.pop_front();
             continue;
         }
-        if (isDamage(error)) {
-            startNewFileAfterDamage();
+        if (isDamage(error) && startNewFileAfterDamage())
             continue;
-        }
         m_status.setState(stateOf(error));
         closeFile(m_connection);
         m_open = false;
         break;
     }
-    if (!m_pending.empty() && !m_newer)
+    if (!m_pending.empty() && !m_neverWritable)
         m_retry.start();
     publishCount();
 }
 
-void RegisterWriter::startNewFileAfterDamage()
+bool RegisterWriter::startNewFileAfterDamage()
 {
     closeFile(m_connection);
     m_open = false;
     const QString name = setAside(m_path, QDateTime::currentDateTime());
-    if (!name.isEmpty())
-        m_status.setSetAsideFile(name);
+    if (name.isEmpty())
+        return false;
+    m_status.setSetAsideFile(name);
     // The current session lived in the damaged file: the new one needs it for the answers to come.
     if (m_currentStart && !std::holds_alternative<StartRow>(m_pending.front()))
         m_pending.push_front(*m_currentStart);
+    return true;
 }
 
 void RegisterWriter::publishCount()

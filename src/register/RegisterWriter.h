@@ -28,14 +28,16 @@ public:
 private:
     void writePending();
     bool ensureOpen();
-    void startNewFileAfterDamage();
+    // Moves the damaged file aside; false when it cannot be moved.
+    bool startNewFileAfterDamage();
     void publishCount();
 
     QString m_path;
     StatusBoard &m_status;
     QString m_connection;
     bool m_open = false;
-    bool m_newer = false;
+    bool m_neverWritable = false; // a newer version's file, or a read-only one: not retried
+    bool m_pagesChecked = false;
     std::deque<Row> m_pending;
     std::optional<StartRow> m_currentStart;
     int m_refusedAnswers = 0;

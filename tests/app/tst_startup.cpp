@@ -7,6 +7,7 @@
 #include "core/SessionRecord.h"
 #include "desktop/QtServices.h"
 #include "start/FrmInizio.h"
+#include "register/RegisterQueries.h"
 
 #include <QAction>
 #include <QApplication>
@@ -55,6 +56,15 @@ public:
     }
     void endProgram() override { m_fake.endProgram(); }
     PupilRegister &pupilRegister() override { return m_fake.pupilRegister(); }
+    Register::Status registerStatus() override { return m_fake.registerStatus(); }
+    std::unique_ptr<Register::RegisterQueries> openRegister() override
+    {
+        return m_fake.openRegister();
+    }
+    QString askCsvFilePath(const QString &proposedPath) override
+    {
+        return m_fake.askCsvFilePath(proposedPath);
+    }
 
 private:
     FakeServices &m_fake;

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#include "RegisterSamples.h"
 #include "register/CsvExport.h"
 #include "register/PupilKey.h"
 #include "register/RegisterQueries.h"
@@ -20,20 +21,7 @@ Q_DECLARE_METATYPE(Register::State)
 
 namespace {
 
-const QDateTime Monday(QDate(2026, 12, 7), QTime(9, 30));
-
-// One session of `answers` answers, every third one wrong, 3.5 seconds each.
-void practise(SqliteRegister &reg, const QString &name, int answers, const QDateTime &at = Monday)
-{
-    reg.sessionStarted({ name, 1, 4, 10, 40, at });
-    for (int n = 1; n <= answers; ++n) {
-        const bool right = n % 3 != 0;
-        reg.answerJudged({ n, 30 + n, 12, 1, 18 + n,
-            right ? QString::number(18 + n) : QStringLiteral("7"), right, 3.5, at.addSecs(n * 4) });
-    }
-    reg.sessionEnded({ Ending::Completed, at.addSecs(answers * 4 + 1) });
-    reg.waitUntilWritten();
-}
+const QDateTime Monday = SampleMonday;
 
 void writeFile(const QString &path, const QByteArray &bytes)
 {

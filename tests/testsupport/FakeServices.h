@@ -59,6 +59,10 @@ public:
     QStringList started;
     int endRequests = 0;
     RecordingRegister registerLog;
+    Register::Status writerStatus;
+    QString registerPath; // the teacher's screen opens it; empty: the register is switched off
+    QStringList csvQuestions; // the paths proposed by each CSV dialog
+    QList<QString> csvAnswers; // next CSV dialog answers; empty: the path proposed
 
     // Moves both clocks on together, as real time does.
     void advance(double seconds);
@@ -83,6 +87,9 @@ public:
     bool startProgram(const QString &absolutePath) override;
     void endProgram() override { ++endRequests; }
     PupilRegister &pupilRegister() override { return registerLog; }
+    Register::Status registerStatus() override { return writerStatus; }
+    std::unique_ptr<Register::RegisterQueries> openRegister() override;
+    QString askCsvFilePath(const QString &proposedPath) override;
 };
 
 // Deletes the screens that closed during a test (Qt deletes them later, from the event loop).
