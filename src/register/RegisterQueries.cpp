@@ -111,7 +111,7 @@ QList<PupilOverview> RegisterQueries::classOverview()
     query.exec(RankedSessions
         + QStringLiteral(" SELECT r.pupil_key, COUNT(a.operation_no), SUM(a.is_right)"
                          " FROM answered r JOIN answers a ON a.session_id = r.id WHERE r.rank <= 5"
-                         " GROUP BY r.id ORDER BY r.pupil_key, r.rank DESC"));
+                         " GROUP BY r.id, r.pupil_key, r.rank ORDER BY r.pupil_key, r.rank DESC"));
     while (query.next())
         percents[query.value(0).toString()].append(
             percent(query.value(2).toInt(), query.value(1).toInt()));

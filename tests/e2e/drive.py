@@ -1259,6 +1259,48 @@ def case_school_server():
     finally:
         program.stop()
 
+    # The teacher's screen, from a new start: the lab's password chosen there goes to the server.
+    texts, pupils = class_on_screen(SCHOOL_PASSWORD)
+    log(f"the class from the server: {pupils}")
+    check({"mario", SCHOOL_PUPIL_B} <= set(pupils), f"the class from the server lists {pupils}")
+    check({"100 %", "75 %"} <= set(pupils), f"the class from the server without its figures: {pupils}")
+    check(SERVER_AWAY not in texts, "the server said to be away")
+    subprocess.run(os.environ["E2E_SERVER_STOP"], shell=True, check=True)
+    texts, pupils = class_on_screen("")
+    log(f"the server stopped: {pupils}")
+    check(SERVER_AWAY in texts, f"no notice with the server away: {texts}")
+    check("mario" in pupils, f"this PC's own pupil missing: {pupils}")
+    subprocess.run(os.environ["E2E_SERVER_START"], shell=True, check=True)
+
+
+SCHOOL_PASSWORD = "maestra'; --"
+SCHOOL_PUPIL_B = "Anna O'Neil; DROP TABLE pupils;--"
+SERVER_AWAY = (
+    "Il server del registro non risponde: i dati di oggi sono al sicuro su questo computer e "
+    "verranno inviati appena possibile."
+)
+
+
+def class_on_screen(password):
+    """Opens "REGISTRO DELLA CLASSE" from the start screen's menu, choosing the teacher's
+    password it offers; returns the screen's texts and the pupils it lists."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start = program.window(START_TITLE, 30)
+        choose_menu(program, start, "Registro")
+        register = program.window("REGISTRO DELLA CLASSE")
+        field = wait_until("the password field", lambda: find(register, None, "Password dell'insegnante"))
+        activate(register)
+        field.queryComponent().grabFocus()
+        if password:
+            type_text(password)
+        press(button(register, "SALVA"))
+        table = wait_until("the class", lambda: find(register, "table", "La classe"))
+        pupils = wait_until("the class's rows", lambda: [name(c) for c in find_all(table, "table cell")], 10)
+        return [line for text in shown_texts(register) for line in text.split("\n")], pupils
+    finally:
+        program.stop()
+
 
 CASES = {
     "session": case_session,

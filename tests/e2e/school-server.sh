@@ -7,9 +7,9 @@
 # sender, fed at a pupil's pace) playing its forty answers at the same time. drive.py stops the
 # server after PC a's fifteenth answer and starts it after its thirtieth. Afterwards: on the
 # server the eighty answers, each once; the class from either PC with both pupils and with
-# rows of a hostile writer as stored; the lab's password and a deletion through the lab's
-# role; with the server stopped the one-line notice; a session left on a PC goes at its next
-# start.
+# rows of a hostile writer as stored; the lab's password (chosen on PC a's teacher screen, which
+# drive.py has also seen say, with the server stopped, that it is away) and a deletion through
+# the lab's role; a session left on a PC goes at its next start.
 #
 # Sourced by run-e2e.sh, which sets work, labpc and the array started.
 # shellcheck disable=SC2154 # work, labpc and started belong to run-e2e.sh
@@ -73,22 +73,16 @@ SQL
     echo "the class from either PC: both pupils and the hostile rows as stored"
 
     # One teacher's password for the whole lab, kept on the server; "ELIMINA ALUNNO" acts there.
-    [ "$(on_pc a "$labpc" teacher "maestra'; --")" = "scelta giusta" ] || fail "PC a could not choose the password"
+    [ "$(on_pc a "$labpc" teacher "maestra'; --")" = "giusta" ] || fail "the screen's password is not the server's"
     [ "$(on_pc b "$labpc" teacher "maestra'; --")" = "giusta" ] || fail "PC b does not know the lab's password"
     [ "$(on_pc b "$labpc" teacher "altra")" = "sbagliata" ] || fail "PC b took a wrong password"
     on_pc b "$labpc" delete "x'); delete from answers;--" || fail "the lab's role could not delete a pupil"
     [ "$(postgres_count 'SELECT COUNT(*) FROM answers')" = 80 ] || fail "the deletion took other answers"
     echo "the lab's password from either PC; a pupil deleted on the server"
 
-    postgres_stop
-    on_pc a "$labpc" class >"$work/class-away.log" || fail "the class without the server ended with an error"
-    grep -qxF "Il server del registro non risponde: i dati di oggi sono al sicuro su questo computer e verranno inviati appena possibile." \
-        "$work/class-away.log" || fail "no notice with the server away"
-    grep -qF "alunno mario | sessioni 1 | risposte 40" "$work/class-away.log" || fail "PC a does not show its own"
-    echo "server away: the notice, and this PC's own register"
-
     # A session played with the server away and the PC switched off goes at the PC's next start;
     # the sender then keeps a copy of the lab's password for the PC's own rows.
+    postgres_stop
     on_pc b "$labpc" play "Luca" 1 0 3 >"$work/pc-b-2.log" && fail "PC b sent with the server stopped"
     postgres_start
     on_pc b "$labpc" play "Luca" 0 0 60 >"$work/pc-b-3.log" || fail "PC b did not send at its next start"
