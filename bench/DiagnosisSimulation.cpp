@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "DiagnosisSimulation.h"
 
-#include "analysis/ErrorSummary.h"
+#include "core/ErrorSummary.h"
 #include "core/OperationDisplay.h"
 #include "core/OperationGenerator.h"
 #include "core/RandomSource.h"

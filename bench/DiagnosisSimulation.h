@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
-#include "analysis/ErrorRules.h"
+#include "core/ErrorRules.h"
 #include "core/SessionRecord.h"
 
 #include <QList>

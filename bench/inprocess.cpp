@@ -2,7 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 // In-process timings of the real screens on a real display: creating and showing the exercise
 // screen, a key press in the answer box up to the repainted instruction, a whole check, and the
-// report and certificate pages printed to PDF through the program's own printer service.
+// report and certificate pages printed to PDF through the program's own printer service; every
+// judged answer goes to a real register in the PDF folder.
 //
 //   vovo_bench ROUNDS PDF_FOLDER
 // prints one line per measurement: name median min max (milliseconds) and the samples.
@@ -14,6 +15,7 @@
 #include "desktop/QtPrinterQueue.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
+#include "register/SqliteRegister.h"
 
 #include <QApplication>
 #include <QDate>
@@ -72,6 +74,12 @@ public:
     QString programFolder() override { return QCoreApplication::applicationDirPath(); }
     bool startProgram(const QString &) override { return false; }
     void endProgram() override { }
+    // The real register, so that a check is timed with its hand-over to the writer's thread.
+    PupilRegister &pupilRegister() override { return *pupilRecords; }
+    Register::Status registerStatus() override { return pupilRecords->status(); }
+    std::unique_ptr<Register::RegisterQueries> openRegister() override { return nullptr; }
+    QString askCsvFilePath(const QString &) override { return QString(); }
+    std::unique_ptr<SqliteRegister> pupilRecords;
 };
 
 template <class T = QWidget> T *control(QWidget *screen, const char *name)
@@ -103,6 +111,8 @@ struct Bench
 
     Bench(const QString &folder) : pdfFolder(folder)
     {
+        services.pupilRecords = std::make_unique<SqliteRegister>(
+            RegisterPlace { QDir(folder).filePath(QStringLiteral("registro.sqlite")), true });
         registerScreens(services.registry, session, services);
         session.PupilName = QStringLiteral("mario");
         session.RangeLow = 10;

@@ -17,7 +17,10 @@
 #   - the resident memory three seconds after the start, against the same floor;
 #   - in process (vovo_bench): the exercise screen created and shown, a key press in the answer
 #     box to the repainted instruction, a whole check, the report page and the certificate
-#     page built and printed to PDF.
+#     page built and printed to PDF;
+#   - the register (vovo_registerbench) on a generated school year of a class of 30: the class
+#     overview, one pupil's chart, the whole class's CSV, a judged answer made durable, the
+#     file's size.
 # Prints medians with min and max, the ratios and whether each target is met.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -39,7 +42,7 @@ for tool in Xvfb openbox dbus-daemon; do
 done
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" --target vovorudoroz vovo_floor vovo_startwatch vovo_bench -j2 >/dev/null
+cmake --build "$build" --target vovorudoroz vovo_floor vovo_startwatch vovo_bench vovo_registerbench -j2 >/dev/null
 
 work="$(mktemp -d "${TMPDIR:-/tmp}/vovo-bench.XXXXXX")"
 mark="VOVO_BENCH_RUN=$work"
@@ -103,11 +106,18 @@ mkdir "$work/pdf"
     exit 1
 }
 
-/usr/bin/env python3 - "$work/start.txt" "$work/inprocess.txt" "$rounds" <<'PY'
+echo "register measurements (generating a school year first)..." >&2
+mkdir "$work/register"
+"$build/bench/vovo_registerbench" "$rounds" "$work/register" >"$work/register.txt" 2>"$work/register.log" || {
+    cat "$work/register.log" >&2
+    exit 1
+}
+
+/usr/bin/env python3 - "$work/start.txt" "$work/inprocess.txt" "$rounds" "$work/register.txt" <<'PY'
 import statistics
 import sys
 
-start_file, inprocess_file, rounds = sys.argv[1], sys.argv[2], sys.argv[3]
+start_file, inprocess_file, rounds, register_file = sys.argv[1:5]
 runs = {}
 for line in open(start_file):
     who, *pairs = line.split()
@@ -140,4 +150,18 @@ for line in open(inprocess_file):
     target = targets.get(key)
     verdict = f"< {target:5.0f}  {'yes' if float(median) < target else 'NO'}" if target else ""
     print(f"  {key:26}{float(median):8.2f} {float(low):8.2f} {float(high):8.2f}  {count:>5}  {verdict}")
+
+print()
+print(f"Register, a class of 30 over a school year (240 000 answers), {rounds} rounds")
+print("  (ms: median / min / max; _cpu: this thread's processor time)")
+targets = {"register_class_overview": 300.0, "register_pupil_chart": 100.0,
+           "register_class_csv": 2000.0, "register_answer_durable": 50.0}
+for line in open(register_file):
+    key, median, low, high, count = line.split()
+    if key == "register_file_mib":
+        print(f"  {'file size, MiB':34}{float(median):8.1f}")
+        continue
+    target = targets.get(key)
+    verdict = f"< {target:5.0f}  {'yes' if float(median) < target else 'NO'}" if target else ""
+    print(f"  {key:34}{float(median):8.2f} {float(low):8.2f} {float(high):8.2f}  {count:>5}  {verdict}")
 PY

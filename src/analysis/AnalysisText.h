@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
-#include "analysis/ErrorSummary.h"
+#include "core/ErrorSummary.h"
 
 #include <QString>
 #include <QStringList>

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "analysis/Hypothesis.h"
 
-#include "analysis/ErrorSummary.h"
+#include "core/ErrorSummary.h"
 
 #include <QMap>
 

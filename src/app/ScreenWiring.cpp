@@ -7,6 +7,7 @@
 #include "certificate/FrmAttestato.h"
 #include "exercise/FrmOperativoMeno.h"
 #include "frame/ScreenRegistry.h"
+#include "teacher/FrmRegistro.h"
 #include "report/FrmStampa.h"
 #include "review/FrmRipasso.h"
 #include "scale/FrmValutazione.h"
@@ -23,4 +24,5 @@ void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services 
     registry.setFactory(ScreenId::Certificate, [&] { return new FrmAttestato(session, services); });
     registry.setFactory(ScreenId::Analysis, [&] { return new FrmAnalisi(session, services); });
     registry.setFactory(ScreenId::Review, [&] { return new FrmRipasso(session, services); });
+    registry.setFactory(ScreenId::Register, [&] { return new FrmRegistro(services); });
 }

@@ -12,6 +12,7 @@
 #include "core/SessionRecord.h"
 #include "desktop/QtServices.h"
 #include "frame/ProgramStyle.h"
+#include "schoolserver/LabSender.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -45,5 +46,7 @@ int main(int argc, char *argv[])
     registerScreens(services.screens(), session, services);
     // The background screen shows itself and then the start screen above it.
     services.screens().get(ScreenId::Background);
+    // A lab PC copies its register to the school's server, when the school named one.
+    const std::unique_ptr<SchoolServer::LabSender> labSender = SchoolServer::LabSender::forThisPc();
     return QApplication::exec();
 }

@@ -5,6 +5,10 @@
 #include "core/ShortDate.h"
 #include "desktop/LoadModule.h"
 #include "desktop/SoundPlayer.h"
+#include "register/RegisterQueries.h"
+#include "register/SqliteRegister.h"
+#include "schoolserver/RegisterSource.h"
+#include "schoolserver/SchoolService.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -169,4 +173,36 @@ bool QtServices::startProgram(const QString &absolutePath)
 void QtServices::endProgram()
 {
     QCoreApplication::exit(0);
+}
+
+PupilRegister &QtServices::pupilRegister()
+{
+    if (!m_register)
+        m_register = std::make_unique<SqliteRegister>(registerPlace());
+    return *m_register;
+}
+
+Register::Status QtServices::registerStatus()
+{
+    Register::Status status = m_register ? m_register->status() : Register::Status();
+    status.serverNotice = m_serverNotice;
+    return status;
+}
+
+std::unique_ptr<Register::RegisterQueries> QtServices::openRegister()
+{
+    const RegisterPlace place = registerPlace();
+    if (!place.switchedOn)
+        return nullptr;
+    // The school's server when it names one, else (or with the server away) this PC's file.
+    SchoolServer::RegisterSource source
+        = SchoolServer::openRegisterSource(place, SchoolServer::serviceName());
+    m_serverNotice = source.notice;
+    return std::move(source.queries);
+}
+
+QString QtServices::askCsvFilePath(const QString &proposedPath)
+{
+    return QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Esporta CSV"),
+        proposedPath, QStringLiteral("File CSV (*.csv)"));
 }

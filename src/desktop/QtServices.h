@@ -12,6 +12,7 @@
 #include <memory>
 
 class SoundPlayer;
+class SqliteRegister;
 
 // The desktop services of the running program.
 class QtServices final : public Services
@@ -39,6 +40,11 @@ public:
     QString programFolder() override;
     bool startProgram(const QString &absolutePath) override;
     void endProgram() override;
+    // Made on first need; the file opens with the first session, on the register's own thread.
+    PupilRegister &pupilRegister() override;
+    Register::Status registerStatus() override;
+    std::unique_ptr<Register::RegisterQueries> openRegister() override;
+    QString askCsvFilePath(const QString &proposedPath) override;
 
 private:
     std::unique_ptr<SoundPlayer> m_sound;
@@ -48,4 +54,6 @@ private:
     QtPageDrawing m_drawing;
     QtPrinterQueue m_queue;
     QElapsedTimer m_monotonic;
+    std::unique_ptr<SqliteRegister> m_register;
+    QString m_serverNotice; // when the last register opened was this PC's for want of the server
 };

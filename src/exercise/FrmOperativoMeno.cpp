@@ -7,6 +7,7 @@
 #include "core/OperationGenerator.h"
 #include "core/ReviewInput.h"
 #include "core/Scoring.h"
+#include "core/SessionFacts.h"
 #include "core/SessionFlow.h"
 #include "core/SessionRecord.h"
 #include "core/SpokenText.h"
@@ -300,6 +301,9 @@ void FrmOperativoMeno::Form_Load()
     Controls::setTextColour(TxtRisultato, Colour::rgb(128, 64, 0));
     Label2->setText(Exercise::rangeBanner(m_session.RangeLow, m_session.RangeHigh));
     Exercise::startSession(m_session);
+    m_sessionEnded = false;
+    m_services.pupilRegister().sessionStarted(Register::sessionStartOf(
+        m_session, Register::momentOf(m_services.today(), m_services.timeOfDay())));
     newExercise();
 }
 
@@ -361,9 +365,12 @@ void FrmOperativoMeno::checkAnswer()
     // Timed and recorded before the buttons switch: the verdict read with the focus tells the
     // seconds, and the review the switch may offer reads the judged operations, this one
     // included.
-    timeAnswer();
+    const double seconds = timeAnswer();
     Exercise::completeRecord(m_session, TxtRisultato->text(), m_answerMark);
     Exercise::recordJudgement(m_session, TxtRisultato->text(), right);
+    // Kept at once, by the register's own thread: the verdict never waits for the disk.
+    m_services.pupilRegister().answerJudged(Register::answerOf(
+        m_session, seconds, Register::momentOf(m_services.today(), m_session.StopTime)));
     // A screen reader says the verdict with the name of the button that takes the focus after
     // the check; the next operation takes it away.
     const QString verdict = Exercise::verdictSentence(m_session, right);
@@ -375,12 +382,14 @@ void FrmOperativoMeno::checkAnswer()
 
 // Answer times run on the monotonic clock, so an answer across midnight is never negative; the
 // time of day is still kept as the session's start and stop readings.
-void FrmOperativoMeno::timeAnswer()
+double FrmOperativoMeno::timeAnswer()
 {
     m_session.StopTime = m_services.timeOfDay();
-    Exercise::timeAnswer(m_session, m_services.monotonicSeconds() - m_shownAt);
+    const double seconds = m_services.monotonicSeconds() - m_shownAt;
+    Exercise::timeAnswer(m_session, seconds);
     setTimeLabel(LblTempoParziale, Exercise::partialTimeCaption(m_session));
     setTimeLabel(LblTempoTotale, Exercise::exerciseTimeCaption(m_session));
+    return seconds;
 }
 
 // The end question takes the focus at once: a screen reader hears the last verdict with it.
@@ -393,6 +402,7 @@ void FrmOperativoMeno::menusAndEndOfSession(const QString &verdict)
     if (!Exercise::isSessionComplete(m_session))
         return;
 
+    endRegisteredSession(Register::Ending::Completed);
     m_session.ExerciseNo = 0;
     m_session.MsgTitle = Exercise::endOfSessionTitle();
     m_session.MsgText = Exercise::endOfSessionQuestion();
@@ -469,6 +479,16 @@ void FrmOperativoMeno::cmdFine_Click()
 void FrmOperativoMeno::onClose()
 {
     m_services.screens().close(ScreenId::Review);
+    if (!m_sessionEnded)
+        endRegisteredSession(Register::Ending::Interrupted);
+}
+
+// Once per session: the fortieth verdict ends it, or the screen closing before.
+void FrmOperativoMeno::endRegisteredSession(Register::Ending how)
+{
+    m_sessionEnded = true;
+    m_services.pupilRegister().sessionEnded(
+        { how, Register::momentOf(m_services.today(), m_services.timeOfDay()) });
 }
 
 void FrmOperativoMeno::mnuEsci_Click()

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "core/PupilRegister.h"
 #include "frame/Screen.h"
 
 #include <QPointer>
@@ -62,8 +63,10 @@ private:
     void livello();
     void visualizza();
     void checkAnswer();
-    void timeAnswer();
+    // The answer's seconds, exactly.
+    double timeAnswer();
     void menusAndEndOfSession(const QString &verdict);
+    void endRegisteredSession(Register::Ending how);
     void hideMarks();
 
     void TxtRisultato_Click();
@@ -77,6 +80,7 @@ private:
     QString m_answerMark; // AnswerMark: " " after a right answer, "*" after a wrong one
     double m_shownAt = 0.0; // monotonic clock when the operation was shown
     bool m_focusGivenOnShow = false;
+    bool m_sessionEnded = false; // the register has been told that this session ended
     QPointer<QWidget> m_focusBeforeReview;
 
     QMenu *MnuFile = nullptr;

@@ -18,6 +18,7 @@ enum class ScreenId {
     Certificate, // FrmAttestato
     Analysis, // FrmAnalisi
     Review, // FrmRipasso
+    Register, // FrmRegistro
 };
 
 // Every screen exists at most once. The first access creates it through its factory, showing

@@ -6,6 +6,7 @@
 #include "frame/Launcher.h"
 #include "frame/Messages.h"
 #include "frame/Printing.h"
+#include "frame/RegisterAccess.h"
 #include "frame/Sound.h"
 
 class RandomSource;
@@ -14,7 +15,12 @@ class ScreenRegistry;
 // Everything the screens need from the desktop, one role each: a screen or helper that needs
 // one role takes that role alone. The program wires the Qt implementation, tests a scripted
 // double.
-class Services : public Clock, public Messages, public Sound, public Launcher, public Printing
+class Services : public Clock,
+                 public Messages,
+                 public Sound,
+                 public Launcher,
+                 public Printing,
+                 public RegisterAccess
 {
 public:
     virtual ScreenRegistry &screens() = 0;

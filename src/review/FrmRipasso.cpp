@@ -19,6 +19,7 @@
 #include "frame/Controls.h"
 #include "frame/KeyPressFilter.h"
 #include "frame/Services.h"
+#include "core/SessionFacts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -168,6 +169,9 @@ void FrmRipasso::next()
 void FrmRipasso::finish()
 {
     Review::noteOutcome(m_session, m_sequence->reviewedCount(), m_sequence->nowRightCount());
+    m_services.pupilRegister().reviewDone(
+        { m_sequence->reviewedCount(), m_sequence->nowRightCount(),
+            Register::momentOf(m_services.today(), m_services.timeOfDay()) });
     const int reviewed = m_sequence->reviewedCount();
     lblFine->setText((reviewed == 1 ? QStringLiteral("Hai ripassato 1 operazione")
                                     : QStringLiteral("Hai ripassato %1 operazioni").arg(reviewed))

@@ -100,10 +100,14 @@ void FrmInizio::buildMenus()
     mnuInfo->setObjectName(QStringLiteral("mnuInfo"));
     mnuValutazione = menuBar()->addAction(QStringLiteral("Scala di valutazione"));
     mnuValutazione->setObjectName(QStringLiteral("mnuValutazione"));
+    mnuRegistro = menuBar()->addAction(QStringLiteral("Registro"));
+    mnuRegistro->setObjectName(QStringLiteral("mnuRegistro"));
 
     connect(mnuEsci, &QAction::triggered, this, &FrmInizio::mnuEsci_Click);
     connect(mnuInfo, &QAction::triggered, this, &FrmInizio::mnuInfo_Click);
     connect(mnuValutazione, &QAction::triggered, this, &FrmInizio::mnuValutazione_Click);
+    connect(mnuRegistro, &QAction::triggered, this,
+        [this] { m_services.screens().show(ScreenId::Register); });
 }
 
 void FrmInizio::buildTitle()

@@ -77,6 +77,7 @@ private:
     QAction *mnuEsci = nullptr;
     QAction *mnuInfo = nullptr;
     QAction *mnuValutazione = nullptr;
+    QAction *mnuRegistro = nullptr; // the teacher's register of the class
 
     QFrame *frmTitolo = nullptr;
     QFrame *Shape1 = nullptr;

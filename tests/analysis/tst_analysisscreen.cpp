@@ -3,7 +3,7 @@
 #include "FakeServices.h"
 #include "JudgedOperations.h"
 #include "QtPdfPrinting.h"
-#include "analysis/ErrorRules.h"
+#include "core/ErrorRules.h"
 #include "analysis/FrmAnalisi.h"
 #include "core/SessionRecord.h"
 #include "report/FrmStampa.h"

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "JudgedOperations.h"
-#include "analysis/ErrorRules.h"
-#include "analysis/ErrorSummary.h"
+#include "core/ErrorRules.h"
+#include "core/ErrorSummary.h"
 #include "core/OperationGenerator.h"
 #include "core/SessionRecord.h"
 

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "JudgedOperations.h"
 #include "analysis/AnalysisText.h"
-#include "analysis/ErrorSummary.h"
+#include "core/ErrorSummary.h"
 #include "core/SessionRecord.h"
 
 #include <QTest>

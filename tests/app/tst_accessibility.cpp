@@ -443,7 +443,8 @@ private slots:
         for (int i = 0; i < entries->childCount(); ++i)
             heard.append(labelOf(entries->child(i)) + QLatin1Char('|')
                 + entries->child(i)->text(QAccessible::Name));
-        QCOMPARE(heard, QStringList({ "Menu File|File", "|?", "|Scala di valutazione" }));
+        QCOMPARE(
+            heard, QStringList({ "Menu File|File", "|?", "|Scala di valutazione", "|Registro" }));
         QCOMPARE(entries->child(0)->child(0)->role(), QAccessible::PopupMenu);
     }
 

@@ -7,6 +7,7 @@
 #include "core/SessionRecord.h"
 #include "desktop/QtServices.h"
 #include "start/FrmInizio.h"
+#include "register/RegisterQueries.h"
 
 #include <QAction>
 #include <QApplication>

@@ -11,6 +11,7 @@ import glob
 import math
 import os
 import re
+import sqlite3
 import subprocess
 import sys
 import time
@@ -1225,6 +1226,145 @@ def case_screen_reader():
         program.stop()
 
 
+def register_counts():
+    """(sessions, answers, right answers, sessions never closed) of the pupil mario in the register."""
+    path = os.path.join(os.environ["HOME"], ".local/share/vovorudoroz/registro.sqlite")
+    check(os.path.exists(path), f"no register at {path}")
+    with sqlite3.connect(f"file:{path}?mode=ro", uri=True) as database:
+        return database.execute(
+            "SELECT COUNT(DISTINCT s.id), COUNT(a.operation_no), TOTAL(a.is_right),"
+            " COUNT(DISTINCT CASE WHEN s.ended_at IS NULL THEN s.id END)"
+            " FROM sessions s JOIN answers a ON a.session_id = s.id WHERE s.pupil_key = 'mario'"
+        ).fetchone()
+
+
+def case_register_kill():
+    """The program killed a second after the 25th verdict: all 25 answers are in the register,
+    and the next run goes on writing beside them."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start, exercise, _ = play_first_exercise(program)
+        press(button(exercise.window, NEXT_EXERCISE))
+        exercise.play(2, {3, 7}, by_keypad=False)
+        press(button(exercise.window, NEXT_EXERCISE))
+        for op in range(1, 6):
+            exercise.wait_for_new_operation()
+            expected, _ = exercise.expected_answer()
+            exercise.answer_by_keyboard(expected)
+            label_shown(exercise.window, RIGHT)
+            if op < 5:
+                press(button(exercise.window, NEXT_OPERATION))
+        time.sleep(1)
+        program.process.kill()
+        program.process.wait()
+    finally:
+        program.stop()
+    counts = register_counts()
+    log(f"after the kill: {counts}")
+    check(counts == (1, 25, 23.0, 1), f"sessions, answers, right, open sessions: {counts}")
+
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start, exercise = start_exercise(
+            program, 0, "NUMERO MAX DA 1 A 10", " Operazione con numero massimo da 1 a 10"
+        )
+        exercise.wait_for_new_operation()
+        expected, _ = exercise.expected_answer()
+        exercise.answer_by_keyboard(expected)
+        label_shown(exercise.window, RIGHT)
+        wait_until("the second session's answer in the register", lambda: register_counts()[1] == 26)
+        choose_menu(program, exercise.window, "File", "Esci")
+        wait_until("the exercise screen to close", lambda: not find_window(program, EXERCISE_TITLE))
+        press(button(start, "Esci"))
+        check(program.wait_exit(15) == 0, "the program did not end cleanly")
+    finally:
+        program.stop()
+    counts = register_counts()
+    check(counts == (2, 26, 24.0, 1), f"after the second run: {counts}")
+
+
+def register_sent():
+    """(answers, answers marked as on the school server) in the program's register file."""
+    path = os.path.join(os.environ["HOME"], ".local/share/vovorudoroz/registro.sqlite")
+    if not os.path.exists(path):
+        return (0, 0)
+    with sqlite3.connect(f"file:{path}?mode=ro", uri=True) as database:
+        return database.execute("SELECT COUNT(*), TOTAL(sent) FROM answers").fetchone()
+
+
+def case_school_server():
+    """A lab PC: forty answers while the school's server is stopped after the 15th verdict and
+    started again after the 30th (the commands E2E_SERVER_STOP and E2E_SERVER_START); the
+    register file then has every answer marked as on the server."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start, exercise, _ = play_first_exercise(program, by_keypad=False)
+        press(button(exercise.window, NEXT_EXERCISE))
+        activate(exercise.window)
+        for op in range(1, 11):
+            exercise.wait_for_new_operation()
+            expected, _ = exercise.expected_answer()
+            exercise.answer_by_keyboard(expected)
+            label_shown(exercise.window, RIGHT)
+            if op == 5:
+                subprocess.run(os.environ["E2E_SERVER_STOP"], shell=True, check=True)
+                log("the school server stopped after the 15th verdict")
+            if op < 10:
+                press(button(exercise.window, NEXT_OPERATION))
+        press(button(exercise.window, NEXT_EXERCISE))
+        exercise.play(3, set(), by_keypad=False)
+        subprocess.run(os.environ["E2E_SERVER_START"], shell=True, check=True)
+        log("the school server started after the 30th verdict")
+        press(button(exercise.window, NEXT_EXERCISE))
+        exercise.play(4, set(), by_keypad=False)
+        wait_until("every answer on the school server", lambda: register_sent() == (40, 40.0), 90)
+        log("the 40 answers are on the server")
+    finally:
+        program.stop()
+
+    # The teacher's screen, from a new start: the lab's password chosen there goes to the server.
+    texts, pupils = class_on_screen(SCHOOL_PASSWORD)
+    log(f"the class from the server: {pupils}")
+    check({"mario", SCHOOL_PUPIL_B} <= set(pupils), f"the class from the server lists {pupils}")
+    check({"100 %", "75 %"} <= set(pupils), f"the class from the server without its figures: {pupils}")
+    check(SERVER_AWAY not in texts, "the server said to be away")
+    subprocess.run(os.environ["E2E_SERVER_STOP"], shell=True, check=True)
+    texts, pupils = class_on_screen("")
+    log(f"the server stopped: {pupils}")
+    check(SERVER_AWAY in texts, f"no notice with the server away: {texts}")
+    check("mario" in pupils, f"this PC's own pupil missing: {pupils}")
+    subprocess.run(os.environ["E2E_SERVER_START"], shell=True, check=True)
+
+
+SCHOOL_PASSWORD = "maestra'; --"
+SCHOOL_PUPIL_B = "Anna O'Neil; DROP TABLE pupils;--"
+SERVER_AWAY = (
+    "Il server del registro non risponde: i dati di oggi sono al sicuro su questo computer e "
+    "verranno inviati appena possibile."
+)
+
+
+def class_on_screen(password):
+    """Opens "REGISTRO DELLA CLASSE" from the start screen's menu, choosing the teacher's
+    password it offers; returns the screen's texts and the pupils it lists."""
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start = program.window(START_TITLE, 30)
+        choose_menu(program, start, "Registro")
+        register = program.window("REGISTRO DELLA CLASSE")
+        field = wait_until("the password field", lambda: find(register, None, "Password dell'insegnante"))
+        activate(register)
+        field.queryComponent().grabFocus()
+        if password:
+            type_text(password)
+        press(button(register, "SALVA"))
+        table = wait_until("the class", lambda: find(register, "table", "La classe"))
+        pupils = wait_until("the class's rows", lambda: [name(c) for c in find_all(table, "table cell")], 10)
+        return [line for text in shown_texts(register) for line in text.split("\n")], pupils
+    finally:
+        program.stop()
+
+
 CASES = {
     "session": case_session,
     "analysis": case_analysis,
@@ -1241,6 +1381,8 @@ CASES = {
     "assistive_text": case_assistive_text,
     "review": case_review,
     "screen_reader": case_screen_reader,
+    "register_kill": case_register_kill,
+    "school_server": case_school_server,
 }
 
 

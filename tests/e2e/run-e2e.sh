@@ -5,7 +5,7 @@
 # (Xvfb with openbox), its own D-Bus session with the accessibility bus, and, for the cases
 # that print, its own CUPS whose default queue saves every job as a PDF.
 #
-#   run-e2e.sh CASE PROGRAM_FOLDER
+#   run-e2e.sh CASE PROGRAM_FOLDER [LABPC]   (LABPC: tests/schoolserver/labpc, for school_server)
 #
 # Exits 77 (CTest's skip code) when a tool is missing. Every process started here, and every
 # process they start in turn (the accessibility registry, the information program), is
@@ -18,6 +18,7 @@ here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 source "$here/../../scripts/desktop.sh"
 case_name="${1:?case name}"
 program_folder="$(cd "${2:?program folder}" && pwd)"
+labpc="${3:-}"
 
 skip() {
     echo "SKIP: $*"
@@ -29,7 +30,7 @@ skip() {
 case "$case_name" in
 session | analysis | stopped_queue | rejecting_queue | normal_queue) printer=pdf ;;
 failing_queue) printer=failing ;;
-no_printer | midnight | missing_sound | missing_www | end_question | enter_only | assistive_text | review | screen_reader)
+no_printer | midnight | missing_sound | missing_www | end_question | enter_only | assistive_text | review | screen_reader | register_kill | school_server)
     printer=none
     ;;
 *)
@@ -63,6 +64,15 @@ if [ "$case_name" = screen_reader ]; then
     missing="$(orca_tools_missing)"
     [ -z "$missing" ] || skip "$missing is not installed (scripts/packages-e2e.txt)"
 fi
+if [ "$case_name" = school_server ]; then
+    # shellcheck source-path=SCRIPTDIR source=school-server.sh
+    source "$here/school-server.sh"
+    postgres_available || skip "postgresql is not installed"
+    [ -x "$labpc" ] || {
+        echo "no labpc given" >&2
+        exit 1
+    }
+fi
 [ -x "$program_folder/vovorudoroz" ] || {
     echo "no program in $program_folder" >&2
     exit 1
@@ -82,6 +92,7 @@ clean_up() {
         import -display "$DISPLAY" -window root "$PWD/e2e-$case_name-failure.png" 2>/dev/null &&
             echo "screen at the failure: $PWD/e2e-$case_name-failure.png"
     fi
+    [ "$case_name" = school_server ] && postgres_remove
     # The newest first: the program, then the spooler, the buses, the window manager, Xvfb.
     stop_started
     mapfile -t left < <(processes_with_mark)
@@ -138,6 +149,7 @@ if [ "$case_name" = screen_reader ]; then
     E2E_SPEECH="$work/orca-debug.out"
     start_orca "$E2E_SPEECH" || exit 1
 fi
+[ "$case_name" = school_server ] && school_server_start
 
 export E2E_PROGRAM="$run_folder/vovorudoroz" E2E_WORK="$work" E2E_PRINTED="$work/printed"
 export E2E_PRINTER="$printer" E2E_FAKETIME_LIB="$faketime_lib" E2E_MARK="$mark"
@@ -145,3 +157,6 @@ env "$mark" /usr/bin/python3 "$here/drive.py" "$case_name" &
 started+=($!)
 driver=$!
 wait "$driver"
+if [ "$case_name" = school_server ]; then
+    school_server_checks
+fi

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
+#include "core/SessionRecord.h"
 #include "drill/FaceMark.h"
 #include "exercise/FrmOperativoMeno.h"
-#include "core/SessionRecord.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
 #include "frame/Twips.h"
@@ -783,6 +783,18 @@ private slots:
                      .hasMatch(),
             qPrintable(question.spokenFirst));
         QCOMPARE(session->MsgResponse, MsgAnswer::No);
+        // The register heard each verdict at once, in order, then the end, then the new session.
+        const RecordingRegister &log = services->registerLog;
+        QCOMPARE(log.starts.size(), 2);
+        QCOMPARE(log.answers.size(), 40);
+        for (int op = 1; op <= 40; ++op) {
+            const Register::Answer &answer = log.answers[op - 1];
+            QCOMPARE(answer.operationNumber, op);
+            QCOMPARE(answer.right, op % 4 != 0 || op == 40);
+            QCOMPARE(answer.seconds, op < 40 ? 3.0 : 0.0);
+        }
+        QCOMPARE(log.ends.size(), 1);
+        QCOMPARE(log.ends[0].how, Register::Ending::Completed);
 
         QCOMPARE(session->OpCount, 1);
         QCOMPARE(session->ExerciseNo, 1);
@@ -910,8 +922,11 @@ private slots:
             screen->close();
         QVERIFY(!services->registry.existing(ScreenId::Exercise));
         QVERIFY(services->messages.isEmpty());
+        QCOMPARE(services->registerLog.ends.size(), 1);
+        QCOMPARE(services->registerLog.ends[0].how, Register::Ending::Interrupted);
         flushDeletedScreens();
         openScreen();
+        QCOMPARE(services->registerLog.starts.size(), 2);
         QCOMPARE(session->OpCount, 1);
         QCOMPARE(session->RightCount, 0);
     }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
-#include "analysis/ErrorRules.h"
+#include "core/ErrorRules.h"
 #include "core/Scoring.h"
 #include "core/SessionRecord.h"
 #include "review/FrmRipasso.h"

@@ -294,7 +294,8 @@ private slots:
         QVERIFY(p.start->isVisible());
     }
 
-    // The menu bar: "File" with "Esci", and two commands without items.
+    // The menu bar: "File" with "Esci", and three commands without items, the teacher's
+    // register last.
     void menus()
     {
         Program p;
@@ -304,11 +305,13 @@ private slots:
         QCOMPARE(file->actions().size(), 1);
         QCOMPARE(file->actions().first()->text(), QStringLiteral("Esci"));
         const QList<QAction *> bar = p.start->menuBar()->actions();
-        QCOMPARE(bar.size(), 3);
+        QCOMPARE(bar.size(), 4);
         QCOMPARE(bar.at(1)->text(), QStringLiteral("?"));
         QVERIFY(!bar.at(1)->menu());
         QCOMPARE(bar.at(2)->text(), QStringLiteral("Scala di valutazione"));
         QVERIFY(!bar.at(2)->menu());
+        QCOMPARE(bar.at(3)->text(), QStringLiteral("Registro"));
+        QVERIFY(!bar.at(3)->menu());
     }
 
     // Every exit closes the background and the start screen without asking, and leaves the

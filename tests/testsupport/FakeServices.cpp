@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
 
+#include "register/RegisterQueries.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 
@@ -35,6 +37,19 @@ QString FakeServices::askPdfFilePath(const QString &proposedPath)
 {
     pdfQuestions.append(proposedPath);
     return pdfAnswers.isEmpty() ? proposedPath : pdfAnswers.takeFirst();
+}
+
+QString FakeServices::askCsvFilePath(const QString &proposedPath)
+{
+    csvQuestions.append(proposedPath);
+    return csvAnswers.isEmpty() ? proposedPath : csvAnswers.takeFirst();
+}
+
+std::unique_ptr<Register::RegisterQueries> FakeServices::openRegister()
+{
+    if (registerPath.isEmpty())
+        return nullptr;
+    return std::make_unique<Register::RegisterQueries>(registerPath);
 }
 
 bool FakeServices::startProgram(const QString &absolutePath)

@@ -6,6 +6,7 @@
 #include "core/RandomSource.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
+#include "RecordingRegister.h"
 
 #include <QList>
 #include <QStringList>
@@ -61,6 +62,11 @@ public:
     Launcher *realLauncher = nullptr;
     QStringList started;
     int endRequests = 0;
+    RecordingRegister registerLog;
+    Register::Status writerStatus;
+    QString registerPath; // the teacher's screen opens it; empty: the register is switched off
+    QStringList csvQuestions; // the paths proposed by each CSV dialog
+    QList<QString> csvAnswers; // next CSV dialog answers; empty: the path proposed
 
     // Moves both clocks on together, as real time does.
     void advance(double seconds);
@@ -89,6 +95,10 @@ public:
     QString programFolder() override { return folder; }
     bool startProgram(const QString &absolutePath) override;
     void endProgram() override { ++endRequests; }
+    PupilRegister &pupilRegister() override { return registerLog; }
+    Register::Status registerStatus() override { return writerStatus; }
+    std::unique_ptr<Register::RegisterQueries> openRegister() override;
+    QString askCsvFilePath(const QString &proposedPath) override;
 };
 
 // Deletes the screens that closed during a test (Qt deletes them later, from the event loop).

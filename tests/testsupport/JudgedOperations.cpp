@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "JudgedOperations.h"
 
-#include "analysis/ErrorRules.h"
+#include "core/ErrorRules.h"
 
 JudgedOperation judgedOperation(
     int minuend, int subtrahend, int asked, const QString &answer, int seconds)

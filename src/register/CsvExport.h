@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#pragma once
+
+#include <QString>
+
+namespace Register {
+
+class RegisterQueries;
+
+// Writes one row per judged answer, of one pupil or (an empty key) of all, as a spreadsheet
+// opens it in Italy: UTF-8 with a byte-order mark, ";" between fields, a decimal comma, Italian
+// headings, dates as yyyy-MM-dd HH:mm:ss. The rows written, or -1 when the file cannot be written.
+int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &filePath);
+
+} // namespace Register

@@ -1,0 +1,369 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#include "register/RegisterQueries.h"
+
+#include "core/ErrorSummary.h"
+#include "register/RegisterFile.h"
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QUuid>
+#include <algorithm>
+#include <cmath>
+
+namespace Register {
+
+namespace {
+
+    const QString PasswordKey = QStringLiteral("teacher_password");
+    constexpr int TrendStep = 5; // percentage points
+
+    QDateTime storedDateTime(const QVariant &value)
+    {
+        return QDateTime::fromString(value.toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+
+    int percent(int right, int judged)
+    {
+        return judged > 0 ? static_cast<int>(std::lround(100.0 * right / judged)) : 0;
+    }
+
+    // The sessions with at least one judged answer, newest first for each pupil (rank 1 the newest),
+    // with their counts.
+    const QString RankedSessions = QStringLiteral(
+        "WITH answered AS ("
+        " SELECT s.id, s.pupil_key, s.started_at,"
+        "  ROW_NUMBER() OVER (PARTITION BY s.pupil_key ORDER BY s.started_at DESC, s.rowid DESC) "
+        "AS rank"
+        " FROM sessions s WHERE EXISTS (SELECT 1 FROM answers a WHERE a.session_id = s.id))");
+
+} // namespace
+
+double median(QList<double> values)
+{
+    if (values.isEmpty())
+        return 0.0;
+    const qsizetype middle = values.size() / 2;
+    std::nth_element(values.begin(), values.begin() + middle, values.end());
+    if (values.size() % 2)
+        return values[middle];
+    const double upper = values[middle];
+    const double lower = *std::max_element(values.begin(), values.begin() + middle);
+    return (lower + upper) / 2.0;
+}
+
+Trend trendOf(const QList<int> &percentsOldestFirst)
+{
+    if (percentsOldestFirst.size() < 2)
+        return Trend::None;
+    double earlier = 0.0;
+    for (qsizetype i = 0; i + 1 < percentsOldestFirst.size(); ++i)
+        earlier += percentsOldestFirst[i];
+    earlier /= static_cast<double>(percentsOldestFirst.size() - 1);
+    const double change = percentsOldestFirst.last() - earlier;
+    return change >= TrendStep ? Trend::Up : change <= -TrendStep ? Trend::Down : Trend::Same;
+}
+
+RegisterQueries::RegisterQueries(const QString &filePath)
+    : m_connection(
+        QStringLiteral("register-reader-") + QUuid::createUuid().toString(QUuid::WithoutBraces))
+{
+    const Opening opening = openFile(filePath, m_connection, PageCheck::None);
+    m_state = opening.state;
+    m_setAsideFile = opening.setAsideFile;
+}
+
+RegisterQueries::RegisterQueries(const QString &connection, State state)
+    : m_connection(connection)
+    , m_state(state)
+{
+}
+
+RegisterQueries::~RegisterQueries()
+{
+    closeFile(m_connection);
+}
+
+QList<PupilOverview> RegisterQueries::classOverview()
+{
+    QList<PupilOverview> rows;
+    QHash<QString, qsizetype> rowOf;
+    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
+    QSqlQuery query(database);
+    query.setForwardOnly(true);
+    query.exec(QStringLiteral(
+        "SELECT p.name_key, p.display_name, COUNT(s.id), MAX(s.started_at) FROM pupils p"
+        " LEFT JOIN sessions s ON s.pupil_key = p.name_key GROUP BY p.name_key"
+        " ORDER BY p.display_name COLLATE NOCASE"));
+    while (query.next()) {
+        PupilOverview row;
+        row.key = query.value(0).toString();
+        row.name = query.value(1).toString();
+        row.sessions = query.value(2).toInt();
+        row.lastSession = storedDateTime(query.value(3));
+        rowOf.insert(row.key, rows.size());
+        rows.append(row);
+    }
+
+    // Right answers in the last five sessions with answers, newest first.
+    QHash<QString, QList<int>> percents;
+    query.exec(RankedSessions
+        + QStringLiteral(" SELECT r.pupil_key, COUNT(a.operation_no), SUM(a.is_right)"
+                         " FROM answered r JOIN answers a ON a.session_id = r.id WHERE r.rank <= 5"
+                         " GROUP BY r.id, r.pupil_key, r.rank ORDER BY r.pupil_key, r.rank DESC"));
+    while (query.next())
+        percents[query.value(0).toString()].append(
+            percent(query.value(2).toInt(), query.value(1).toInt()));
+    for (auto it = percents.cbegin(); it != percents.cend(); ++it) {
+        PupilOverview &row = rows[rowOf.value(it.key())];
+        row.lastRightPercent = it.value().last();
+        row.trend = trendOf(it.value());
+    }
+
+    // The last session's answers: its median time and its recurring error.
+    QHash<QString, QList<JudgedOperation>> lastOperations;
+    QHash<QString, QList<double>> lastSeconds;
+    query.exec(RankedSessions
+        + QStringLiteral(
+            " SELECT r.pupil_key, a.minuend, a.subtrahend, a.asked_term, a.typed,"
+            " a.is_right, a.seconds FROM answered r JOIN answers a ON a.session_id = r.id"
+            " WHERE r.rank = 1 ORDER BY r.pupil_key, a.operation_no"));
+    while (query.next()) {
+        JudgedOperation operation;
+        operation.judged = true;
+        operation.minuend = query.value(1).toInt();
+        operation.subtrahend = query.value(2).toInt();
+        operation.askedTerm = query.value(3).toInt();
+        operation.answer = query.value(4).toString();
+        operation.right = query.value(5).toBool();
+        operation.seconds = static_cast<int>(query.value(6).toDouble());
+        const QString key = query.value(0).toString();
+        lastOperations[key].append(operation);
+        lastSeconds[key].append(query.value(6).toDouble());
+    }
+    for (auto it = lastOperations.cbegin(); it != lastOperations.cend(); ++it) {
+        PupilOverview &row = rows[rowOf.value(it.key())];
+        row.medianSeconds = median(lastSeconds.value(it.key()));
+        const Analysis::Summary summary = Analysis::summarise(it.value());
+        if (!summary.recurring.isEmpty())
+            row.recurringError = Analysis::errorName(summary.recurring.first().error);
+    }
+    return rows;
+}
+
+QList<SessionSummary> RegisterQueries::sessions(const QString &pupilKey)
+{
+    QList<SessionSummary> rows;
+    QList<double> seconds;
+    auto closeRow = [&] {
+        if (!rows.isEmpty())
+            rows.last().medianSeconds = median(seconds);
+        seconds.clear();
+    };
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT s.id, s.started_at, s.end_reason, s.mode, s.range_low, s.range_high,"
+        " a.is_right, a.seconds FROM sessions s LEFT JOIN answers a ON a.session_id = s.id"
+        " WHERE s.pupil_key = ? ORDER BY s.started_at, s.rowid, a.operation_no"));
+    query.addBindValue(pupilKey);
+    query.exec();
+    while (query.next()) {
+        const QString id = query.value(0).toString();
+        if (rows.isEmpty() || rows.last().id != id) {
+            closeRow();
+            SessionSummary row;
+            row.id = id;
+            row.started = storedDateTime(query.value(1));
+            row.ending = query.value(2).toString();
+            row.mode = query.value(3).toInt();
+            row.rangeLow = query.value(4).toInt();
+            row.rangeHigh = query.value(5).toInt();
+            rows.append(row);
+        }
+        if (!query.value(6).isNull()) {
+            ++rows.last().judged;
+            rows.last().right += query.value(6).toInt();
+            seconds.append(query.value(7).toDouble());
+        }
+    }
+    closeRow();
+    return rows;
+}
+
+QList<DayPoint> RegisterQueries::progress(const QString &pupilKey)
+{
+    QList<DayPoint> points;
+    QList<double> seconds;
+    int right = 0;
+    auto closePoint = [&] {
+        if (points.isEmpty())
+            return;
+        points.last().rightPercent = percent(right, points.last().answers);
+        points.last().medianSeconds = median(seconds);
+        seconds.clear();
+        right = 0;
+    };
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT substr(s.started_at, 1, 10) AS day, a.is_right, a.seconds FROM sessions s"
+        " JOIN answers a ON a.session_id = s.id WHERE s.pupil_key = ? ORDER BY s.started_at"));
+    query.addBindValue(pupilKey);
+    query.exec();
+    while (query.next()) {
+        const QDate day = QDate::fromString(query.value(0).toString(), Qt::ISODate);
+        if (points.isEmpty() || points.last().day != day) {
+            closePoint();
+            points.append(DayPoint { day });
+        }
+        ++points.last().answers;
+        right += query.value(1).toInt();
+        seconds.append(query.value(2).toDouble());
+    }
+    closePoint();
+    return points;
+}
+
+QList<StoredAnswer> RegisterQueries::answers(const QString &sessionId)
+{
+    QList<StoredAnswer> rows;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT operation_no, minuend, subtrahend, asked_term, typed, is_right, seconds,"
+        " error_label, answered_at FROM answers WHERE session_id = ? ORDER BY operation_no"));
+    query.addBindValue(sessionId);
+    query.exec();
+    while (query.next()) {
+        StoredAnswer row;
+        row.operationNumber = query.value(0).toInt();
+        row.operation.judged = true;
+        row.operation.minuend = query.value(1).toInt();
+        row.operation.subtrahend = query.value(2).toInt();
+        row.operation.askedTerm = query.value(3).toInt();
+        row.operation.answer = query.value(4).toString();
+        row.operation.right = query.value(5).toBool();
+        row.seconds = query.value(6).toDouble();
+        // The report shows whole seconds, as the exercise timed them.
+        row.operation.seconds = static_cast<int>(row.seconds);
+        row.errorLabel = query.value(7).toString();
+        row.at = storedDateTime(query.value(8));
+        rows.append(row);
+    }
+    return rows;
+}
+
+Counts RegisterQueries::countsOf(const QString &pupilKey)
+{
+    Counts counts;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.prepare(
+        QStringLiteral("SELECT (SELECT COUNT(*) FROM pupils WHERE name_key = ?),"
+                       " (SELECT COUNT(*) FROM sessions WHERE pupil_key = ?),"
+                       " (SELECT COUNT(*) FROM answers a JOIN sessions s ON s.id = a.session_id"
+                       " WHERE s.pupil_key = ?)"));
+    query.addBindValue(pupilKey);
+    query.addBindValue(pupilKey);
+    query.addBindValue(pupilKey);
+    if (query.exec() && query.next())
+        counts = { query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt() };
+    return counts;
+}
+
+Counts RegisterQueries::countsOfAll()
+{
+    Counts counts;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    if (query.exec(
+            QStringLiteral("SELECT (SELECT COUNT(*) FROM pupils),"
+                           " (SELECT COUNT(*) FROM sessions), (SELECT COUNT(*) FROM answers)"))
+        && query.next())
+        counts = { query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt() };
+    return counts;
+}
+
+bool RegisterQueries::deletePupil(const QString &pupilKey)
+{
+    if (m_state != State::Ready)
+        return false;
+    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
+    if (!database.transaction())
+        return false;
+    // Children first: the writer's connection enforces the references, this one need not.
+    QSqlQuery query(database);
+    bool done = true;
+    for (const QString &statement : {
+             QStringLiteral("DELETE FROM answers WHERE session_id IN"
+                            " (SELECT id FROM sessions WHERE pupil_key = ?)"),
+             QStringLiteral("DELETE FROM reviews WHERE session_id IN"
+                            " (SELECT id FROM sessions WHERE pupil_key = ?)"),
+             QStringLiteral("DELETE FROM sessions WHERE pupil_key = ?"),
+             QStringLiteral("DELETE FROM pupils WHERE name_key = ?"),
+         }) {
+        query.prepare(statement);
+        query.addBindValue(pupilKey);
+        done = done && query.exec();
+    }
+    if (!done) {
+        database.rollback();
+        return false;
+    }
+    return database.commit() && compact();
+}
+
+bool RegisterQueries::emptyRegister()
+{
+    if (m_state != State::Ready)
+        return false;
+    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
+    if (!database.transaction())
+        return false;
+    QSqlQuery query(database);
+    bool done = true;
+    for (const char *table : { "answers", "reviews", "sessions", "pupils" })
+        done = done && query.exec(QStringLiteral("DELETE FROM ") + QLatin1String(table));
+    if (!done) {
+        database.rollback();
+        return false;
+    }
+    return database.commit() && compact();
+}
+
+bool RegisterQueries::compact()
+{
+    // VACUUM rewrites the file without the freed pages; the checkpoint then empties the journal,
+    // which still holds the old pages.
+    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
+    // A database server reclaims the space itself.
+    if (database.driverName() != QLatin1String("QSQLITE"))
+        return true;
+    QSqlQuery query(database);
+    return query.exec(QStringLiteral("VACUUM"))
+        && query.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
+}
+
+std::optional<QString> RegisterQueries::storedHash()
+{
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.prepare(QStringLiteral("SELECT value FROM settings WHERE key = ?"));
+    query.addBindValue(PasswordKey);
+    if (query.exec() && query.next())
+        return query.value(0).toString();
+    return std::nullopt;
+}
+
+bool RegisterQueries::storeHash(const QString &hash)
+{
+    if (m_state != State::Ready)
+        return false;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.prepare(QStringLiteral("INSERT INTO settings (key, value) VALUES (?, ?)"
+                                 " ON CONFLICT (key) DO UPDATE SET value = excluded.value"));
+    query.addBindValue(PasswordKey);
+    query.addBindValue(hash);
+    return query.exec();
+}
+
+} // namespace Register

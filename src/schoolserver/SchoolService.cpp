@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#include "schoolserver/SchoolService.h"
+
+#include <QCoreApplication>
+#include <QRegularExpression>
+#include <QSettings>
+#include <QSqlDatabase>
+
+Q_LOGGING_CATEGORY(lcSchoolServer, "vovorudoroz.schoolserver", QtWarningMsg)
+
+namespace SchoolServer {
+
+QString serviceName()
+{
+    const QSettings school(QSettings::SystemScope, QCoreApplication::applicationName());
+    const QString name = school.value(QStringLiteral("Registro/servizio")).toString().trimmed();
+    return isValidServiceName(name) ? name : QString();
+}
+
+bool isValidServiceName(const QString &name)
+{
+    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_.-]{1,63}$"));
+    return plain.match(name).hasMatch();
+}
+
+bool openServer(const QString &connection, const QString &service, int timeoutSeconds)
+{
+    bool open = false;
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
+        // No host, database, user or password of ours: libpq takes them from the service.
+        database.setConnectOptions(
+            QStringLiteral("service=%1;connect_timeout=%2;application_name=vovorudoroz")
+                .arg(service)
+                .arg(timeoutSeconds));
+        open = database.open();
+    }
+    if (!open)
+        QSqlDatabase::removeDatabase(connection);
+    return open;
+}
+
+void closeServer(const QString &connection)
+{
+    {
+        QSqlDatabase database = QSqlDatabase::database(connection, false);
+        database.close();
+    }
+    QSqlDatabase::removeDatabase(connection);
+}
+
+} // namespace SchoolServer

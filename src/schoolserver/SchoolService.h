@@ -1,0 +1,28 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#pragma once
+
+#include <QLoggingCategory>
+#include <QString>
+
+class QSqlDatabase;
+
+// What the sender did, for an administrator (QT_LOGGING_RULES="vovorudoroz.schoolserver.debug=true").
+Q_DECLARE_LOGGING_CATEGORY(lcSchoolServer)
+
+// The school server is named only by a libpq connection service ("[Registro] servizio=<name>" in
+// the program's system-wide settings): where it is, who we are and the password stay in libpq's
+// own files (pg_service.conf, .pgpass), never in ours.
+namespace SchoolServer {
+
+// The service's name; empty when the register stays on this PC, or when the name is not one a
+// service file could hold (it would otherwise add options of its own to the connection).
+QString serviceName();
+bool isValidServiceName(const QString &name);
+
+// Opens a PostgreSQL connection with that name in the calling thread, giving up after
+// timeoutSeconds; false (and the connection removed) when the server does not answer.
+bool openServer(const QString &connection, const QString &service, int timeoutSeconds);
+void closeServer(const QString &connection);
+
+} // namespace SchoolServer

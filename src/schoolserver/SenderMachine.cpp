@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#include "schoolserver/SenderMachine.h"
+
+#include <algorithm>
+
+namespace SchoolServer {
+
+SenderMachine::SenderMachine(Outbox &outbox, ServerLink &link) : m_outbox(outbox), m_link(link) { }
+
+SenderMachine::Step SenderMachine::step()
+{
+    const std::optional<Batch> batch = m_outbox.nextBatch(BatchAnswers);
+    if (!batch || batch->isEmpty())
+        return {};
+    if (!m_connected) {
+        if (!(m_connected = m_link.connect()))
+            return failed();
+        if (const std::optional<QString> hash = m_link.teacherHash())
+            m_outbox.keepTeacherHash(*hash);
+    }
+    if (!m_link.send(*batch)) {
+        // A refusal or a broken connection alike: a new connection at the next try.
+        m_link.disconnect();
+        m_connected = false;
+        return failed();
+    }
+    m_failures = 0;
+    // Not marked (a busy file): sent again next time, and the server keeps one copy.
+    const bool marked = m_outbox.markSent(*batch);
+    const int answers = batch->count(Table::Answers);
+    // More may be waiting: straight on while batches come full.
+    return { marked && answers == BatchAnswers ? 0 : IdleMilliseconds, marked ? answers : 0 };
+}
+
+SenderMachine::Step SenderMachine::failed()
+{
+    ++m_failures;
+    const int wait = FirstRetryMilliseconds << std::min(m_failures - 1, 5);
+    return { std::min(wait, LongestRetryMilliseconds), 0 };
+}
+
+} // namespace SchoolServer

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#pragma once
+
+#include "schoolserver/Outbox.h"
+
+#include <QDateTime>
+#include <QSqlDatabase>
+
+namespace SchoolServer {
+
+// The outbox in the PC's register file, on a connection of its own in the calling thread,
+// beside the register's writer. The file keeps a row's "sent" mark; with a school server it is
+// only an outbox, and rows sent more than a day ago leave it.
+class SqliteOutbox final : public Outbox
+{
+public:
+    explicit SqliteOutbox(const QString &filePath);
+    ~SqliteOutbox() override;
+    SqliteOutbox(const SqliteOutbox &) = delete;
+    SqliteOutbox &operator=(const SqliteOutbox &) = delete;
+
+    std::optional<Batch> nextBatch(int answers) override;
+    bool markSent(const Batch &batch) override;
+    void keepTeacherHash(const QString &hash) override;
+    // Removes the sessions started before `before` whose every row the server has, with their
+    // answers and reviews, and the pupils left without sessions.
+    bool removeSentBefore(const QDateTime &before);
+
+private:
+    bool ensureOpen();
+    bool readRows(Batch &batch, Table table, const QString &where, const QVariantList &values);
+
+    QString m_filePath;
+    QString m_connection;
+    bool m_open = false;
+};
+
+} // namespace SchoolServer

@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#include "FakeServices.h"
+#include "RegisterSamples.h"
+#include "teacher/FrmRegistro.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+class TestRegisterScreen : public QObject
+{
+    Q_OBJECT
+
+    FakeServices *services = nullptr;
+    Screen *screen = nullptr;
+
+    template <class T = QWidget> T *find(const char *name) const
+    {
+        return screen->findChild<T *>(QString::fromLatin1(name));
+    }
+    void open()
+    {
+        flushDeletedScreens();
+        screen = services->registry.show(ScreenId::Register);
+        QVERIFY(QTest::qWaitForWindowExposed(screen));
+    }
+    void enterPassword(const QString &typed)
+    {
+        find<QLineEdit>("txtPassword")->setText(typed);
+        find<QPushButton>("cmdEntra")->click();
+    }
+    QStringList shownNames() const
+    {
+        auto *table = find<QTableWidget>("tblClasse");
+        QStringList names;
+        for (int row = 0; row < table->rowCount(); ++row)
+            if (!table->isRowHidden(row))
+                names.append(table->item(row, 0)->text());
+        return names;
+    }
+
+private slots:
+    void init()
+    {
+        services = new FakeServices;
+        services->registry.setFactory(
+            ScreenId::Register, [this] { return new FrmRegistro(*services); });
+    }
+    void cleanup()
+    {
+        delete services;
+        flushDeletedScreens();
+    }
+
+    void passwordClassDeletionAndExport()
+    {
+        QTemporaryDir dir;
+        services->registerPath = dir.filePath(QStringLiteral("registro.sqlite"));
+        {
+            SqliteRegister reg({ services->registerPath, true });
+            practise(reg, QStringLiteral("Luca"), 6);
+            practise(reg, QStringLiteral("luca "), 6, SampleMonday.addDays(1));
+            practise(reg, QStringLiteral("Bea"), 3);
+        }
+        open();
+        QCOMPARE(find<QPushButton>("cmdEntra")->text(), QStringLiteral("SALVA"));
+        QVERIFY(!find("fraClasse")->isVisible());
+        enterPassword(QStringLiteral("gatto"));
+        QCOMPARE(shownNames(), QStringList({ "Bea", "Luca" }));
+
+        screen->close();
+        open();
+        QCOMPARE(find<QPushButton>("cmdEntra")->text(), QStringLiteral("ENTRA"));
+        enterPassword(QStringLiteral("cane"));
+        QVERIFY(
+            find<QLabel>("lblPassword")->text().startsWith(QStringLiteral("Password sbagliata")));
+        QCOMPARE(services->beeps, 1);
+        QVERIFY(!find("fraClasse")->isVisible());
+        enterPassword(QStringLiteral("gatto"));
+        QVERIFY(find("fraClasse")->isVisible());
+        QTest::keyClicks(find("txtCerca"), QStringLiteral("LU"));
+        QCOMPARE(shownNames(), QStringList({ "Luca" }));
+
+        auto *table = find<QTableWidget>("tblClasse");
+        table->selectRow(table->findItems(QStringLiteral("Luca"), Qt::MatchExactly).first()->row());
+        services->answers = { MsgAnswer::Yes };
+        find<QPushButton>("cmdElimina")->click();
+        QCOMPARE(
+            services->messages.last().text, QStringLiteral("Eliminare Luca e le sue 2 sessioni?"));
+        find<QLineEdit>("txtCerca")->clear();
+        QCOMPARE(shownNames(), QStringList({ "Bea" }));
+
+        table->clearSelection();
+        services->csvAnswers = { dir.filePath(QStringLiteral("classe.csv")) };
+        find<QPushButton>("cmdEsporta")->click();
+        QVERIFY(
+            services->csvQuestions.last().endsWith(QStringLiteral("registro-classe-20261208.csv")));
+        QVERIFY(find<QLabel>("lblEsito")
+                    ->text()
+                    .startsWith(QStringLiteral("Esportate 3 risposte della classe")));
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("classe.csv"))));
+
+        // Changing needs the old password.
+        find<QPushButton>("cmdCambia")->click();
+        find<QLineEdit>("txtNuova")->setText(QStringLiteral("lupo"));
+        enterPassword(QStringLiteral("cane"));
+        QCOMPARE(services->beeps, 2);
+        find<QLineEdit>("txtNuova")->setText(QStringLiteral("lupo"));
+        enterPassword(QStringLiteral("gatto"));
+        QCOMPARE(find<QLabel>("lblEsito")->text(), QStringLiteral("La password è cambiata."));
+        screen->close();
+        open();
+        enterPassword(QStringLiteral("gatto"));
+        QVERIFY(!find("fraClasse")->isVisible());
+        enterPassword(QStringLiteral("lupo"));
+        QVERIFY(find("fraClasse")->isVisible());
+    }
+
+    void switchedOffShowsWhy()
+    {
+        open();
+        QVERIFY(find("fraClasse")->isVisible());
+        QVERIFY(!find("cmdEsporta")->isVisible());
+        QVERIFY(find<QLabel>("lblStato")->text().contains(QStringLiteral("spento")));
+    }
+};
+
+QTEST_MAIN(TestRegisterScreen)
+#include "tst_registerscreen.moc"

@@ -1,0 +1,179 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+// One lab PC for the school-server case and the load check: the register's writer and the
+// sender as the program runs them, fed with judged answers at a chosen pace instead of a pupil.
+//
+//   labpc play NAME SESSIONS MS_PER_ANSWER [WAIT_S]   prints "risposta N" once answer N is in
+//       the PC's file, then waits (180 s at most) until the server has everything; prints the
+//       sender's lag
+//   labpc class                              prints the class as "REGISTRO DELLA CLASSE" reads it
+//   labpc teacher PASSWORD                   chooses the teacher's password if none is, then checks it
+//   labpc delete NAME                        "ELIMINA ALUNNO" of the teacher's screen
+//   labpc csv FILE                           "ESPORTA CSV" of the whole class; prints its rows
+#include "register/CsvExport.h"
+#include "register/PupilKey.h"
+#include "register/RegisterFile.h"
+#include "register/RegisterPlace.h"
+#include "register/SqliteRegister.h"
+#include "schoolserver/LabSender.h"
+#include "schoolserver/RegisterSource.h"
+#include "schoolserver/SchoolService.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QSqlQuery>
+#include <QTextStream>
+#include <QThread>
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int AnswersPerSession = 40;
+
+int unsentRows(const QString &connection, QList<qint64> &sentIds)
+{
+    QSqlQuery query(QSqlDatabase::database(connection, false));
+    query.exec(QStringLiteral("SELECT rowid FROM answers WHERE sent = 1"));
+    sentIds.clear();
+    while (query.next())
+        sentIds.append(query.value(0).toLongLong());
+    query.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM answers WHERE sent = 0)"
+                              " + (SELECT COUNT(*) FROM sessions WHERE sent = 0)"));
+    return query.next() ? query.value(0).toInt() : -1;
+}
+
+int play(const QString &name, int sessions, int msPerAnswer, int waitSeconds)
+{
+    QTextStream out(stdout);
+    const RegisterPlace place = registerPlace();
+    SchoolServer::LabSender sender(place.filePath, SchoolServer::serviceName(), 0);
+    SqliteRegister pupilRegister(place);
+    QElapsedTimer clock;
+    clock.start();
+    QList<qint64> writtenAt; // by rowid - 1: the file is new, answers take rowids in order
+    QHash<qint64, qint64> sentAt;
+    QList<qint64> sentIds;
+    const QString watch = QStringLiteral("labpc-watch");
+    bool watching = false;
+    auto look = [&] {
+        if (!watching)
+            watching =
+                Register::openFile(place.filePath, watch, Register::PageCheck::None).isOpen();
+        if (!watching)
+            return -1;
+        const int unsent = unsentRows(watch, sentIds);
+        for (qint64 id : std::as_const(sentIds))
+            if (!sentAt.contains(id))
+                sentAt.insert(id, clock.elapsed());
+        return unsent;
+    };
+    int number = 0;
+    for (int session = 0; session < sessions; ++session) {
+        pupilRegister.sessionStarted({ name, 1, 2, 0, 20, QDateTime::currentDateTime() });
+        for (int operation = 1; operation <= AnswersPerSession; ++operation) {
+            const int minuend = 10 + operation % 10;
+            const bool right = operation % 4 != 0;
+            pupilRegister.answerJudged({ operation, minuend, 7, 1, minuend - 7,
+                QString::number(right ? minuend - 7 : minuend - 6), right, 3.5,
+                QDateTime::currentDateTime() });
+            pupilRegister.waitUntilWritten();
+            writtenAt.append(clock.elapsed());
+            out << "risposta " << ++number << Qt::endl;
+            const qint64 next = clock.elapsed() + msPerAnswer;
+            do {
+                look();
+                QThread::msleep(
+                    static_cast<unsigned long>(std::clamp<qint64>(next - clock.elapsed(), 0, 100)));
+            } while (clock.elapsed() < next);
+        }
+        pupilRegister.sessionEnded({ Register::Ending::Completed, QDateTime::currentDateTime() });
+    }
+    pupilRegister.waitUntilWritten();
+    const qint64 deadline = clock.elapsed() + waitSeconds * 1000;
+    while (look() != 0 && clock.elapsed() < deadline)
+        QThread::msleep(100);
+    const int left = look();
+    QList<qint64> lags;
+    for (auto it = sentAt.cbegin(); it != sentAt.cend(); ++it)
+        if (it.key() >= 1 && it.key() <= writtenAt.size())
+            lags.append(it.value() - writtenAt.at(it.key() - 1));
+    std::sort(lags.begin(), lags.end());
+    if (watching)
+        Register::closeFile(watch);
+    out << "da inviare " << left << Qt::endl;
+    if (!lags.isEmpty())
+        out << "ritardo mediano " << lags.at(lags.size() / 2) << " ms massimo " << lags.last()
+            << " ms" << Qt::endl;
+    return left == 0 ? 0 : 1;
+}
+
+int showClass()
+{
+    QTextStream out(stdout);
+    SchoolServer::RegisterSource source =
+        SchoolServer::openRegisterSource(registerPlace(), SchoolServer::serviceName());
+    out << (source.fromServer ? "server" : "questo computer") << Qt::endl;
+    if (!source.notice.isEmpty())
+        out << source.notice << Qt::endl;
+    for (const Register::PupilOverview &pupil : source.queries->classOverview()) {
+        int answers = 0;
+        for (const Register::SessionSummary &session : source.queries->sessions(pupil.key))
+            answers += static_cast<int>(source.queries->answers(session.id).size());
+        out << "alunno " << pupil.name << " | sessioni " << pupil.sessions << " | risposte "
+            << answers << " | giorni " << source.queries->progress(pupil.key).size() << Qt::endl;
+    }
+    return 0;
+}
+
+int teacher(const QString &password)
+{
+    SchoolServer::RegisterSource source =
+        SchoolServer::openRegisterSource(registerPlace(), SchoolServer::serviceName());
+    TeacherPassword check(*source.queries);
+    const bool chosenHere = !check.isChosen() && check.choose(password);
+    const bool right = check.check(password) == TeacherPassword::Check::Right;
+    QTextStream(stdout) << (chosenHere ? "scelta " : "") << (right ? "giusta" : "sbagliata")
+                        << Qt::endl;
+    return 0;
+}
+
+int exportClass(const QString &file)
+{
+    SchoolServer::RegisterSource source =
+        SchoolServer::openRegisterSource(registerPlace(), SchoolServer::serviceName());
+    const int rows = Register::exportCsv(*source.queries, QString(), file);
+    QTextStream(stdout) << "righe " << rows << Qt::endl;
+    return rows < 0 ? 1 : 0;
+}
+
+int deletePupil(const QString &name)
+{
+    SchoolServer::RegisterSource source =
+        SchoolServer::openRegisterSource(registerPlace(), SchoolServer::serviceName());
+    return source.queries->deletePupil(pupilKey(name)) ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("vovorudoroz"));
+    const QStringList args = app.arguments();
+    if (args.size() >= 5 && args.size() <= 6 && args.at(1) == QLatin1String("play"))
+        return play(args.at(2), args.at(3).toInt(), args.at(4).toInt(),
+            args.value(5, QStringLiteral("180")).toInt());
+    if (args.size() == 2 && args.at(1) == QLatin1String("class"))
+        return showClass();
+    if (args.size() == 3 && args.at(1) == QLatin1String("teacher"))
+        return teacher(args.at(2));
+    if (args.size() == 3 && args.at(1) == QLatin1String("csv"))
+        return exportClass(args.at(2));
+    if (args.size() == 3 && args.at(1) == QLatin1String("delete"))
+        return deletePupil(args.at(2));
+    std::fputs("labpc play NAME SESSIONS MS_PER_ANSWER [WAIT_S] | class | teacher PASSWORD | "
+               "delete NAME | csv FILE\n",
+        stderr);
+    return 2;
+}
