@@ -195,8 +195,8 @@ std::unique_ptr<Register::RegisterQueries> QtServices::openRegister()
     if (!place.switchedOn)
         return nullptr;
     // The school's server when it names one, else (or with the server away) this PC's file.
-    SchoolServer::RegisterSource source
-        = SchoolServer::openRegisterSource(place, SchoolServer::serviceName());
+    SchoolServer::RegisterSource source =
+        SchoolServer::openRegisterSource(place, SchoolServer::serviceName());
     m_serverNotice = source.notice;
     return std::move(source.queries);
 }
