@@ -89,6 +89,8 @@ FrmOperativoMeno::FrmOperativoMeno(SessionRecord &session, Services &services)
     connect(mnuAttestato, &QAction::triggered, this, &FrmOperativoMeno::mnuAttestato_Click);
     connect(MnuEsci, &QAction::triggered, this, &FrmOperativoMeno::mnuEsci_Click);
     connect(mnuRipasso, &QAction::triggered, this, &FrmOperativoMeno::mnuRipasso_Click);
+    connect(mnuProgressi, &QAction::triggered, this,
+        [this] { m_services.screens().show(ScreenId::Progress); });
     connect(
         TxtRisultato, &AnswerField::answerChanged, this, &FrmOperativoMeno::TxtRisultato_Change);
     connect(TxtRisultato, &AnswerField::refused, this, [this] { m_services.beep(); });
@@ -120,6 +122,8 @@ void FrmOperativoMeno::buildMenu()
     mnuRipasso = MnuFile->addAction(QStringLiteral("Ripasso degli errori"));
     mnuRipasso->setObjectName(QStringLiteral("mnuRipasso"));
     mnuRipasso->setEnabled(false);
+    mnuProgressi = MnuFile->addAction(QStringLiteral("I miei progressi"));
+    mnuProgressi->setObjectName(QStringLiteral("mnuProgressi"));
     mnuseparatore = MnuFile->addSeparator();
     mnuseparatore->setObjectName(QStringLiteral("mnuseparatore"));
     MnuEsci = MnuFile->addAction(QStringLiteral("Esci"));

@@ -5,6 +5,7 @@
 #include "analysis/FrmAnalisi.h"
 #include "certificate/FrmAttestato.h"
 #include "exercise/FrmOperativoMeno.h"
+#include "register/FrmProgressi.h"
 #include "register/FrmRegistro.h"
 #include "report/FrmStampa.h"
 #include "review/FrmRipasso.h"
@@ -25,4 +26,5 @@ void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services 
     registry.setFactory(ScreenId::Analysis, [&] { return new FrmAnalisi(session, services); });
     registry.setFactory(ScreenId::Review, [&] { return new FrmRipasso(session, services); });
     registry.setFactory(ScreenId::Register, [&] { return new FrmRegistro(services); });
+    registry.setFactory(ScreenId::Progress, [&] { return new FrmProgressi(session, services); });
 }

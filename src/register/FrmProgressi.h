@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#pragma once
+
+#include "ui/Screen.h"
+
+class QLabel;
+class QPushButton;
+class QTableWidget;
+class Services;
+struct SessionRecord;
+
+// "I miei progressi": the pupil's own days of practice, read from the register, in large type:
+// sessions, the best day, one encouraging sentence and a table with one row per day.
+class FrmProgressi : public Screen
+{
+    Q_OBJECT
+
+public:
+    FrmProgressi(SessionRecord &session, Services &services);
+
+    void readSession() override;
+
+private:
+    void buildControls();
+
+    SessionRecord &m_session;
+    Services &m_services;
+
+    QLabel *lblTitolo = nullptr;
+    QLabel *lblSessioni = nullptr;
+    QLabel *lblMigliore = nullptr;
+    QLabel *lblFrase = nullptr;
+    QTableWidget *tblGiorni = nullptr;
+    QPushButton *cmdEsci = nullptr;
+};
