@@ -8,6 +8,7 @@
 //   vovo_bench ROUNDS PDF_FOLDER
 // prints one line per measurement: name median min max (milliseconds) and the samples.
 
+#include "register/ProgressChart.h"
 #include "register/SqliteRegister.h"
 #include "session/ScreenWiring.h"
 #include "session/SessionRecord.h"
@@ -76,6 +77,7 @@ public:
     Register::Status registerStatus() override { return pupilRecords->status(); }
     std::unique_ptr<Register::RegisterQueries> openRegister() override { return nullptr; }
     QString askCsvFilePath(const QString &) override { return QString(); }
+    std::unique_ptr<ProgressChart> progressChart(QWidget *) override { return nullptr; }
     std::unique_ptr<SqliteRegister> pupilRecords;
 };
 

@@ -3,6 +3,7 @@
 #include "register/FrmProgressi.h"
 
 #include "certificate/CertificateText.h"
+#include "register/ProgressChart.h"
 #include "register/ProgressWords.h"
 #include "register/PupilKey.h"
 #include "session/SessionRecord.h"
@@ -30,6 +31,8 @@ FrmProgressi::FrmProgressi(SessionRecord &session, Services &services)
     setClientSize(11910, 9000);
     centreOnScreen();
 }
+
+FrmProgressi::~FrmProgressi() = default;
 
 void FrmProgressi::buildControls()
 {
@@ -62,7 +65,14 @@ void FrmProgressi::buildControls()
     tblGiorni->verticalHeader()->hide();
     tblGiorni->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tblGiorni->horizontalHeader()->setFont(Controls::arial(12, true));
-    Controls::place(tblGiorni, 510, 3100, 10890, 4800);
+    // The chart above, when it can be drawn; the table, which a screen reader reads, always.
+    m_chart = m_services.progressChart(area);
+    if (m_chart) {
+        Controls::place(m_chart->widget(), 510, 3000, 10890, 3300);
+        Controls::place(tblGiorni, 510, 6400, 10890, 1600);
+    } else {
+        Controls::place(tblGiorni, 510, 3100, 10890, 4800);
+    }
 
     cmdEsci = Controls::button(
         area, QStringLiteral("cmdEsci"), QStringLiteral("ESCI"), Controls::arial(14.25, true));
@@ -96,6 +106,12 @@ void FrmProgressi::readSession()
                     : QStringLiteral("Il registro è spento: i progressi non vengono conservati."))
             : Register::encouragement(days, m_services.today()));
 
+    if (m_chart) {
+        QList<ProgressChart::Day> points;
+        for (const Register::DayPoint &day : days)
+            points.append({ day.day, day.rightPercent, day.medianSeconds });
+        m_chart->setDays(points);
+    }
     const QLocale italian(QLocale::Italian);
     tblGiorni->setRowCount(int(days.size()));
     for (int row = 0; row < int(days.size()); ++row) {

@@ -4,6 +4,9 @@
 
 #include "ui/Screen.h"
 
+#include <memory>
+
+class ProgressChart;
 class QLabel;
 class QPushButton;
 class QTableWidget;
@@ -18,6 +21,7 @@ class FrmProgressi : public Screen
 
 public:
     FrmProgressi(SessionRecord &session, Services &services);
+    ~FrmProgressi() override;
 
     void readSession() override;
 
@@ -31,6 +35,7 @@ private:
     QLabel *lblSessioni = nullptr;
     QLabel *lblMigliore = nullptr;
     QLabel *lblFrase = nullptr;
+    std::unique_ptr<ProgressChart> m_chart; // none when the chart module is missing
     QTableWidget *tblGiorni = nullptr;
     QPushButton *cmdEsci = nullptr;
 };

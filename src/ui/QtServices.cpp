@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "ui/QtServices.h"
 
+#include "register/ProgressChart.h"
 #include "register/RegisterQueries.h"
 #include "register/SqliteRegister.h"
 #include "ui/ShortDate.h"
@@ -206,4 +207,14 @@ QString QtServices::askCsvFilePath(const QString &proposedPath)
 {
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Esporta CSV"),
         proposedPath, QStringLiteral("File CSV (*.csv)"));
+}
+
+std::unique_ptr<ProgressChart> QtServices::progressChart(QWidget *parent)
+{
+    // From the program folder only, by full path; the module stays loaded once loaded.
+    QLibrary module(programFolder() + QLatin1Char('/') + QLatin1String(ChartModuleName));
+    if (auto create =
+            reinterpret_cast<CreateProgressChart>(module.resolve(CreateProgressChartSymbol)))
+        return std::unique_ptr<ProgressChart>(create(parent));
+    return nullptr;
 }

@@ -8,7 +8,10 @@
 #include <QString>
 #include <memory>
 
+class QWidget;
+
 class PrinterService;
+class ProgressChart;
 class PupilRegister;
 namespace Register {
 class RegisterQueries;
@@ -80,4 +83,7 @@ public:
     virtual std::unique_ptr<Register::RegisterQueries> openRegister() = 0;
     // Asks where to save a CSV file, proposing this full path; empty when the user cancels.
     virtual QString askCsvFilePath(const QString &proposedPath) = 0;
+    // A progress chart whose widget is a child of the parent; nullptr when charts cannot be
+    // drawn (the screens then show their tables alone).
+    virtual std::unique_ptr<ProgressChart> progressChart(QWidget *parent) = 0;
 };

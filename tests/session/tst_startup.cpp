@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
+#include "register/RegisterQueries.h"
 #include "session/FrmSfondo.h"
 #include "session/ScreenWiring.h"
 #include "session/SessionRecord.h"
 #include "start/FrmInizio.h"
 #include "ui/PlatformChoice.h"
-#include "register/RegisterQueries.h"
 #include "ui/QtServices.h"
 
 #include <QAction>
@@ -64,6 +64,10 @@ public:
     QString askCsvFilePath(const QString &proposedPath) override
     {
         return m_fake.askCsvFilePath(proposedPath);
+    }
+    std::unique_ptr<ProgressChart> progressChart(QWidget *parent) override
+    {
+        return m_fake.progressChart(parent);
     }
 
 private:
