@@ -79,6 +79,7 @@ public:
     Register::Status registerStatus() override { return pupilRecords->status(); }
     std::unique_ptr<Register::RegisterQueries> openRegister() override { return nullptr; }
     QString askCsvFilePath(const QString &) override { return QString(); }
+    std::unique_ptr<ProgressChart> progressChart(QWidget *) override { return nullptr; }
     std::unique_ptr<SqliteRegister> pupilRecords;
 };
 

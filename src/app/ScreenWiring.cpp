@@ -7,11 +7,12 @@
 #include "certificate/FrmAttestato.h"
 #include "exercise/FrmOperativoMeno.h"
 #include "frame/ScreenRegistry.h"
-#include "teacher/FrmRegistro.h"
+#include "progress/FrmProgressi.h"
 #include "report/FrmStampa.h"
 #include "review/FrmRipasso.h"
 #include "scale/FrmValutazione.h"
 #include "start/FrmInizio.h"
+#include "teacher/FrmRegistro.h"
 
 void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services &services)
 {
@@ -25,4 +26,5 @@ void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services 
     registry.setFactory(ScreenId::Analysis, [&] { return new FrmAnalisi(session, services); });
     registry.setFactory(ScreenId::Review, [&] { return new FrmRipasso(session, services); });
     registry.setFactory(ScreenId::Register, [&] { return new FrmRegistro(services); });
+    registry.setFactory(ScreenId::Progress, [&] { return new FrmProgressi(session, services); });
 }

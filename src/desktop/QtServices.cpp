@@ -206,3 +206,10 @@ QString QtServices::askCsvFilePath(const QString &proposedPath)
     return QFileDialog::getSaveFileName(QApplication::activeWindow(), QStringLiteral("Esporta CSV"),
         proposedPath, QStringLiteral("File CSV (*.csv)"));
 }
+
+std::unique_ptr<ProgressChart> QtServices::progressChart(QWidget *parent)
+{
+    const auto create = reinterpret_cast<CreateProgressChart>(
+        moduleEntry(ChartModuleName, CreateProgressChartSymbol));
+    return std::unique_ptr<ProgressChart>(create ? create(parent) : nullptr);
+}

@@ -45,6 +45,8 @@ public:
     Register::Status registerStatus() override;
     std::unique_ptr<Register::RegisterQueries> openRegister() override;
     QString askCsvFilePath(const QString &proposedPath) override;
+    // Loads the chart module on the first chart; without it there are no charts.
+    std::unique_ptr<ProgressChart> progressChart(QWidget *parent) override;
 
 private:
     std::unique_ptr<SoundPlayer> m_sound;

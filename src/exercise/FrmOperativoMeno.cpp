@@ -87,6 +87,8 @@ FrmOperativoMeno::FrmOperativoMeno(SessionRecord &session, Services &services)
     connect(mnuAttestato, &QAction::triggered, this, &FrmOperativoMeno::mnuAttestato_Click);
     connect(MnuEsci, &QAction::triggered, this, &FrmOperativoMeno::mnuEsci_Click);
     connect(mnuRipasso, &QAction::triggered, this, &FrmOperativoMeno::mnuRipasso_Click);
+    connect(mnuProgressi, &QAction::triggered, this,
+        [this] { m_services.screens().show(ScreenId::Progress); });
     m_drill->attach({ CmdFine, CmdStampa, CmdVerifica, CmdOperazione, CmdEsercizio }, Prompts);
     connect(m_drill, &AnswerDrill::answerChanged, this,
         [this](const QString &text) { m_session.AnswerText = text; });
@@ -123,6 +125,8 @@ void FrmOperativoMeno::buildMenu()
     mnuRipasso = MnuFile->addAction(QStringLiteral("Ripasso degli errori"));
     mnuRipasso->setObjectName(QStringLiteral("mnuRipasso"));
     mnuRipasso->setEnabled(false);
+    mnuProgressi = MnuFile->addAction(QStringLiteral("I miei progressi"));
+    mnuProgressi->setObjectName(QStringLiteral("mnuProgressi"));
     mnuseparatore = MnuFile->addSeparator();
     mnuseparatore->setObjectName(QStringLiteral("mnuseparatore"));
     MnuEsci = MnuFile->addAction(QStringLiteral("Esci"));

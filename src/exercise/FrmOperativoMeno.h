@@ -87,6 +87,7 @@ private:
     QAction *mnuStampa = nullptr;
     QAction *mnuAttestato = nullptr;
     QAction *mnuRipasso = nullptr;
+    QAction *mnuProgressi = nullptr; // the pupil's own progress, from the register
     QAction *mnuseparatore = nullptr;
     QAction *MnuEsci = nullptr;
 

@@ -19,6 +19,7 @@ enum class ScreenId {
     Analysis, // FrmAnalisi
     Review, // FrmRipasso
     Register, // FrmRegistro
+    Progress, // FrmProgressi
 };
 
 // Every screen exists at most once. The first access creates it through its factory, showing

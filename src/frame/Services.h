@@ -6,6 +6,7 @@
 #include "frame/Launcher.h"
 #include "frame/Messages.h"
 #include "frame/Printing.h"
+#include "frame/ProgressChart.h"
 #include "frame/RegisterAccess.h"
 #include "frame/Sound.h"
 
@@ -20,7 +21,8 @@ class Services : public Clock,
                  public Sound,
                  public Launcher,
                  public Printing,
-                 public RegisterAccess
+                 public RegisterAccess,
+                 public Charts
 {
 public:
     virtual ScreenRegistry &screens() = 0;

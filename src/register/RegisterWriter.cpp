@@ -50,8 +50,8 @@ bool RegisterWriter::ensureOpen()
     if (m_neverWritable)
         return false;
     // Every page is read once a run; the openings that retry after a busy or full disk skip it.
-    const Opening opening
-        = openFile(m_path, m_connection, m_pagesChecked ? PageCheck::None : PageCheck::Whole);
+    const Opening opening =
+        openFile(m_path, m_connection, m_pagesChecked ? PageCheck::None : PageCheck::Whole);
     if (!opening.setAsideFile.isEmpty())
         m_status.setSetAsideFile(opening.setAsideFile);
     m_status.setState(opening.state);

@@ -375,21 +375,24 @@ private slots:
     {
         const QList<QAction *> entries = find<QMenu>("MnuFile")->actions();
         QCOMPARE(find<QMenu>("MnuFile")->title(), QStringLiteral("File"));
-        QCOMPARE(entries.size(), 5);
+        QCOMPARE(entries.size(), 6);
         QCOMPARE(entries[0]->objectName(), QStringLiteral("mnuStampa"));
         QCOMPARE(entries[0]->text(), QStringLiteral("Visualizza operazioni"));
         QCOMPARE(entries[1]->objectName(), QStringLiteral("mnuAttestato"));
         QCOMPARE(entries[1]->text(), QStringLiteral("Visualizza attestato"));
         QCOMPARE(entries[2]->objectName(), QStringLiteral("mnuRipasso"));
         QCOMPARE(entries[2]->text(), QStringLiteral("Ripasso degli errori"));
-        QVERIFY(entries[3]->isSeparator());
-        QCOMPARE(entries[3]->objectName(), QStringLiteral("mnuseparatore"));
-        QCOMPARE(entries[4]->objectName(), QStringLiteral("MnuEsci"));
-        QCOMPARE(entries[4]->text(), QStringLiteral("Esci"));
+        QCOMPARE(entries[3]->objectName(), QStringLiteral("mnuProgressi"));
+        QCOMPARE(entries[3]->text(), QStringLiteral("I miei progressi"));
+        QVERIFY(entries[4]->isSeparator());
+        QCOMPARE(entries[4]->objectName(), QStringLiteral("mnuseparatore"));
+        QCOMPARE(entries[5]->objectName(), QStringLiteral("MnuEsci"));
+        QCOMPARE(entries[5]->text(), QStringLiteral("Esci"));
         QVERIFY(!entries[0]->isEnabled());
         QVERIFY(!entries[1]->isEnabled());
         QVERIFY(!entries[2]->isEnabled());
-        QVERIFY(entries[4]->isEnabled());
+        QVERIFY(entries[3]->isEnabled());
+        QVERIFY(entries[5]->isEnabled());
     }
 
     // The start screen colours these controls by name; the colour must show.

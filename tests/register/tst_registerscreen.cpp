@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
 #include "RegisterSamples.h"
+#include "core/SessionRecord.h"
+#include "progress/FrmProgressi.h"
 #include "teacher/FrmRegistro.h"
 
 #include <QLabel>
@@ -16,16 +18,17 @@ class TestRegisterScreen : public QObject
     Q_OBJECT
 
     FakeServices *services = nullptr;
+    SessionRecord session;
     Screen *screen = nullptr;
 
     template <class T = QWidget> T *find(const char *name) const
     {
         return screen->findChild<T *>(QString::fromLatin1(name));
     }
-    void open()
+    void open(ScreenId id = ScreenId::Register)
     {
         flushDeletedScreens();
-        screen = services->registry.show(ScreenId::Register);
+        screen = services->registry.show(id);
         QVERIFY(QTest::qWaitForWindowExposed(screen));
     }
     void enterPassword(const QString &typed)
@@ -49,6 +52,8 @@ private slots:
         services = new FakeServices;
         services->registry.setFactory(
             ScreenId::Register, [this] { return new FrmRegistro(*services); });
+        services->registry.setFactory(
+            ScreenId::Progress, [this] { return new FrmProgressi(session, *services); });
     }
     void cleanup()
     {
@@ -118,6 +123,27 @@ private slots:
         QVERIFY(!find("fraClasse")->isVisible());
         enterPassword(QStringLiteral("lupo"));
         QVERIFY(find("fraClasse")->isVisible());
+    }
+
+    // The pupil sees only their own days, without a password.
+    void pupilsOwnProgress()
+    {
+        QTemporaryDir dir;
+        services->registerPath = dir.filePath(QStringLiteral("registro.sqlite"));
+        {
+            SqliteRegister reg({ services->registerPath, true });
+            practise(reg, QStringLiteral("Luca"), 6, SampleMonday);
+            practise(reg, QStringLiteral("Luca"), 6, SampleMonday.addSecs(3600));
+            practise(reg, QStringLiteral("luca"), 9, SampleMonday.addDays(1));
+            practise(reg, QStringLiteral("Bea"), 3);
+        }
+        session.PupilName = QStringLiteral("LUCA ");
+        open(ScreenId::Progress);
+        QCOMPARE(find<QLabel>("lblSessioni")->text(), QStringLiteral("Hai fatto 3 sessioni."));
+        QCOMPARE(find<QTableWidget>("tblGiorni")->rowCount(), 2);
+        QCOMPARE(find<QTableWidget>("tblGiorni")->item(1, 0)->text(), QStringLiteral("08/12/2026"));
+        QCOMPARE(find<QLabel>("lblFrase")->text(),
+            QStringLiteral("Ogni giorno di allenamento conta: continua così!"));
     }
 
     void switchedOffShowsWhy()

@@ -99,6 +99,8 @@ public:
     Register::Status registerStatus() override { return writerStatus; }
     std::unique_ptr<Register::RegisterQueries> openRegister() override;
     QString askCsvFilePath(const QString &proposedPath) override;
+    // No charts in tests: the screens show their tables alone.
+    std::unique_ptr<ProgressChart> progressChart(QWidget *) override { return nullptr; }
 };
 
 // Deletes the screens that closed during a test (Qt deletes them later, from the event loop).

@@ -1,0 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#pragma once
+
+#include "register/RegisterQueries.h"
+
+#include <QDate>
+#include <QString>
+
+// The words of the pupil's own progress screen.
+namespace Register {
+
+// One sentence that encourages, from the days practised (oldest first): fewer mistakes than the
+// first day, else faster than the day before, else a nudge to go on.
+QString encouragement(const QList<DayPoint> &days, const QDate &today);
+// The day with the most right answers (the faster of equals); an empty point when there is none.
+DayPoint bestDay(const QList<DayPoint> &days);
+
+} // namespace Register
