@@ -58,6 +58,7 @@ program_folder_complete()
     [ -f "$folder/positivo.wav" ] || { echo "no positivo.wav in $folder"; status=1; }
     [ -f "$folder/libvovorudoroz_sound.so" ] || { echo "no sound module in $folder"; status=1; }
     [ -f "$folder/libvovorudoroz_spooler.so" ] || { echo "no spooler module in $folder"; status=1; }
+    [ -f "$folder/libvovorudoroz_charts.so" ] || { echo "no charts module in $folder"; status=1; }
     return $status
 }
 
@@ -135,7 +136,7 @@ runs_offscreen_from_root()
     [ "$image" = "$(readlink -f "$folder/vovorudoroz")" ] || { echo "running image: $image"; return 1; }
 }
 
-check "program folder holds the program, www, the sound and spooler modules and positivo.wav" program_folder_complete
+check "program folder holds the program, www, the sound, spooler and charts modules and positivo.wav" program_folder_complete
 check "bin/vovorudoroz links to the program" link_reaches_program
 check "positivo.wav is short 16-bit mono PCM" sound_is_short_mono_pcm
 check "desktop entry is valid" desktop-file-validate "$root/usr/share/applications/$id.desktop"
