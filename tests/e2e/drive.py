@@ -1283,9 +1283,11 @@ def case_register_kill():
     check(counts == (2, 26, 24.0, 1), f"after the second run: {counts}")
 
 
-def register_sent():
-    """(answers, answers marked as on the school server) in the program's register file."""
-    path = os.path.join(os.environ["HOME"], ".local/share/vovorudoroz/registro.sqlite")
+def register_sent(data_home=None):
+    """(answers, answers marked as on the school server) in a lab PC's register file, the
+    program's by default."""
+    data_home = data_home or os.path.join(os.environ["HOME"], ".local/share")
+    path = os.path.join(data_home, "vovorudoroz/registro.sqlite")
     if not os.path.exists(path):
         return (0, 0)
     with sqlite3.connect(f"file:{path}?mode=ro", uri=True) as database:
@@ -1322,6 +1324,9 @@ def case_school_server():
     finally:
         program.stop()
 
+    # PC b plays at its own pace: the class is read once its forty answers are on the server too.
+    pc_b = os.environ["E2E_PC_B_DATA"]
+    wait_until("PC b's answers on the school server", lambda: register_sent(pc_b) == (40, 40.0), 90)
     # The teacher's screen, from a new start: the lab's password chosen there goes to the server.
     texts, pupils = class_on_screen(SCHOOL_PASSWORD)
     log(f"the class from the server: {pupils}")

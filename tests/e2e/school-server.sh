@@ -37,6 +37,7 @@ school_server_start() {
     control="source $(dirname "${BASH_SOURCE[0]}")/postgres.sh && postgres_root=$postgres_root"
     export E2E_SERVER_STOP="bash -c '$control && postgres_stop'"
     export E2E_SERVER_START="bash -c '$control && postgres_start'"
+    export E2E_PC_B_DATA="$work/pc-b/.local/share"
     on_pc b "$labpc" play "Anna O'Neil; DROP TABLE pupils;--" 1 1500 >"$work/pc-b.log" 2>&1 &
     started+=($!)
     pc_b=$!
