@@ -2,9 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "core/Hypothesis.h"
 #include "core/RegisterStatus.h"
-#include "register/TeacherPassword.h"
 #include "core/SessionRecord.h"
+#include "register/TeacherPassword.h"
 
 #include <QDateTime>
 #include <QList>
@@ -96,6 +97,8 @@ public:
     QList<SessionSummary> sessions(const QString &pupilKey);
     // One point per day with answers, oldest first.
     QList<DayPoint> progress(const QString &pupilKey);
+    // The pupil's judged operations, session by session with each session's day, oldest first.
+    QList<Hypothesis::DatedSession> datedSessions(const QString &pupilKey);
     // The session's judged operations in their order.
     QList<StoredAnswer> answers(const QString &sessionId);
 
