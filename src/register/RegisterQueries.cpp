@@ -148,6 +148,8 @@ QList<PupilOverview> RegisterQueries::classOverview()
         if (!summary.recurring.isEmpty())
             row.recurringError = Analysis::errorName(summary.recurring.first().error);
     }
+    for (PupilOverview &row : rows)
+        row.openHypotheses = Hypothesis::stillOpen(datedSessions(row.key));
     return rows;
 }
 

@@ -32,6 +32,7 @@ struct PupilOverview
     Trend trend = Trend::None; // the last session against the (up to) four before it
     double medianSeconds = 0.0; // of the last session with answers
     QString recurringError; // the last session's most frequent recurring error, if any
+    QList<Hypothesis::Found> openHypotheses; // the probable and confirmed ones over every day
 };
 
 struct SessionSummary
