@@ -177,6 +177,34 @@ sys.exit("no menu entry " + sys.argv[1])
 EOF
 }
 
+# A session of Paolo's a week ago in the register file: six borrows with the smaller units digit
+# taken from the larger, four operations without a borrow right.
+earlier_session() { # earlier_session REGISTER_FILE
+    /usr/bin/python3 - "$1" <<'EOF'
+import datetime, sqlite3, sys, uuid
+
+day = datetime.datetime.now().replace(hour=10, minute=0, second=0) - datetime.timedelta(days=7)
+stamp = lambda seconds: (day + datetime.timedelta(seconds=seconds)).strftime("%Y-%m-%d %H:%M:%S")
+label = "Toglie la cifra più piccola dalla più grande"
+answers = [(53, 17, 44), (62, 28, 46), (48, 23, 25), (71, 45, 34), (77, 41, 36), (84, 39, 55),
+           (59, 14, 45), (92, 56, 44), (86, 52, 34), (65, 27, 42)]
+session = str(uuid.uuid4())
+with sqlite3.connect(sys.argv[1]) as db:
+    db.execute("INSERT INTO pupils (name_key, display_name, first_seen) VALUES ('paolo', 'Paolo', ?)"
+               " ON CONFLICT (name_key) DO NOTHING", (stamp(0),))
+    db.execute("INSERT INTO sessions (id, pupil_key, started_at, ended_at, end_reason, mode,"
+               " range_level, range_low, range_high) VALUES (?, 'paolo', ?, ?, 'completata', 1, 2,"
+               " 10, 99)", (session, stamp(0), stamp(100)))
+    for number, (minuend, subtrahend, typed) in enumerate(answers, 1):
+        right = typed == minuend - subtrahend
+        db.execute("INSERT INTO answers (session_id, operation_no, minuend, subtrahend, asked_term,"
+                   " expected, typed, is_right, seconds, error_label, answered_at)"
+                   " VALUES (?, ?, ?, ?, 1, ?, ?, ?, 6.0, ?, ?)",
+                   (session, number, minuend, subtrahend, minuend - subtrahend, str(typed),
+                    int(right), "" if right else label, stamp(8 * number)))
+EOF
+}
+
 # --- One run per scale -----------------------------------------------------------------------
 run() { # run SCALE FOLDER
     local scale="$1" folder="$2"
@@ -245,7 +273,9 @@ run() { # run SCALE FOLDER
     stop_started
 
     # A second pupil, numbers from 10 to 99, who takes the smaller units digit from the larger
-    # whenever a borrow is needed: the analysis of the errors, from the report's menu File.
+    # whenever a borrow is needed: the analysis of the errors, from the report's menu File. He
+    # did the same a week ago, as the register holds: the analysis calls it confirmed.
+    earlier_session "$(find "$HOME" -name registro.sqlite | head -n 1)"
     start_display 2560x1600
     start_session_bus
     start_accessibility_bus

@@ -6,6 +6,7 @@
 #include "analysis/AnalysisText.h"
 #include "analysis/PracticeSheetPage.h"
 #include "certificate/CertificateText.h"
+#include "core/Hypothesis.h"
 #include "core/PupilName.h"
 #include "core/SessionRecord.h"
 #include "frame/Colour.h"
@@ -14,6 +15,8 @@
 #include "frame/PagePrinting.h"
 #include "frame/Services.h"
 #include "frame/SpokenStop.h"
+#include "register/PupilKey.h"
+#include "register/RegisterQueries.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -175,7 +178,11 @@ void FrmAnalisi::fill()
     for (int column = 0; column < Columns; ++column)
         lblTabella[0][column]->setVisible(!summary.rows.isEmpty());
 
-    const QStringList sentences = AnalysisText::errorLines(summary);
+    QStringList sentences = AnalysisText::errorLines(summary);
+    // The recurring sentences come first.
+    const QStringList notes = hypothesisNotes(summary);
+    for (int line = 0; line < int(notes.size()); ++line)
+        sentences[line] += QStringLiteral(" — ") + notes[line];
     for (int line = 0; line < MostErrorLines; ++line) {
         QLabel *label = lblErrore[line];
         // An example in brackets stays whole on one line; a screen reader reads plain blanks.
@@ -184,6 +191,25 @@ void FrmAnalisi::fill()
         label->setVisible(line < sentences.size());
         m_errorWords[line]->setWords(sentences.value(line));
     }
+}
+
+QStringList FrmAnalisi::hypothesisNotes(const Analysis::Summary &summary)
+{
+    if (summary.recurring.isEmpty())
+        return {};
+    const auto queries = m_services.openRegister();
+    if (!queries)
+        return {};
+    QList<Hypothesis::DatedSession> sessions =
+        queries->datedSessions(pupilKey(m_session.PupilName));
+    // This session counts today, whether or not the register has written it yet: kept twice,
+    // it changes nothing, as this day recurs anyway.
+    const QDate today = m_services.today();
+    sessions.append({ today, Analysis::judgedOperations(m_session) });
+    QStringList notes;
+    for (const Analysis::ErrorTally &tally : summary.recurring)
+        notes.append(Hypothesis::note(Hypothesis::status(tally.error, sessions), today));
+    return notes;
 }
 
 void FrmAnalisi::onActivate()

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
-#include "core/ErrorSummary.h"
 #include "analysis/PracticeSheet.h"
+#include "core/ErrorSummary.h"
 #include "frame/PagePrinting.h"
 #include "frame/Screen.h"
 
@@ -44,6 +44,9 @@ private:
 
     void buildControls();
     void fill();
+    // Each recurring error's state over the pupil's days in the register, in the summary's
+    // order; none when the register is off.
+    QStringList hypothesisNotes(const Analysis::Summary &summary);
     PrintPage page();
     PrintPage sheetPage();
     PracticeSheet::Sheet practiceSheet() const;

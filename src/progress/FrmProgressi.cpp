@@ -100,11 +100,14 @@ void FrmProgressi::readSession()
                   .arg(best.day.toString(QStringLiteral("dd/MM/yyyy")))
                   .arg(best.rightPercent)
             : QString());
+    const QString celebrated =
+        queries ? Register::celebration(Hypothesis::found(queries->datedSessions(key))) : QString();
     lblFrase->setText(days.isEmpty()
             ? (queries
                     ? QStringLiteral("Qui vedrai i tuoi progressi giorno dopo giorno.")
                     : QStringLiteral("Il registro è spento: i progressi non vengono conservati."))
-            : Register::encouragement(days, m_services.today()));
+            : (celebrated.isEmpty() ? QString() : celebrated + QLatin1Char(' '))
+                + Register::encouragement(days, m_services.today()));
 
     if (m_chart) {
         QList<ProgressChart::Day> points;

@@ -14,7 +14,39 @@ namespace {
         return static_cast<int>(std::lround((100 - day.rightPercent) / 10.0));
     }
 
+    // What the pupil can do now, in the pupil's words.
+    QString nowYouCan(Analysis::Error label)
+    {
+        switch (label) {
+        case Analysis::Error::SmallerFromLarger:
+            return QStringLiteral("Ora sai fare le sottrazioni con il prestito!");
+        case Analysis::Error::BorrowNotTaken:
+            return QStringLiteral("Ora ti ricordi di togliere il prestito alle decine!");
+        case Analysis::Error::BorrowMixed:
+            return QStringLiteral("Ora sai fare il prestito senza sbagliare!");
+        case Analysis::Error::AddsInstead:
+            return QStringLiteral("Ora sai quando si toglie e quando si aggiunge!");
+        case Analysis::Error::SubtractsInstead:
+            return QStringLiteral("Ora sai trovare il numero da cui si parte!");
+        case Analysis::Error::ForgetsCarry:
+            return QStringLiteral("Ora ti ricordi il riporto!");
+        case Analysis::Error::CopiesNumber:
+            return QStringLiteral("Ora trovi il numero giusto senza ricopiarlo!");
+        default:
+            return QString();
+        }
+    }
+
 } // namespace
+
+QString celebration(const QList<Hypothesis::Found> &found)
+{
+    for (const Hypothesis::Found &one : found) {
+        if (one.status.state == Hypothesis::State::Overcome)
+            return nowYouCan(one.label);
+    }
+    return QString();
+}
 
 QString encouragement(const QList<DayPoint> &days, const QDate &today)
 {

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "core/Hypothesis.h"
 #include "register/RegisterQueries.h"
 
 #include <QDate>
@@ -13,6 +14,9 @@ namespace Register {
 // One sentence that encourages, from the days practised (oldest first): fewer mistakes than the
 // first day, else faster than the day before, else a nudge to go on.
 QString encouragement(const QList<DayPoint> &days, const QDate &today);
+// One sentence that celebrates the first wrong procedure overcome ("Ora sai fare le sottrazioni
+// con il prestito!"); empty when none is.
+QString celebration(const QList<Hypothesis::Found> &found);
 // The day with the most right answers (the faster of equals); an empty point when there is none.
 DayPoint bestDay(const QList<DayPoint> &days);
 

@@ -75,8 +75,7 @@ RegisterQueries::RegisterQueries(const QString &filePath)
 }
 
 RegisterQueries::RegisterQueries(const QString &connection, State state)
-    : m_connection(connection)
-    , m_state(state)
+    : m_connection(connection), m_state(state)
 {
 }
 
@@ -149,6 +148,8 @@ QList<PupilOverview> RegisterQueries::classOverview()
         if (!summary.recurring.isEmpty())
             row.recurringError = Analysis::errorName(summary.recurring.first().error);
     }
+    for (PupilOverview &row : rows)
+        row.openHypotheses = Hypothesis::stillOpen(datedSessions(row.key));
     return rows;
 }
 
@@ -224,6 +225,35 @@ QList<DayPoint> RegisterQueries::progress(const QString &pupilKey)
     }
     closePoint();
     return points;
+}
+
+QList<Hypothesis::DatedSession> RegisterQueries::datedSessions(const QString &pupilKey)
+{
+    QList<Hypothesis::DatedSession> sessions;
+    QString sessionId;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral(
+        "SELECT s.id, substr(s.started_at, 1, 10), a.minuend, a.subtrahend, a.asked_term, a.typed,"
+        " a.is_right FROM sessions s JOIN answers a ON a.session_id = s.id WHERE s.pupil_key = ?"
+        " ORDER BY s.started_at, s.id, a.operation_no"));
+    query.addBindValue(pupilKey);
+    query.exec();
+    while (query.next()) {
+        if (sessions.isEmpty() || sessionId != query.value(0).toString()) {
+            sessionId = query.value(0).toString();
+            sessions.append({ QDate::fromString(query.value(1).toString(), Qt::ISODate), {} });
+        }
+        JudgedOperation operation;
+        operation.judged = true;
+        operation.minuend = query.value(2).toInt();
+        operation.subtrahend = query.value(3).toInt();
+        operation.askedTerm = query.value(4).toInt();
+        operation.answer = query.value(5).toString();
+        operation.right = query.value(6).toBool();
+        sessions.last().operations.append(operation);
+    }
+    return sessions;
 }
 
 QList<StoredAnswer> RegisterQueries::answers(const QString &sessionId)

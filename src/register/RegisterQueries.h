@@ -2,9 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "core/Hypothesis.h"
 #include "core/RegisterStatus.h"
-#include "register/TeacherPassword.h"
 #include "core/SessionRecord.h"
+#include "register/TeacherPassword.h"
 
 #include <QDateTime>
 #include <QList>
@@ -31,6 +32,7 @@ struct PupilOverview
     Trend trend = Trend::None; // the last session against the (up to) four before it
     double medianSeconds = 0.0; // of the last session with answers
     QString recurringError; // the last session's most frequent recurring error, if any
+    QList<Hypothesis::Found> openHypotheses; // the probable and confirmed ones over every day
 };
 
 struct SessionSummary
@@ -96,6 +98,8 @@ public:
     QList<SessionSummary> sessions(const QString &pupilKey);
     // One point per day with answers, oldest first.
     QList<DayPoint> progress(const QString &pupilKey);
+    // The pupil's judged operations, session by session with each session's day, oldest first.
+    QList<Hypothesis::DatedSession> datedSessions(const QString &pupilKey);
     // The session's judged operations in their order.
     QList<StoredAnswer> answers(const QString &sessionId);
 

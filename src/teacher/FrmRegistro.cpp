@@ -2,11 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "teacher/FrmRegistro.h"
 
-#include "register/CsvExport.h"
-#include "register/PupilKey.h"
+#include "core/Hypothesis.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
 #include "frame/Services.h"
+#include "register/CsvExport.h"
+#include "register/PupilKey.h"
 
 #include <QDir>
 #include <QHeaderView>
@@ -36,6 +37,17 @@ public:
             == QPartialOrdering::Less;
     }
 };
+
+// "Toglie la cifra più piccola dalla più grande (confermato)", one after the other: the last
+// session's recurring error is always among them.
+QString hypothesesText(const Register::PupilOverview &pupil)
+{
+    QStringList parts;
+    for (const Hypothesis::Found &found : pupil.openHypotheses)
+        parts.append(QStringLiteral("%1 (%2)").arg(
+            Analysis::errorName(found.label), Hypothesis::stateWord(found.status.state)));
+    return parts.join(QStringLiteral("; "));
+}
 
 QString trendArrow(Register::Trend trend)
 {
@@ -272,7 +284,7 @@ void FrmRegistro::fillClass()
             new SortedCell(trendArrow(pupil.trend), int(pupil.trend)),
             new SortedCell(answered ? secondsText(pupil.medianSeconds) : QStringLiteral("—"),
                 pupil.medianSeconds),
-            new SortedCell(pupil.recurringError, pupil.recurringError) };
+            new SortedCell(hypothesesText(pupil), hypothesesText(pupil)) };
         for (int column = 0; column < int(cells.size()); ++column)
             tblClasse->setItem(row, column, cells[column]);
     }

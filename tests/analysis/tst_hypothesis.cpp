@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
-#include "analysis/Hypothesis.h"
+#include "core/Hypothesis.h"
+#include "register/PupilKey.h"
+#include "register/RegisterQueries.h"
+#include "register/SqliteRegister.h"
 
+#include <QTemporaryDir>
 #include <QTest>
 
 using Hypothesis::DatedSession;
@@ -47,6 +51,26 @@ DatedSession session(int day, const QString &plan)
         }
     }
     return result;
+}
+
+// The sessions written to a register file, one after the other, and read back from it.
+QList<DatedSession> throughRegister(const QList<DatedSession> &sessions, const QString &path)
+{
+    {
+        SqliteRegister reg({ path, true });
+        int minutes = 0;
+        for (const DatedSession &dated : sessions) {
+            const QDateTime at(dated.day, QTime(9, 0).addSecs(60 * ++minutes));
+            reg.sessionStarted({ QStringLiteral("Anna"), 1, 4, 10, 99, at });
+            int number = 0;
+            for (const JudgedOperation &operation : dated.operations)
+                reg.answerJudged({ ++number, operation.minuend, operation.subtrahend,
+                    operation.askedTerm, operation.minuend - operation.subtrahend, operation.answer,
+                    operation.right, 3.0, at.addSecs(number) });
+        }
+        reg.waitUntilWritten();
+    }
+    return Register::RegisterQueries(path).datedSessions(pupilKey(QStringLiteral("Anna")));
 }
 
 } // namespace
@@ -98,8 +122,20 @@ private slots:
             Hypothesis::status(Analysis::Error::SmallerFromLarger, dated);
         QCOMPARE(status.state, state);
         QCOMPARE(Hypothesis::note(status, QDate(2026, 12, 10)), note);
+
+        // The same, from the sessions the register keeps.
+        QTemporaryDir dir;
+        const QList<DatedSession> stored =
+            throughRegister(dated, dir.filePath(QStringLiteral("registro.sqlite")));
+        QCOMPARE(stored.size(), dated.size());
+        const Hypothesis::Status storedStatus =
+            Hypothesis::status(Analysis::Error::SmallerFromLarger, stored);
+        QCOMPARE(storedStatus.state, state);
+        QCOMPARE(storedStatus.firstSeen, status.firstSeen);
+        QCOMPARE(Hypothesis::stillOpen(stored).isEmpty(),
+            state == State::None || state == State::Overcome);
     }
 };
 
-QTEST_APPLESS_MAIN(TestHypothesis)
+QTEST_GUILESS_MAIN(TestHypothesis)
 #include "tst_hypothesis.moc"

@@ -510,7 +510,8 @@ def case_analysis():
             f"{len(borrows)} sottrazioni con il prestito ({minuend} \u2212 {subtrahend}: "
             f"ha scritto {answer})"
         )
-        label_shown(analysis, sentence)
+        # Recurring today for the first time, as the register knows it.
+        label_shown(analysis, sentence + " \u2014 probabile")
         label_shown(analysis, "Con prestito")
         log(f"analysis on screen: {sentence!r}")
 

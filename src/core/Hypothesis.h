@@ -38,6 +38,17 @@ struct Status
 // was overcome is confirmed (it has now recurred on two days).
 Status status(Analysis::Error label, const QList<DatedSession> &sessions);
 
+struct Found
+{
+    Analysis::Error label = Analysis::Error::Other;
+    Status status;
+};
+
+// Every wrong procedure that recurred in these sessions, with its state, in rule order.
+QList<Found> found(const QList<DatedSession> &sessions);
+// The probable and the confirmed ones: what the teacher still has to look at.
+QList<Found> stillOpen(const QList<DatedSession> &sessions);
+
 // "probabile", "confermato", "superato"; empty for None.
 QString stateWord(State state);
 // "già visto il 3/12: confermato" when first seen before today; the state word alone when first

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
-#include "analysis/Hypothesis.h"
+#include "core/Hypothesis.h"
 
 #include "core/ErrorSummary.h"
 
@@ -64,6 +64,27 @@ Status status(Analysis::Error label, const QList<DatedSession> &sessions)
             result.state = State::Overcome;
         }
     }
+    return result;
+}
+
+QList<Found> found(const QList<DatedSession> &sessions)
+{
+    QList<Found> result;
+    for (int value = 0; value < Analysis::ErrorCount; ++value) {
+        const auto label = static_cast<Analysis::Error>(value);
+        if (!Analysis::isProcedure(label))
+            continue;
+        const Status labelStatus = status(label, sessions);
+        if (labelStatus.state != State::None)
+            result.append({ label, labelStatus });
+    }
+    return result;
+}
+
+QList<Found> stillOpen(const QList<DatedSession> &sessions)
+{
+    QList<Found> result = found(sessions);
+    result.removeIf([](const Found &one) { return one.status.state == State::Overcome; });
     return result;
 }
 
