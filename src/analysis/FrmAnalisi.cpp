@@ -145,7 +145,7 @@ void FrmAnalisi::buildControls()
 
 void FrmAnalisi::fill()
 {
-    const Analysis::Summary summary = Analysis::summarise(m_session, m_services.shortDate());
+    const Analysis::Summary summary = Analysis::summarise(m_session, sessionDate());
 
     const QStringList heading = AnalysisText::headingLines(summary);
     for (int line = 0; line < int(lblIntestazione.size()); ++line) {
@@ -186,6 +186,11 @@ void FrmAnalisi::fill()
     }
 }
 
+QString FrmAnalisi::sessionDate() const
+{
+    return m_session.SessionDate.isEmpty() ? m_services.shortDate() : m_session.SessionDate;
+}
+
 void FrmAnalisi::onActivate()
 {
     fill();
@@ -216,7 +221,7 @@ PrintPage FrmAnalisi::page()
 {
     return PrintPage { QStringLiteral("Analisi"),
         PupilName::capitalised(m_session.PupilName, QLocale()), [this](PageDrawing &printer) {
-            drawAnalysisPage(printer, Analysis::summarise(m_session, m_services.shortDate()));
+            drawAnalysisPage(printer, Analysis::summarise(m_session, sessionDate()));
         } };
 }
 

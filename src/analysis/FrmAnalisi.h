@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
-#include "core/ErrorSummary.h"
 #include "analysis/PracticeSheet.h"
+#include "core/ErrorSummary.h"
 #include "frame/PagePrinting.h"
 #include "frame/Screen.h"
 
@@ -47,6 +47,8 @@ private:
     PrintPage page();
     PrintPage sheetPage();
     PracticeSheet::Sheet practiceSheet() const;
+    // Today's, or the day of a session read back from the register.
+    QString sessionDate() const;
 
     SessionRecord &m_session;
     Services &m_services;

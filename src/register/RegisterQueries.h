@@ -3,8 +3,8 @@
 #pragma once
 
 #include "core/RegisterStatus.h"
-#include "register/TeacherPassword.h"
 #include "core/SessionRecord.h"
+#include "register/TeacherPassword.h"
 
 #include <QDateTime>
 #include <QList>
@@ -39,6 +39,7 @@ struct SessionSummary
     QDateTime started;
     QString ending; // "completata", "interrotta", or empty for a session never closed
     int mode = 1;
+    int rangeLevel = 1;
     int rangeLow = 0;
     int rangeHigh = 0;
     int judged = 0;
