@@ -23,7 +23,7 @@ namespace {
     constexpr int ChartHeight = 5000;
     constexpr int TableTop = 7300;
     constexpr int RowStep = 270;
-    constexpr std::array<int, 5> ColumnLeft { Left, 3000, 5400, 7000, 8600 };
+    constexpr std::array<int, 5> ColumnLeft { Left, 3000, 5800, 7000, 8400 };
 
     const QColor RightInk(0, 128, 0);
     const QColor SecondsInk(0, 64, 192);
@@ -45,7 +45,7 @@ namespace {
 QStringList headings()
 {
     return { QStringLiteral("Data"), QStringLiteral("Modo"), QStringLiteral("Intervallo"),
-        QStringLiteral("Esatte / giudicate"), QStringLiteral("Secondi (mediana)") };
+        QStringLiteral("Esatte"), QStringLiteral("Secondi") };
 }
 
 QStringList cells(const Register::SessionSummary &session)
@@ -73,7 +73,8 @@ void paintChart(QPainter &painter, const QRectF &box, const QList<Register::DayP
     double slowest = 1.0;
     for (const Register::DayPoint &day : days)
         slowest = std::max(slowest, day.medianSeconds);
-    const double secondsTop = std::ceil(slowest * 1.2);
+    // A multiple of four, so that each of the four steps is whole seconds.
+    const double secondsTop = 4.0 * std::ceil(slowest * 1.2 / 4.0);
     for (int step = 0; step <= 4; ++step) {
         const qreal y = plot.bottom() - plot.height() * step / 4.0;
         painter.setPen(grid);
@@ -83,8 +84,7 @@ void paintChart(QPainter &painter, const QRectF &box, const QList<Register::DayP
             Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 %").arg(step * 25));
         painter.setPen(SecondsInk);
         painter.drawText(QRectF(plot.right() + unit * 0.5, y - unit, unit * 5.5, unit * 2),
-            Qt::AlignLeft | Qt::AlignVCenter,
-            QLocale(QLocale::Italian).toString(secondsTop * step / 4.0, 'f', 1));
+            Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("%1 s").arg(secondsTop * step / 4.0));
     }
     painter.setPen(frame);
     painter.setBrush(Qt::NoBrush);
@@ -99,13 +99,15 @@ void paintChart(QPainter &painter, const QRectF &box, const QList<Register::DayP
         QPainterPath right;
         QPainterPath seconds;
         qreal lastLabel = -1e9;
+        bool first = true;
         for (const Register::DayPoint &day : days) {
             const qreal x = xOf(day.day);
             const QPointF r(x, plot.bottom() - plot.height() * day.rightPercent / 100.0);
             const QPointF s(x, plot.bottom() - plot.height() * day.medianSeconds / secondsTop);
-            if (right.isEmpty()) {
+            if (first) {
                 right.moveTo(r);
                 seconds.moveTo(s);
+                first = false;
             } else {
                 right.lineTo(r);
                 seconds.lineTo(s);
