@@ -19,6 +19,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -359,7 +360,17 @@ void FrmRegistro::cmdEsporta_Click()
     const QString path = m_services.askCsvFilePath(proposed);
     if (path.isEmpty())
         return;
-    const int rows = Register::exportCsv(*m_queries, key, path);
+    // A bar only when the export lasts longer than half a second: the whole class of a year.
+    QProgressDialog bar(QStringLiteral("Esportazione del registro…"), QString(), 0,
+        key.isEmpty() ? m_queries->countsOfAll().answers : m_queries->countsOf(key).answers, this);
+    bar.setObjectName(QStringLiteral("barEsporta"));
+    bar.setWindowTitle(Title);
+    bar.setWindowModality(Qt::WindowModal);
+    bar.setMinimumDuration(500);
+    bar.setValue(0);
+    const int rows =
+        Register::exportCsv(*m_queries, key, path, [&bar](int written) { bar.setValue(written); });
+    bar.reset();
     lblEsito->setText(rows < 0 ? QStringLiteral("Il file \"%1\" non si può scrivere.").arg(path)
                                : QStringLiteral("Esportate %1 risposte %2 in \"%3\".")
                                      .arg(rows)
@@ -452,6 +463,7 @@ bool FrmRegistro::readChosenSession()
         m_services.beep();
         return false;
     }
+    lblEsito->clear();
     const Register::SessionSummary &session =
         m_sessions[chosen.first()->data(Qt::UserRole).toInt()];
     QList<Register::Answer> answers;
