@@ -172,20 +172,20 @@ void FrmRegistro::buildControls()
     tblSessioni = new QTableWidget(0, 5, fraClasse);
     tblSessioni->setObjectName(QStringLiteral("tblSessioni"));
     tblSessioni->setAccessibleName(QStringLiteral("Le sessioni dell'alunno"));
-    tblSessioni->setFont(Controls::arial(10));
+    tblSessioni->setFont(Controls::arial(9));
     tblSessioni->setHorizontalHeaderLabels(ProgressSheet::headings());
     tblSessioni->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblSessioni->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblSessioni->setSelectionMode(QAbstractItemView::SingleSelection);
     tblSessioni->verticalHeader()->hide();
     tblSessioni->horizontalHeader()->setStretchLastSection(true);
-    Controls::place(tblSessioni, 5490, 2820, 5400, 1860);
+    Controls::place(tblSessioni, 6050, 2820, 4840, 2460);
     cmdOperazioni = Controls::button(fraClasse, QStringLiteral("cmdOperazioni"),
         QStringLiteral("OPERAZIONI"), Controls::arial(9.75, true));
-    Controls::place(cmdOperazioni, 5490, 4740, 2640, 420);
+    Controls::place(cmdOperazioni, 6050, 5340, 2360, 420);
     cmdAnalisi = Controls::button(fraClasse, QStringLiteral("cmdAnalisi"),
         QStringLiteral("ANALISI DEGLI ERRORI"), Controls::arial(9.75, true));
-    Controls::place(cmdAnalisi, 8250, 4740, 2640, 420);
+    Controls::place(cmdAnalisi, 8530, 5340, 2360, 420);
     for (QPushButton *button : { cmdOperazioni, cmdAnalisi })
         Controls::setBackground(button, Background);
     connect(tblSessioni, &QTableWidget::cellDoubleClicked, this, &FrmRegistro::cmdOperazioni_Click);
@@ -193,10 +193,10 @@ void FrmRegistro::buildControls()
     connect(cmdAnalisi, &QPushButton::clicked, this, &FrmRegistro::cmdAnalisi_Click);
 
     lblStato = Controls::label(fraClasse, QStringLiteral("lblStato"), QString(), text);
-    Controls::place(lblStato, 0, 5250, 10890, 900);
+    Controls::place(lblStato, 0, 5880, 10890, 580);
     lblStato->setWordWrap(true);
     lblEsito = Controls::label(fraClasse, QStringLiteral("lblEsito"), QString(), text);
-    Controls::place(lblEsito, 0, 6250, 10890, 600);
+    Controls::place(lblEsito, 0, 6470, 10890, 560);
     lblEsito->setWordWrap(true);
     Controls::setTextColour(lblEsito, DarkRed);
 
@@ -430,7 +430,7 @@ void FrmRegistro::showPupil()
     if (!m_chart && !key.isEmpty()) {
         m_chart = m_services.progressChart(fraClasse);
         if (m_chart) {
-            Controls::place(m_chart->widget(), 0, 2820, 5340, 2400);
+            Controls::place(m_chart->widget(), 0, 2820, 5900, 2940);
             m_chart->widget()->show();
         }
     }
