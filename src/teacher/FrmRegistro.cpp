@@ -397,6 +397,7 @@ void FrmRegistro::cmdElimina_Click()
             ? QStringLiteral("%1 è stato eliminato dal registro.").arg(name)
             : QStringLiteral("Il registro non si può modificare: %1 non è stato eliminato.")
                   .arg(name));
+    forgetChosenSession();
     fillClass();
 }
 
@@ -418,7 +419,15 @@ void FrmRegistro::cmdSvuota_Click()
     lblEsito->setText(m_queries->emptyRegister()
             ? QStringLiteral("Il registro è vuoto.")
             : QStringLiteral("Il registro non si può modificare: non è stato svuotato."));
+    forgetChosenSession();
     fillClass();
+}
+
+void FrmRegistro::forgetChosenSession()
+{
+    m_services.screens().close(ScreenId::StoredReport);
+    m_services.screens().close(ScreenId::StoredAnalysis);
+    m_chosenSession = SessionRecord();
 }
 
 void FrmRegistro::showPupil()

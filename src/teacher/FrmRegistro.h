@@ -55,6 +55,8 @@ private:
     void showPupil();
     // Sets the chosen session out in the stored session record; false when none is chosen.
     bool readChosenSession();
+    // After a deletion: the stored session's screens close and nothing of it stays in memory.
+    void forgetChosenSession();
 
     Services &m_services;
     SessionRecord &m_chosenSession;
