@@ -1414,6 +1414,9 @@ def case_school_server():
     finally:
         program.stop()
 
+    # PC b's session whole on the server first: on a quick machine this PC finishes before it.
+    pc_b_log = os.path.join(os.environ["E2E_WORK"], "pc-b.log")
+    wait_until("PC b's answers on the server", lambda: "da inviare 0" in open(pc_b_log).read(), 90)
     # The teacher's screen, from a new start: the lab's password chosen there goes to the server.
     texts, pupils = class_on_screen(SCHOOL_PASSWORD)
     log(f"the class from the server: {pupils}")
