@@ -148,7 +148,7 @@ void FrmAnalisi::buildControls()
 
 void FrmAnalisi::fill()
 {
-    const Analysis::Summary summary = Analysis::summarise(m_session, m_services.shortDate());
+    const Analysis::Summary summary = Analysis::summarise(m_session, sessionDate());
 
     const QStringList heading = AnalysisText::headingLines(summary);
     for (int line = 0; line < int(lblIntestazione.size()); ++line) {
@@ -202,14 +202,21 @@ QStringList FrmAnalisi::hypothesisNotes(const Analysis::Summary &summary)
         return {};
     QList<Hypothesis::DatedSession> sessions =
         queries->datedSessions(pupilKey(m_session.PupilName));
-    // This session counts today, whether or not the register has written it yet: kept twice,
-    // it changes nothing, as this day recurs anyway.
+    // A session on show counts today, whether or not the register has written it yet: kept
+    // twice, it changes nothing, as this day recurs anyway. A session read back from the
+    // register is among them already.
     const QDate today = m_services.today();
-    sessions.append({ today, Analysis::judgedOperations(m_session) });
+    if (m_session.SessionDate.isEmpty())
+        sessions.append({ today, Analysis::judgedOperations(m_session) });
     QStringList notes;
     for (const Analysis::ErrorTally &tally : summary.recurring)
         notes.append(Hypothesis::note(Hypothesis::status(tally.error, sessions), today));
     return notes;
+}
+
+QString FrmAnalisi::sessionDate() const
+{
+    return m_session.SessionDate.isEmpty() ? m_services.shortDate() : m_session.SessionDate;
 }
 
 void FrmAnalisi::onActivate()
@@ -242,7 +249,7 @@ PrintPage FrmAnalisi::page()
 {
     return PrintPage { QStringLiteral("Analisi"),
         PupilName::capitalised(m_session.PupilName, QLocale()), [this](PageDrawing &printer) {
-            drawAnalysisPage(printer, Analysis::summarise(m_session, m_services.shortDate()));
+            drawAnalysisPage(printer, Analysis::summarise(m_session, sessionDate()));
         } };
 }
 

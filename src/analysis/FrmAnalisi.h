@@ -50,6 +50,8 @@ private:
     PrintPage page();
     PrintPage sheetPage();
     PracticeSheet::Sheet practiceSheet() const;
+    // Today's, or the day of a session read back from the register.
+    QString sessionDate() const;
 
     SessionRecord &m_session;
     Services &m_services;

@@ -16,6 +16,8 @@
 
 void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services &services)
 {
+    // The session the teacher chose in the register, beside the pupil's own.
+    static SessionRecord stored;
     registry.setFactory(ScreenId::Background, [&] { return new FrmSfondo(session, services); });
     registry.setFactory(ScreenId::Start, [&] { return new FrmInizio(session, services); });
     registry.setFactory(
@@ -25,6 +27,9 @@ void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services 
     registry.setFactory(ScreenId::Certificate, [&] { return new FrmAttestato(session, services); });
     registry.setFactory(ScreenId::Analysis, [&] { return new FrmAnalisi(session, services); });
     registry.setFactory(ScreenId::Review, [&] { return new FrmRipasso(session, services); });
-    registry.setFactory(ScreenId::Register, [&] { return new FrmRegistro(services); });
+    registry.setFactory(ScreenId::Register, [&] { return new FrmRegistro(services, stored); });
+    registry.setFactory(ScreenId::StoredReport,
+        [&] { return new FrmStampa(stored, services, FrmStampa::Kind::Stored); });
+    registry.setFactory(ScreenId::StoredAnalysis, [&] { return new FrmAnalisi(stored, services); });
     registry.setFactory(ScreenId::Progress, [&] { return new FrmProgressi(session, services); });
 }

@@ -83,6 +83,10 @@ struct SessionRecord
     int ReviewedOperations = 0;
     int ReviewedNowRight = 0;
 
+    // The short date of a session read back from the register, for the teacher; empty for the
+    // session of this run, which is today's.
+    QString SessionDate;
+
     // Message box scratch: carries no state from one question to the next.
     QString MsgText;
     MessageStyle MsgStyle;

@@ -20,6 +20,8 @@ enum class ScreenId {
     Review, // FrmRipasso
     Register, // FrmRegistro
     Progress, // FrmProgressi
+    StoredReport, // FrmStampa on a session read back from the register
+    StoredAnalysis, // FrmAnalisi on the same session
 };
 
 // Every screen exists at most once. The first access creates it through its factory, showing

@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "register/CsvExport.h"
 
-#include "register/RegisterQueries.h"
 #include "core/StartChoices.h"
+#include "register/RegisterQueries.h"
 
 #include <QHash>
 #include <QSaveFile>
@@ -15,6 +15,7 @@ namespace Register {
 namespace {
 
     constexpr qsizetype ChunkBytes = 1 << 20;
+    constexpr int ProgressRows = 2000;
 
     // A field with a separator, a quote or a line break goes between quotes, its quotes doubled.
     void appendField(QByteArray &out, const QString &text)
@@ -44,7 +45,8 @@ namespace {
 
 } // namespace
 
-int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &filePath)
+int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &filePath,
+    const std::function<void(int rows)> &progress)
 {
     QSaveFile file(filePath);
     if (!file.open(QIODevice::WriteOnly))
@@ -95,8 +97,7 @@ int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &
     query.prepare(QStringLiteral("SELECT s.rowid, a.operation_no, a.minuend, a.subtrahend,"
                                  " a.asked_term, a.expected, a.typed, a.is_right, a.seconds,"
                                  " a.error_label, a.answered_at FROM sessions s")
-        + join + QStringLiteral(" answers a ON a.session_id = s.id")
-        + onePupil
+        + join + QStringLiteral(" answers a ON a.session_id = s.id") + onePupil
         + QStringLiteral(" ORDER BY s.pupil_key, s.started_at, s.rowid, a.operation_no"));
     if (!pupilKey.isEmpty())
         query.addBindValue(pupilKey);
@@ -120,6 +121,8 @@ int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &
         appendField(out, query.value(9).toString());
         out += ';' + query.value(10).toString().toLatin1() + "\r\n";
         ++rows;
+        if (progress && rows % ProgressRows == 0)
+            progress(rows);
         if (out.size() >= ChunkBytes) {
             if (file.write(out) != out.size())
                 return -1;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 namespace Register {
 
@@ -11,6 +12,8 @@ class RegisterQueries;
 // Writes one row per judged answer, of one pupil or (an empty key) of all, as a spreadsheet
 // opens it in Italy: UTF-8 with a byte-order mark, ";" between fields, a decimal comma, Italian
 // headings, dates as yyyy-MM-dd HH:mm:ss. The rows written, or -1 when the file cannot be written.
-int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &filePath);
+// progress, when given, hears the rows written so far every few thousand rows.
+int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &filePath,
+    const std::function<void(int rows)> &progress = {});
 
 } // namespace Register

@@ -164,10 +164,11 @@ QList<SessionSummary> RegisterQueries::sessions(const QString &pupilKey)
     };
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
-    query.prepare(QStringLiteral(
-        "SELECT s.id, s.started_at, s.end_reason, s.mode, s.range_low, s.range_high,"
-        " a.is_right, a.seconds FROM sessions s LEFT JOIN answers a ON a.session_id = s.id"
-        " WHERE s.pupil_key = ? ORDER BY s.started_at, s.rowid, a.operation_no"));
+    query.prepare(
+        QStringLiteral("SELECT s.id, s.started_at, s.end_reason, s.mode, s.range_low, s.range_high,"
+                       " a.is_right, a.seconds, s.range_level FROM sessions s LEFT JOIN answers a "
+                       "ON a.session_id = s.id"
+                       " WHERE s.pupil_key = ? ORDER BY s.started_at, s.rowid, a.operation_no"));
     query.addBindValue(pupilKey);
     query.exec();
     while (query.next()) {
@@ -181,6 +182,7 @@ QList<SessionSummary> RegisterQueries::sessions(const QString &pupilKey)
             row.mode = query.value(3).toInt();
             row.rangeLow = query.value(4).toInt();
             row.rangeHigh = query.value(5).toInt();
+            row.rangeLevel = query.value(8).toInt();
             rows.append(row);
         }
         if (!query.value(6).isNull()) {

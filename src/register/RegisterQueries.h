@@ -41,6 +41,7 @@ struct SessionSummary
     QDateTime started;
     QString ending; // "completata", "interrotta", or empty for a session never closed
     int mode = 1;
+    int rangeLevel = 1;
     int rangeLow = 0;
     int rangeHigh = 0;
     int judged = 0;

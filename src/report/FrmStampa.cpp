@@ -10,16 +10,10 @@
 #include "frame/PagePrinting.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
+#include "frame/SpokenStop.h"
 #include "report/ReportFont.h"
 #include "report/ReportLayout.h"
 #include "report/ReportWords.h"
-#include "core/SessionRecord.h"
-#include "frame/Colour.h"
-#include "frame/Controls.h"
-#include "frame/PagePrinting.h"
-#include "frame/ScreenRegistry.h"
-#include "frame/Services.h"
-#include "frame/SpokenStop.h"
 
 #include <QAction>
 #include <QLabel>
@@ -41,8 +35,8 @@ QFont qFont(const ReportFont::CellFont &font)
 }
 } // namespace
 
-FrmStampa::FrmStampa(SessionRecord &session, Services &services)
-    : m_session(session), m_services(services)
+FrmStampa::FrmStampa(SessionRecord &session, Services &services, Kind kind)
+    : m_session(session), m_services(services), m_kind(kind)
 {
     setObjectName(QStringLiteral("FrmStampa"));
     setWindowTitle(QStringLiteral("STAMPA DELLE OPERAZIONI"));
@@ -64,8 +58,10 @@ void FrmStampa::buildControls()
     connect(mnuSalvaPdf, &QAction::triggered, this, &FrmStampa::mnuSalvaPdf_Click);
     mnuAnalisi = MnuFile->addAction(QStringLiteral("&Analisi degli errori"));
     mnuAnalisi->setObjectName(QStringLiteral("mnuAnalisi"));
-    connect(mnuAnalisi, &QAction::triggered, this,
-        [this] { m_services.screens().show(ScreenId::Analysis); });
+    connect(mnuAnalisi, &QAction::triggered, this, [this] {
+        m_services.screens().show(
+            m_kind == Kind::Stored ? ScreenId::StoredAnalysis : ScreenId::Analysis);
+    });
     MnuEsci = MnuFile->addAction(QStringLiteral("Esci"));
     MnuEsci->setObjectName(QStringLiteral("MnuEsci"));
     connect(MnuEsci, &QAction::triggered, this, &FrmStampa::mnuEsci_Click);
@@ -130,6 +126,7 @@ void FrmStampa::buildControls()
         QStringLiteral("Visualizza attestato"), Controls::arial(12, true));
     Controls::place(Command2, 8190, 6390, 2955, 585);
     Controls::setBackground(Command2, CertificatePink);
+    Command2->setVisible(m_kind == Kind::Current);
     setTabOrder(Command1, cmdStampaS);
     setTabOrder(cmdStampaS, Command2);
     // Made after the buttons, so that Tab comes to them after the buttons, in reading order.

@@ -25,7 +25,11 @@ class FrmStampa : public Screen
     Q_OBJECT
 
 public:
-    FrmStampa(SessionRecord &session, Services &services);
+    // Current: the session of this run. Stored: a session the teacher read back from the
+    // register, whose analysis is the stored one and which has no certificate to show.
+    enum class Kind { Current, Stored };
+
+    FrmStampa(SessionRecord &session, Services &services, Kind kind = Kind::Current);
 
     // Prints the header, the records and the four exercise times on one page.
     void printOperations();
@@ -55,6 +59,7 @@ private:
 
     SessionRecord &m_session;
     Services &m_services;
+    Kind m_kind;
     QString m_fontName; // the Courier name found, empty when the printer has none
 
     QMenu *MnuFile = nullptr;

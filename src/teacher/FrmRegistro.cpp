@@ -3,16 +3,24 @@
 #include "teacher/FrmRegistro.h"
 
 #include "core/Hypothesis.h"
+#include "core/SessionRecord.h"
+#include "core/ShortDate.h"
+#include "core/StoredSession.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
+#include "frame/PagePrinting.h"
+#include "frame/ProgressChart.h"
+#include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
 #include "register/CsvExport.h"
 #include "register/PupilKey.h"
+#include "teacher/ProgressSheet.h"
 
 #include <QDir>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 
@@ -71,7 +79,8 @@ QString secondsText(double seconds)
 
 } // namespace
 
-FrmRegistro::FrmRegistro(Services &services) : m_services(services)
+FrmRegistro::FrmRegistro(Services &services, SessionRecord &chosenSession)
+    : m_services(services), m_chosenSession(chosenSession)
 {
     setObjectName(QStringLiteral("FrmRegistro"));
     setWindowTitle(Title);
@@ -167,18 +176,46 @@ void FrmRegistro::buildControls()
     // By name at first (Qt's own first order is descending); a click on a heading sorts by it.
     tblClasse->horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);
     tblClasse->setSortingEnabled(true);
-    Controls::place(tblClasse, 0, 600, 10890, 4500);
+    Controls::place(tblClasse, 0, 600, 10890, 2100);
+    connect(tblClasse, &QTableWidget::itemSelectionChanged, this, &FrmRegistro::showPupil);
+
+    // The chosen pupil: the chart on the left (made on the first pupil shown), the sessions on
+    // the right.
+    tblSessioni = new QTableWidget(0, 5, fraClasse);
+    tblSessioni->setObjectName(QStringLiteral("tblSessioni"));
+    tblSessioni->setAccessibleName(QStringLiteral("Le sessioni dell'alunno"));
+    tblSessioni->setFont(Controls::arial(9));
+    tblSessioni->setHorizontalHeaderLabels(ProgressSheet::headings());
+    tblSessioni->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tblSessioni->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblSessioni->setSelectionMode(QAbstractItemView::SingleSelection);
+    tblSessioni->verticalHeader()->hide();
+    tblSessioni->horizontalHeader()->setStretchLastSection(true);
+    Controls::place(tblSessioni, 6050, 2820, 4840, 2460);
+    cmdOperazioni = Controls::button(fraClasse, QStringLiteral("cmdOperazioni"),
+        QStringLiteral("OPERAZIONI"), Controls::arial(9.75, true));
+    Controls::place(cmdOperazioni, 6050, 5340, 2360, 420);
+    cmdAnalisi = Controls::button(fraClasse, QStringLiteral("cmdAnalisi"),
+        QStringLiteral("ANALISI DEGLI ERRORI"), Controls::arial(9.75, true));
+    Controls::place(cmdAnalisi, 8530, 5340, 2360, 420);
+    for (QPushButton *button : { cmdOperazioni, cmdAnalisi })
+        Controls::setBackground(button, Background);
+    connect(tblSessioni, &QTableWidget::cellDoubleClicked, this, &FrmRegistro::cmdOperazioni_Click);
+    connect(cmdOperazioni, &QPushButton::clicked, this, &FrmRegistro::cmdOperazioni_Click);
+    connect(cmdAnalisi, &QPushButton::clicked, this, &FrmRegistro::cmdAnalisi_Click);
 
     lblStato = Controls::label(fraClasse, QStringLiteral("lblStato"), QString(), text);
-    Controls::place(lblStato, 0, 5250, 10890, 900);
+    Controls::place(lblStato, 0, 5880, 10890, 580);
     lblStato->setWordWrap(true);
     lblEsito = Controls::label(fraClasse, QStringLiteral("lblEsito"), QString(), text);
-    Controls::place(lblEsito, 0, 6250, 10890, 600);
+    Controls::place(lblEsito, 0, 6470, 10890, 560);
     lblEsito->setWordWrap(true);
     Controls::setTextColour(lblEsito, DarkRed);
 
     cmdEsporta = Controls::button(
         area, QStringLiteral("cmdEsporta"), QStringLiteral("ESPORTA CSV"), buttons);
+    cmdStampa =
+        Controls::button(area, QStringLiteral("cmdStampa"), QStringLiteral("STAMPA"), buttons);
     cmdElimina = Controls::button(
         area, QStringLiteral("cmdElimina"), QStringLiteral("ELIMINA ALUNNO"), buttons);
     cmdSvuota = Controls::button(
@@ -186,12 +223,13 @@ void FrmRegistro::buildControls()
     cmdEsci = Controls::button(area, QStringLiteral("cmdEsci"), QStringLiteral("ESCI"), buttons);
     cmdEsci->setAccessibleName(QStringLiteral("Esci"));
     int left = 510;
-    for (QPushButton *button : { cmdEsporta, cmdElimina, cmdSvuota, cmdEsci }) {
-        Controls::place(button, left, 8130, 2535, 585);
+    for (QPushButton *button : { cmdEsporta, cmdStampa, cmdElimina, cmdSvuota, cmdEsci }) {
+        Controls::place(button, left, 8130, 2130, 585);
         Controls::setBackground(button, Background);
-        left += 2785;
+        left += 2190;
     }
     connect(cmdEsporta, &QPushButton::clicked, this, &FrmRegistro::cmdEsporta_Click);
+    connect(cmdStampa, &QPushButton::clicked, this, &FrmRegistro::cmdStampa_Click);
     connect(cmdElimina, &QPushButton::clicked, this, &FrmRegistro::cmdElimina_Click);
     connect(cmdSvuota, &QPushButton::clicked, this, &FrmRegistro::cmdSvuota_Click);
     connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
@@ -210,7 +248,7 @@ void FrmRegistro::askPassword(bool change)
     lblNuova->setVisible(change);
     txtNuova->setVisible(change);
     fraClasse->hide();
-    for (QPushButton *button : { cmdEsporta, cmdElimina, cmdSvuota })
+    for (QPushButton *button : { cmdEsporta, cmdStampa, cmdElimina, cmdSvuota })
         button->hide();
     fraPassword->show();
     txtPassword->setFocus();
@@ -254,7 +292,7 @@ void FrmRegistro::showClass()
     fraPassword->hide();
     fraClasse->show();
     const bool usable = m_queries != nullptr;
-    for (QPushButton *button : { cmdEsporta, cmdElimina, cmdSvuota, cmdCambia })
+    for (QPushButton *button : { cmdEsporta, cmdStampa, cmdElimina, cmdSvuota, cmdCambia })
         button->setVisible(usable);
     fillClass();
     txtCerca->setFocus();
@@ -265,6 +303,7 @@ void FrmRegistro::fillClass()
     showStatus();
     tblClasse->setSortingEnabled(false);
     tblClasse->setRowCount(0);
+    showPupil();
     if (!m_queries)
         return;
     const QList<Register::PupilOverview> pupils = m_queries->classOverview();
@@ -333,7 +372,17 @@ void FrmRegistro::cmdEsporta_Click()
     const QString path = m_services.askCsvFilePath(proposed);
     if (path.isEmpty())
         return;
-    const int rows = Register::exportCsv(*m_queries, key, path);
+    // A bar only when the export lasts longer than half a second: the whole class of a year.
+    QProgressDialog bar(QStringLiteral("Esportazione del registro…"), QString(), 0,
+        key.isEmpty() ? m_queries->countsOfAll().answers : m_queries->countsOf(key).answers, this);
+    bar.setObjectName(QStringLiteral("barEsporta"));
+    bar.setWindowTitle(Title);
+    bar.setWindowModality(Qt::WindowModal);
+    bar.setMinimumDuration(500);
+    bar.setValue(0);
+    const int rows =
+        Register::exportCsv(*m_queries, key, path, [&bar](int written) { bar.setValue(written); });
+    bar.reset();
     lblEsito->setText(rows < 0 ? QStringLiteral("Il file \"%1\" non si può scrivere.").arg(path)
                                : QStringLiteral("Esportate %1 risposte %2 in \"%3\".")
                                      .arg(rows)
@@ -360,6 +409,7 @@ void FrmRegistro::cmdElimina_Click()
             ? QStringLiteral("%1 è stato eliminato dal registro.").arg(name)
             : QStringLiteral("Il registro non si può modificare: %1 non è stato eliminato.")
                   .arg(name));
+    forgetChosenSession();
     fillClass();
 }
 
@@ -381,5 +431,97 @@ void FrmRegistro::cmdSvuota_Click()
     lblEsito->setText(m_queries->emptyRegister()
             ? QStringLiteral("Il registro è vuoto.")
             : QStringLiteral("Il registro non si può modificare: non è stato svuotato."));
+    forgetChosenSession();
     fillClass();
+}
+
+void FrmRegistro::forgetChosenSession()
+{
+    m_services.screens().close(ScreenId::StoredReport);
+    m_services.screens().close(ScreenId::StoredAnalysis);
+    m_chosenSession = SessionRecord();
+}
+
+void FrmRegistro::showPupil()
+{
+    const QString key = chosenPupil().first;
+    m_days = key.isEmpty() || !m_queries ? QList<Register::DayPoint>() : m_queries->progress(key);
+    m_sessions =
+        key.isEmpty() || !m_queries ? QList<Register::SessionSummary>() : m_queries->sessions(key);
+    if (!m_chart && !key.isEmpty()) {
+        m_chart = m_services.progressChart(fraClasse);
+        if (m_chart) {
+            Controls::place(m_chart->widget(), 0, 2820, 5900, 2940);
+            m_chart->widget()->show();
+        }
+    }
+    if (m_chart) {
+        QList<ProgressChart::Day> points;
+        for (const Register::DayPoint &day : m_days)
+            points.append({ day.day, day.rightPercent, day.medianSeconds });
+        m_chart->setDays(points);
+    }
+    // The newest session first, where the teacher looks.
+    tblSessioni->setRowCount(int(m_sessions.size()));
+    for (int row = 0; row < int(m_sessions.size()); ++row) {
+        const int index = int(m_sessions.size()) - 1 - row;
+        const QStringList cells = ProgressSheet::cells(m_sessions[index]);
+        for (int column = 0; column < int(cells.size()); ++column) {
+            auto *cell = new QTableWidgetItem(cells[column]);
+            cell->setData(Qt::UserRole, index);
+            tblSessioni->setItem(row, column, cell);
+        }
+    }
+    tblSessioni->resizeColumnsToContents();
+}
+
+bool FrmRegistro::readChosenSession()
+{
+    const QList<QTableWidgetItem *> chosen = tblSessioni->selectedItems();
+    if (chosen.isEmpty() || !m_queries) {
+        lblEsito->setText(
+            QStringLiteral("Scegli prima una sessione nella tabella delle sessioni."));
+        m_services.beep();
+        return false;
+    }
+    lblEsito->clear();
+    const Register::SessionSummary &session =
+        m_sessions[chosen.first()->data(Qt::UserRole).toInt()];
+    QList<Register::Answer> answers;
+    for (const Register::StoredAnswer &stored : m_queries->answers(session.id)) {
+        const JudgedOperation &operation = stored.operation;
+        answers.append({ stored.operationNumber, operation.minuend, operation.subtrahend,
+            operation.askedTerm, 0, operation.answer, operation.right, stored.seconds, stored.at });
+    }
+    const Register::SessionStart start { chosenPupil().second, session.mode, session.rangeLevel,
+        session.rangeLow, session.rangeHigh, session.started };
+    m_chosenSession =
+        Register::storedSession(start, answers, shortDateText(session.started.date(), QLocale()));
+    return true;
+}
+
+void FrmRegistro::cmdOperazioni_Click()
+{
+    if (readChosenSession())
+        m_services.screens().show(ScreenId::StoredReport);
+}
+
+void FrmRegistro::cmdAnalisi_Click()
+{
+    if (readChosenSession())
+        m_services.screens().show(ScreenId::StoredAnalysis);
+}
+
+void FrmRegistro::cmdStampa_Click()
+{
+    const auto [key, name] = chosenPupil();
+    if (key.isEmpty()) {
+        lblEsito->setText(QStringLiteral("Scegli prima un alunno nella tabella."));
+        m_services.beep();
+        return;
+    }
+    ProgressSheet::Content content { name, m_services.shortDate(), m_days, m_sessions };
+    PagePrinting::print(m_services,
+        PrintPage { QStringLiteral("Progressi"), name,
+            [content](PageDrawing &printer) { ProgressSheet::draw(printer, content); } });
 }

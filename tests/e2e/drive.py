@@ -574,10 +574,10 @@ def ready_name(kind, pupil):
     return f"{kind} - {pupil} - {datetime.date.today().strftime('%d-%m-%Y')}.pdf"
 
 
-def save_through_dialog(program, proposed, path=None):
+def save_through_dialog(program, proposed, path=None, title=SAVE_DIALOG):
     """Answers the file dialog: checks the ready name it proposes, types another full path
     when one is given, and presses Enter."""
-    dialog = program.window(SAVE_DIALOG, 15)
+    dialog = program.window(title, 15)
     field = wait_until(
         f"the file name field proposing {proposed!r}",
         lambda: next((n for n in find_all(dialog, "text") if text_of(n) == proposed), None),
@@ -590,7 +590,7 @@ def save_through_dialog(program, proposed, path=None):
     field.queryComponent().grabFocus()
     wait_until("the focus in the file name field", lambda: focused(field), 5)
     keys("Return")
-    wait_until("the file dialog to close", lambda: not find_window(program, SAVE_DIALOG), 10)
+    wait_until("the file dialog to close", lambda: not find_window(program, title), 10)
 
 
 def saved_file(path, timeout=10.0):
@@ -1239,9 +1239,71 @@ def register_counts():
         ).fetchone()
 
 
+def on_day(days_after):
+    """The environment of a run whose clock starts this many days after today."""
+    day = datetime.datetime.combine(
+        datetime.date.today() + datetime.timedelta(days=days_after), datetime.time(10, 0)
+    )
+    return day, {
+        "LD_PRELOAD": os.environ["E2E_FAKETIME_LIB"],
+        "FAKETIME": "@" + day.strftime("%Y-%m-%d %H:%M:%S"),
+    }
+
+
+def own_progress(program, exercise, sessions):
+    """The pupil's "I miei progressi" from the exercise screen's menu, then closed."""
+    choose_menu(program, exercise.window, "File", "I miei progressi")
+    progress = program.window("I MIEI PROGRESSI")
+    label_shown(progress, sessions)
+    press(button(progress, "Esci"))
+    wait_until("the progress screen to close", lambda: not find_window(program, "I MIEI PROGRESSI"))
+
+
+def choose_pupil(register, pupil):
+    table = find(register, "table", "La classe")
+    click(wait_until(f"the row of {pupil}", lambda: find(table, "table cell", pupil)))
+
+
+def teacher_export_print_delete(program, start, day):
+    """The teacher sees both pupils, exports the class, prints mario's sheet as a PDF (there is
+    no printer) and deletes luisa."""
+    choose_menu(program, start, "Registro")
+    register = program.window("REGISTRO DELLA CLASSE")
+    press(button(register, "SALVA"))
+    table = wait_until("the class", lambda: find(register, "table", "La classe"))
+    pupils = wait_until("the class's rows", lambda: [name(c) for c in find_all(table, "table cell")])
+    check("mario" in pupils and "luisa" in pupils, f"the class shows {pupils}")
+
+    csv_path = os.path.join(os.environ["E2E_WORK"], "classe.csv")
+    press(button(register, "ESPORTA CSV"))
+    save_through_dialog(program, f"registro-classe-{day:%Y%m%d}.csv", csv_path, "Esporta CSV")
+    saved_file(csv_path)
+    rows = open(csv_path, encoding="utf-8-sig").read().splitlines()[1:]
+    check(
+        [sum(r.startswith(p + ";") for r in rows) for p in ("mario", "luisa")] == [26, 1],
+        f"the CSV's rows: {len(rows)}",
+    )
+
+    sheet = os.path.join(os.environ["E2E_WORK"], "progressi.pdf")
+    choose_pupil(register, "mario")
+    press(button(register, "STAMPA"))
+    expect_message(program, NO_PRINTER, None, "Sì")
+    save_through_dialog(program, f"Progressi - mario - {day:%d-%m-%Y}.pdf", sheet)
+    saved_file(sheet)
+    text = squeeze(pdf_text(sheet))
+    check("PROGRESSIDIMARIO" in text and "23/25" in text, f"the sheet reads {text!r}")
+
+    choose_pupil(register, "luisa")
+    press(button(register, "ELIMINA ALUNNO"))
+    expect_message(program, "Eliminare luisa e la sua sessione?", "REGISTRO DELLA CLASSE", "Sì")
+    label_shown(register, "luisa è stato eliminato dal registro.")
+    press(button(register, "Esci"))
+
+
 def case_register_kill():
     """The program killed a second after the 25th verdict: all 25 answers are in the register,
-    and the next run goes on writing beside them."""
+    and the next run goes on writing beside them. Two pupils on three days each see their own
+    progress; the teacher exports, prints and deletes one pupil, of whom nothing stays."""
     program = Program(os.environ["E2E_PROGRAM"])
     try:
         start, exercise, _ = play_first_exercise(program)
@@ -1264,7 +1326,7 @@ def case_register_kill():
     log(f"after the kill: {counts}")
     check(counts == (1, 25, 23.0, 1), f"sessions, answers, right, open sessions: {counts}")
 
-    program = Program(os.environ["E2E_PROGRAM"])
+    program = Program(os.environ["E2E_PROGRAM"], on_day(1)[1])
     try:
         start, exercise = start_exercise(
             program, 0, "NUMERO MAX DA 1 A 10", " Operazione con numero massimo da 1 a 10"
@@ -1274,6 +1336,7 @@ def case_register_kill():
         exercise.answer_by_keyboard(expected)
         label_shown(exercise.window, RIGHT)
         wait_until("the second session's answer in the register", lambda: register_counts()[1] == 26)
+        own_progress(program, exercise, "Hai fatto 2 sessioni.")
         choose_menu(program, exercise.window, "File", "Esci")
         wait_until("the exercise screen to close", lambda: not find_window(program, EXERCISE_TITLE))
         press(button(start, "Esci"))
@@ -1282,6 +1345,35 @@ def case_register_kill():
         program.stop()
     counts = register_counts()
     check(counts == (2, 26, 24.0, 1), f"after the second run: {counts}")
+
+    day, clock = on_day(2)
+    program = Program(os.environ["E2E_PROGRAM"], clock)
+    try:
+        start, exercise = start_exercise(
+            program,
+            0,
+            "NUMERO MAX DA 1 A 10",
+            " Operazione con numero massimo da 1 a 10",
+            "luisa",
+            "luisa",
+        )
+        exercise.wait_for_new_operation()
+        expected, _ = exercise.expected_answer()
+        exercise.answer_by_keyboard(expected)
+        label_shown(exercise.window, RIGHT)
+        own_progress(program, exercise, "Hai fatto 1 sessione.")
+        choose_menu(program, exercise.window, "File", "Esci")
+        wait_until("the exercise screen to close", lambda: not find_window(program, EXERCISE_TITLE))
+        teacher_export_print_delete(program, start, day)
+        press(button(start, "Esci"))
+        check(program.wait_exit(15) == 0, "the program did not end cleanly")
+    finally:
+        program.stop()
+    folder = os.path.join(os.environ["HOME"], ".local/share/vovorudoroz")
+    for file in os.listdir(folder):
+        content = open(os.path.join(folder, file), "rb").read().lower()
+        check(b"luisa" not in content, f"luisa is still in {file}")
+    check(register_counts()[:2] == (2, 26), "mario's sessions went with luisa")
 
 
 def register_sent(data_home=None):

@@ -52,7 +52,7 @@ if [ "$printer" != none ]; then
     done
 fi
 faketime_lib=""
-if [ "$case_name" = midnight ]; then
+if [ "$case_name" = midnight ] || [ "$case_name" = register_kill ]; then
     for candidate in /usr/lib/*/faketime/libfaketime.so.1 /usr/lib/faketime/libfaketime.so.1; do
         [ -e "$candidate" ] && faketime_lib="$candidate" && break
     done

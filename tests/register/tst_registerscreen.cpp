@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
 #include "RegisterSamples.h"
+#include "analysis/FrmAnalisi.h"
 #include "core/SessionRecord.h"
 #include "progress/FrmProgressi.h"
+#include "report/FrmStampa.h"
 #include "teacher/FrmRegistro.h"
 
 #include <QLabel>
@@ -19,6 +21,7 @@ class TestRegisterScreen : public QObject
 
     FakeServices *services = nullptr;
     SessionRecord session;
+    SessionRecord stored;
     Screen *screen = nullptr;
 
     template <class T = QWidget> T *find(const char *name) const
@@ -51,9 +54,13 @@ private slots:
     {
         services = new FakeServices;
         services->registry.setFactory(
-            ScreenId::Register, [this] { return new FrmRegistro(*services); });
+            ScreenId::Register, [this] { return new FrmRegistro(*services, stored); });
         services->registry.setFactory(
             ScreenId::Progress, [this] { return new FrmProgressi(session, *services); });
+        services->registry.setFactory(ScreenId::StoredReport,
+            [this] { return new FrmStampa(stored, *services, FrmStampa::Kind::Stored); });
+        services->registry.setFactory(
+            ScreenId::StoredAnalysis, [this] { return new FrmAnalisi(stored, *services); });
     }
     void cleanup()
     {
@@ -144,6 +151,47 @@ private slots:
         QCOMPARE(find<QTableWidget>("tblGiorni")->item(1, 0)->text(), QStringLiteral("08/12/2026"));
         QCOMPARE(find<QLabel>("lblFrase")->text(),
             QStringLiteral("Ogni giorno di allenamento conta: continua così!"));
+    }
+
+    // One pupil: the sessions, a stored session's report and analysis rebuilt by the exercise's
+    // own rules, and the progress sheet through the printing path.
+    void onePupilsSessionsReportAndSheet()
+    {
+        QTemporaryDir dir;
+        services->registerPath = dir.filePath(QStringLiteral("registro.sqlite"));
+        {
+            SqliteRegister reg({ services->registerPath, true });
+            practise(reg, QStringLiteral("Luca"), 6);
+            practise(reg, QStringLiteral("Luca"), 12, SampleMonday.addDays(1));
+        }
+        open();
+        enterPassword(QString());
+        auto *sessions = find<QTableWidget>("tblSessioni");
+        find<QPushButton>("cmdOperazioni")->click();
+        QCOMPARE(services->beeps, 1);
+        find<QTableWidget>("tblClasse")->selectRow(0);
+        QCOMPARE(sessions->rowCount(), 2);
+        QCOMPARE(sessions->item(0, 3)->text(), QStringLiteral("8 / 12"));
+
+        sessions->selectRow(1); // the older session, on Monday
+        find<QPushButton>("cmdOperazioni")->click();
+        auto *report = services->registry.existing(ScreenId::StoredReport);
+        QVERIFY(report);
+        QCOMPARE(report->findChild<QLabel *>(QStringLiteral("LblOp3"))->text(),
+            QStringLiteral("33 - 12 =  ?   (7)*  3 Tp"));
+        QVERIFY(report->findChild<QLabel *>(QStringLiteral("LblOp7"))->text().isEmpty());
+        QCOMPARE(stored.ExerciseTimeText[1], QStringLiteral(" 18"));
+        find<QPushButton>("cmdAnalisi")->click();
+        auto *analysis = services->registry.existing(ScreenId::StoredAnalysis);
+        QVERIFY(analysis->findChild<QLabel *>(QStringLiteral("lblIntestazione1"))
+                    ->text()
+                    .contains(QStringLiteral("07/12/2026")));
+
+        find<QPushButton>("cmdStampa")->click();
+        const FakePrinter::Page &sheet = services->printerDouble.pages.last();
+        QCOMPARE(sheet.lines.first().text, QStringLiteral("PROGRESSI DI LUCA"));
+        QCOMPARE(sheet.pictures.size(), 1);
+        QCOMPARE(sheet.lines[sheet.lines.size() - 2].text, QStringLiteral("8 / 12"));
     }
 
     void switchedOffShowsWhy()

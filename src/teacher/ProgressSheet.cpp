@@ -1,0 +1,193 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#include "teacher/ProgressSheet.h"
+
+#include "frame/PageDrawing.h"
+
+#include <QLocale>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+namespace ProgressSheet {
+
+namespace {
+
+    // Twips from the top-left of the printable area of a portrait A4 or Letter page.
+    constexpr int Left = 1000;
+    constexpr int TitleTop = 800;
+    constexpr int ChartTop = 1900;
+    constexpr int ChartWidth = 9400;
+    constexpr int ChartHeight = 5000;
+    constexpr int TableTop = 7300;
+    constexpr int RowStep = 270;
+    constexpr std::array<int, 5> ColumnLeft { Left, 3000, 5800, 7000, 8400 };
+
+    const QColor RightInk(0, 128, 0);
+    const QColor SecondsInk(0, 64, 192);
+
+    QString modeWord(int mode)
+    {
+        switch (mode) {
+        case 2:
+            return QStringLiteral("Minuendo o sottraendo");
+        case 3:
+            return QStringLiteral("Tutti i termini");
+        default:
+            return QStringLiteral("Resto");
+        }
+    }
+
+} // namespace
+
+QStringList headings()
+{
+    return { QStringLiteral("Data"), QStringLiteral("Modo"), QStringLiteral("Intervallo"),
+        QStringLiteral("Esatte"), QStringLiteral("Secondi") };
+}
+
+QStringList cells(const Register::SessionSummary &session)
+{
+    return { session.started.toString(QStringLiteral("dd/MM/yyyy HH:mm")), modeWord(session.mode),
+        QStringLiteral("%1–%2").arg(session.rangeLow).arg(session.rangeHigh),
+        QStringLiteral("%1 / %2").arg(session.right).arg(session.judged),
+        session.judged > 0 ? QLocale(QLocale::Italian).toString(session.medianSeconds, 'f', 1)
+                           : QStringLiteral("—") };
+}
+
+void paintChart(QPainter &painter, const QRectF &box, const QList<Register::DayPoint> &days)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    // Text, lines and margins scale with the box, whatever the painter's resolution.
+    const qreal unit = box.height() / 40.0;
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(std::max(1, int(unit * 1.6)));
+    painter.setFont(font);
+    const QRectF plot = box.adjusted(unit * 6, unit * 2, -unit * 6, -unit * 8);
+    const QPen frame(Qt::black, unit * 0.12);
+    const QPen grid(QColor(190, 190, 190), unit * 0.08);
+
+    double slowest = 1.0;
+    for (const Register::DayPoint &day : days)
+        slowest = std::max(slowest, day.medianSeconds);
+    // A multiple of four, so that each of the four steps is whole seconds.
+    const double secondsTop = 4.0 * std::ceil(slowest * 1.2 / 4.0);
+    for (int step = 0; step <= 4; ++step) {
+        const qreal y = plot.bottom() - plot.height() * step / 4.0;
+        painter.setPen(grid);
+        painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+        painter.setPen(RightInk);
+        painter.drawText(QRectF(box.left(), y - unit, unit * 5.5, unit * 2),
+            Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 %").arg(step * 25));
+        painter.setPen(SecondsInk);
+        painter.drawText(QRectF(plot.right() + unit * 0.5, y - unit, unit * 5.5, unit * 2),
+            Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("%1 s").arg(secondsTop * step / 4.0));
+    }
+    painter.setPen(frame);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(plot);
+
+    if (!days.isEmpty()) {
+        // As on the screen: a day's margin on each side, so that a single day lies inside.
+        const qint64 span = days.first().day.daysTo(days.last().day) + 2;
+        auto xOf = [&](const QDate &day) {
+            return plot.left() + plot.width() * (days.first().day.daysTo(day) + 1) / span;
+        };
+        QPainterPath right;
+        QPainterPath seconds;
+        qreal lastLabel = -1e9;
+        bool first = true;
+        for (const Register::DayPoint &day : days) {
+            const qreal x = xOf(day.day);
+            const QPointF r(x, plot.bottom() - plot.height() * day.rightPercent / 100.0);
+            const QPointF s(x, plot.bottom() - plot.height() * day.medianSeconds / secondsTop);
+            if (first) {
+                right.moveTo(r);
+                seconds.moveTo(s);
+                first = false;
+            } else {
+                right.lineTo(r);
+                seconds.lineTo(s);
+            }
+            // A date under each point that has room for it.
+            if (x - lastLabel >= unit * 5.5) {
+                painter.setPen(Qt::black);
+                painter.drawText(
+                    QRectF(x - unit * 3, plot.bottom() + unit * 0.5, unit * 6, unit * 2),
+                    Qt::AlignCenter, day.day.toString(QStringLiteral("dd/MM")));
+                lastLabel = x;
+            }
+        }
+        for (const auto &[path, ink] : { std::pair { right, RightInk }, { seconds, SecondsInk } }) {
+            painter.setPen(QPen(ink, unit * 0.3));
+            painter.drawPath(path);
+            painter.setBrush(ink);
+            for (int i = 0; i < path.elementCount(); ++i)
+                painter.drawEllipse(QPointF(path.elementAt(i)), unit * 0.5, unit * 0.5);
+            painter.setBrush(Qt::NoBrush);
+        }
+    }
+
+    const qreal legendY = box.bottom() - unit * 3;
+    const std::pair<QColor, QString> legend[] = { { RightInk,
+                                                      QStringLiteral("Risposte esatte (%)") },
+        { SecondsInk, QStringLiteral("Secondi per risposta") } };
+    qreal x = plot.left();
+    for (const auto &[ink, text] : legend) {
+        painter.setPen(QPen(ink, unit * 0.3));
+        painter.drawLine(QPointF(x, legendY), QPointF(x + unit * 3, legendY));
+        painter.setPen(Qt::black);
+        painter.drawText(QRectF(x + unit * 3.5, legendY - unit, unit * 20, unit * 2),
+            Qt::AlignLeft | Qt::AlignVCenter, text);
+        x += unit * 22;
+    }
+    painter.restore();
+}
+
+void draw(PageDrawing &printer, const Content &content)
+{
+    auto line = [&printer](int x, int y, const QString &text) {
+        printer.setPosition(x, y);
+        printer.printLine(text);
+    };
+    printer.setFontName(QStringLiteral("Arial"));
+    printer.setFontSize(18);
+    printer.setFontBold(true);
+    line(Left, TitleTop, QStringLiteral("PROGRESSI DI ") + content.pupil.toUpper());
+    printer.setFontSize(11);
+    printer.setFontBold(false);
+    line(Left, TitleTop + 520,
+        QStringLiteral("%1 sessioni · stampato il %2")
+            .arg(content.sessions.size())
+            .arg(content.date));
+    printer.paint(
+        Left, ChartTop, ChartWidth, ChartHeight, [&content](QPainter &painter, const QRectF &box) {
+            paintChart(painter, box, content.days);
+        });
+
+    const qsizetype first = std::max<qsizetype>(0, content.sessions.size() - MostRows);
+    int y = TableTop;
+    if (first > 0) {
+        line(Left, y - RowStep,
+            QStringLiteral("Le ultime %1 sessioni di %2:")
+                .arg(MostRows)
+                .arg(content.sessions.size()));
+        y += RowStep / 2;
+    }
+    printer.setFontBold(true);
+    const QStringList titles = headings();
+    for (int column = 0; column < int(titles.size()); ++column)
+        line(ColumnLeft[column], y, titles[column]);
+    printer.setFontBold(false);
+    for (qsizetype i = first; i < content.sessions.size(); ++i) {
+        y += RowStep;
+        const QStringList row = cells(content.sessions[i]);
+        for (int column = 0; column < int(row.size()); ++column)
+            line(ColumnLeft[column], y, row[column]);
+    }
+}
+
+} // namespace ProgressSheet
