@@ -3,7 +3,7 @@
 #include "analysis/AnalysisPage.h"
 
 #include "analysis/AnalysisText.h"
-#include "frame/PageDrawing.h"
+#include "frame/PageText.h"
 
 #include <array>
 
@@ -22,30 +22,17 @@ constexpr int SentenceGap = 160;
 // Characters per printed line at 12 points, well inside the printable width.
 constexpr int WrapWidth = 86;
 
-class PageWriter
+class PageWriter : public PageText
 {
 public:
-    explicit PageWriter(PageDrawing &printer) : m_printer(printer) { }
+    using PageText::PageText;
 
-    void font(double points, bool bold)
-    {
-        m_printer.setFontSize(points);
-        m_printer.setFontBold(bold);
-    }
-    void line(int x, int y, const QString &text)
-    {
-        m_printer.setPosition(x, y);
-        m_printer.printLine(text);
-    }
     void row(int y, const QStringList &cells)
     {
         for (qsizetype column = 0; column < cells.size() && column < qsizetype(ColumnLeft.size());
              ++column)
             line(ColumnLeft[column], y, cells[column]);
     }
-
-private:
-    PageDrawing &m_printer;
 };
 
 } // namespace
@@ -53,7 +40,6 @@ private:
 void drawAnalysisPage(PageDrawing &printer, const Analysis::Summary &summary)
 {
     PageWriter page(printer);
-    printer.setFontName(QStringLiteral("Arial"));
     page.font(18, true);
     page.line(Left, TitleTop, AnalysisText::title());
 

@@ -5,7 +5,7 @@
 #include "analysis/AnalysisText.h"
 #include "core/ColumnForm.h"
 #include "frame/ColumnWorking.h"
-#include "frame/PageDrawing.h"
+#include "frame/PageText.h"
 
 #include <QPainter>
 
@@ -34,23 +34,11 @@ constexpr int KeyWidth = 86;
 
 const ColumnWorking::Inks PaperInks { Qt::black, QColor(192, 0, 0), QColor(64, 64, 64) };
 
-class SheetWriter
+class SheetWriter : public PageText
 {
 public:
-    explicit SheetWriter(PageDrawing &printer) : m_printer(printer)
-    {
-        m_printer.setFontName(QStringLiteral("Arial"));
-    }
-    void font(double points, bool bold)
-    {
-        m_printer.setFontSize(points);
-        m_printer.setFontBold(bold);
-    }
-    void line(int x, int y, const QString &text)
-    {
-        m_printer.setPosition(x, y);
-        m_printer.printLine(text);
-    }
+    using PageText::PageText;
+
     // A sentence over as many lines as it takes; returns the top of the next line.
     int wrapped(int x, int y, const QString &text, int width)
     {
@@ -62,13 +50,10 @@ public:
     }
     void form(int x, int y, int width, int height, const ColumnForm::Form &form)
     {
-        m_printer.paint(x, y, width, height, [&form](QPainter &painter, const QRectF &box) {
+        m_page.paint(x, y, width, height, [&form](QPainter &painter, const QRectF &box) {
             ColumnWorking::paint(painter, box, form, PaperInks);
         });
     }
-
-private:
-    PageDrawing &m_printer;
 };
 
 QString itemNumber(qsizetype index)

@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "teacher/ProgressSheet.h"
 
-#include "frame/PageDrawing.h"
+#include "frame/PageText.h"
 
 #include <QLocale>
 #include <QPainter>
@@ -149,17 +149,11 @@ void paintChart(QPainter &painter, const QRectF &box, const QList<Register::DayP
 
 void draw(PageDrawing &printer, const Content &content)
 {
-    auto line = [&printer](int x, int y, const QString &text) {
-        printer.setPosition(x, y);
-        printer.printLine(text);
-    };
-    printer.setFontName(QStringLiteral("Arial"));
-    printer.setFontSize(18);
-    printer.setFontBold(true);
-    line(Left, TitleTop, QStringLiteral("PROGRESSI DI ") + content.pupil.toUpper());
-    printer.setFontSize(11);
-    printer.setFontBold(false);
-    line(Left, TitleTop + 520,
+    PageText page(printer);
+    page.font(18, true);
+    page.line(Left, TitleTop, QStringLiteral("PROGRESSI DI ") + content.pupil.toUpper());
+    page.font(11, false);
+    page.line(Left, TitleTop + 520,
         QStringLiteral("%1 sessioni · stampato il %2")
             .arg(content.sessions.size())
             .arg(content.date));
@@ -171,22 +165,22 @@ void draw(PageDrawing &printer, const Content &content)
     const qsizetype first = std::max<qsizetype>(0, content.sessions.size() - MostRows);
     int y = TableTop;
     if (first > 0) {
-        line(Left, y - RowStep,
+        page.line(Left, y - RowStep,
             QStringLiteral("Le ultime %1 sessioni di %2:")
                 .arg(MostRows)
                 .arg(content.sessions.size()));
         y += RowStep / 2;
     }
-    printer.setFontBold(true);
-    const QStringList titles = headings();
-    for (int column = 0; column < int(titles.size()); ++column)
-        line(ColumnLeft[column], y, titles[column]);
-    printer.setFontBold(false);
+    auto row = [&page, &y](const QStringList &cells) {
+        for (int column = 0; column < int(cells.size()); ++column)
+            page.line(ColumnLeft[column], y, cells[column]);
+    };
+    page.font(11, true);
+    row(headings());
+    page.font(11, false);
     for (qsizetype i = first; i < content.sessions.size(); ++i) {
         y += RowStep;
-        const QStringList row = cells(content.sessions[i]);
-        for (int column = 0; column < int(row.size()); ++column)
-            line(ColumnLeft[column], y, row[column]);
+        row(cells(content.sessions[i]));
     }
 }
 
