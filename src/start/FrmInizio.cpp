@@ -9,14 +9,8 @@
 #include "frame/KeyPressFilter.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
-#include "start/NameField.h"
-#include "core/StartChoices.h"
-#include "frame/Colour.h"
-#include "frame/Controls.h"
-#include "frame/KeyPressFilter.h"
-#include "frame/ScreenRegistry.h"
-#include "frame/Services.h"
 #include "frame/SpokenLabel.h"
+#include "start/NameField.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -298,11 +292,14 @@ void FrmInizio::acceptName()
     Command1->setAccessibleDescription(QStringLiteral(
         "Scegli il numero massimo e premi Invio per cominciare l'esercizio. Con Maiusc+Tab scegli "
         "prima il tipo di esercizio."));
+    // The button itself, not this screen, is captured: focus also changes while the screen is
+    // being destroyed, after its own members are gone.
     auto once = std::make_shared<QMetaObject::Connection>();
-    *once = connect(qApp, &QApplication::focusChanged, Command1, [this, once](QWidget *old) {
-        if (old != Command1)
+    QPushButton *first = Command1;
+    *once = connect(qApp, &QApplication::focusChanged, first, [first, once](QWidget *old) {
+        if (old != first)
             return;
-        Command1->setAccessibleDescription(QString());
+        first->setAccessibleDescription(QString());
         disconnect(*once);
     });
     Command1->setFocus();
