@@ -3,6 +3,7 @@
 #include "register/RegisterQueries.h"
 
 #include "core/ErrorSummary.h"
+#include "register/AllOrNothing.h"
 #include "register/RegisterFile.h"
 
 #include <QHash>
@@ -321,28 +322,23 @@ bool RegisterQueries::deletePupil(const QString &pupilKey)
     if (m_state != State::Ready)
         return false;
     QSqlDatabase database = QSqlDatabase::database(m_connection, false);
-    if (!database.transaction())
-        return false;
     // Children first: the writer's connection enforces the references, this one need not.
-    QSqlQuery query(database);
-    bool done = true;
-    for (const QString &statement : {
-             QStringLiteral("DELETE FROM answers WHERE session_id IN"
-                            " (SELECT id FROM sessions WHERE pupil_key = ?)"),
-             QStringLiteral("DELETE FROM reviews WHERE session_id IN"
-                            " (SELECT id FROM sessions WHERE pupil_key = ?)"),
-             QStringLiteral("DELETE FROM sessions WHERE pupil_key = ?"),
-             QStringLiteral("DELETE FROM pupils WHERE name_key = ?"),
-         }) {
-        query.prepare(statement);
-        query.addBindValue(pupilKey);
-        done = done && query.exec();
-    }
-    if (!done) {
-        database.rollback();
-        return false;
-    }
-    return database.commit() && compact();
+    return allOrNothing(database, [&pupilKey](QSqlQuery &query) {
+        for (const QString &statement : {
+                 QStringLiteral("DELETE FROM answers WHERE session_id IN"
+                                " (SELECT id FROM sessions WHERE pupil_key = ?)"),
+                 QStringLiteral("DELETE FROM reviews WHERE session_id IN"
+                                " (SELECT id FROM sessions WHERE pupil_key = ?)"),
+                 QStringLiteral("DELETE FROM sessions WHERE pupil_key = ?"),
+                 QStringLiteral("DELETE FROM pupils WHERE name_key = ?"),
+             }) {
+            query.prepare(statement);
+            query.addBindValue(pupilKey);
+            if (!query.exec())
+                return false;
+        }
+        return true;
+    }) && compact();
 }
 
 bool RegisterQueries::emptyRegister()
@@ -350,17 +346,12 @@ bool RegisterQueries::emptyRegister()
     if (m_state != State::Ready)
         return false;
     QSqlDatabase database = QSqlDatabase::database(m_connection, false);
-    if (!database.transaction())
-        return false;
-    QSqlQuery query(database);
-    bool done = true;
-    for (const char *table : { "answers", "reviews", "sessions", "pupils" })
-        done = done && query.exec(QStringLiteral("DELETE FROM ") + QLatin1String(table));
-    if (!done) {
-        database.rollback();
-        return false;
-    }
-    return database.commit() && compact();
+    return allOrNothing(database, [](QSqlQuery &query) {
+        for (const char *table : { "answers", "reviews", "sessions", "pupils" })
+            if (!query.exec(QStringLiteral("DELETE FROM ") + QLatin1String(table)))
+                return false;
+        return true;
+    }) && compact();
 }
 
 bool RegisterQueries::compact()

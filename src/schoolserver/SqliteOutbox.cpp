@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "schoolserver/SqliteOutbox.h"
 
+#include "register/AllOrNothing.h"
 #include "register/RegisterFile.h"
 #include "register/RegisterSchema.h"
 
@@ -113,31 +114,26 @@ bool SqliteOutbox::markSent(const Batch &batch)
     if (!ensureOpen())
         return false;
     QSqlDatabase database = QSqlDatabase::database(m_connection, false);
-    if (!database.transaction())
-        return false;
-    QSqlQuery query(database);
-    bool marked = true;
-    for (const OutboxRow &row : batch.rows) {
-        if (!row.unsent)
-            continue;
-        if (row.table == Table::Sessions) {
-            // A session that ended after it was read must go again, with its end.
-            query.prepare(
-                QStringLiteral("UPDATE sessions SET sent = 1 WHERE rowid = ? AND ended_at IS ?"));
-            query.addBindValue(row.localId);
-            query.addBindValue(row.values.at(SessionEndedAtColumn));
-        } else {
-            query.prepare(QStringLiteral("UPDATE %1 SET sent = 1 WHERE rowid = ?")
-                              .arg(columnsOf(row.table).name));
-            query.addBindValue(row.localId);
+    return Register::allOrNothing(database, [&batch](QSqlQuery &query) {
+        for (const OutboxRow &row : batch.rows) {
+            if (!row.unsent)
+                continue;
+            if (row.table == Table::Sessions) {
+                // A session that ended after it was read must go again, with its end.
+                query.prepare(QStringLiteral(
+                    "UPDATE sessions SET sent = 1 WHERE rowid = ? AND ended_at IS ?"));
+                query.addBindValue(row.localId);
+                query.addBindValue(row.values.at(SessionEndedAtColumn));
+            } else {
+                query.prepare(QStringLiteral("UPDATE %1 SET sent = 1 WHERE rowid = ?")
+                                  .arg(columnsOf(row.table).name));
+                query.addBindValue(row.localId);
+            }
+            if (!query.exec())
+                return false;
         }
-        marked = marked && query.exec();
-    }
-    if (!marked) {
-        database.rollback();
-        return false;
-    }
-    return database.commit();
+        return true;
+    });
 }
 
 void SqliteOutbox::keepTeacherHash(const QString &hash)
@@ -157,32 +153,25 @@ bool SqliteOutbox::removeSentBefore(const QDateTime &before)
     if (!ensureOpen())
         return false;
     QSqlDatabase database = QSqlDatabase::database(m_connection, false);
-    if (!database.transaction())
-        return false;
-    QSqlQuery query(database);
-    const QString old = QStringLiteral(
-        "SELECT id FROM sessions s WHERE s.sent = 1 AND s.started_at < ?"
-        " AND NOT EXISTS (SELECT 1 FROM answers a WHERE a.session_id = s.id AND a.sent = 0)"
-        " AND NOT EXISTS (SELECT 1 FROM reviews r WHERE r.session_id = s.id AND r.sent = 0)");
-    bool removed = true;
-    for (const QString &statement : {
-             QStringLiteral("DELETE FROM answers WHERE session_id IN (%1)").arg(old),
-             QStringLiteral("DELETE FROM reviews WHERE session_id IN (%1)").arg(old),
-             QStringLiteral("DELETE FROM sessions WHERE id IN (%1)").arg(old),
-         }) {
-        query.prepare(statement);
-        query.addBindValue(Register::storedTime(before));
-        removed = removed && query.exec();
-    }
-    removed = removed
-        && query.exec(
+    return Register::allOrNothing(database, [&before](QSqlQuery &query) {
+        const QString old = QStringLiteral(
+            "SELECT id FROM sessions s WHERE s.sent = 1 AND s.started_at < ?"
+            " AND NOT EXISTS (SELECT 1 FROM answers a WHERE a.session_id = s.id AND a.sent = 0)"
+            " AND NOT EXISTS (SELECT 1 FROM reviews r WHERE r.session_id = s.id AND r.sent = 0)");
+        for (const QString &statement : {
+                 QStringLiteral("DELETE FROM answers WHERE session_id IN (%1)").arg(old),
+                 QStringLiteral("DELETE FROM reviews WHERE session_id IN (%1)").arg(old),
+                 QStringLiteral("DELETE FROM sessions WHERE id IN (%1)").arg(old),
+             }) {
+            query.prepare(statement);
+            query.addBindValue(Register::storedTime(before));
+            if (!query.exec())
+                return false;
+        }
+        return query.exec(
             QStringLiteral("DELETE FROM pupils WHERE sent = 1 AND NOT EXISTS"
                            " (SELECT 1 FROM sessions WHERE pupil_key = pupils.name_key)"));
-    if (!removed) {
-        database.rollback();
-        return false;
-    }
-    return database.commit();
+    });
 }
 
 } // namespace SchoolServer
