@@ -150,9 +150,4 @@ QString words(int minuend, int subtrahend, int askedTerm)
     return sentences.join(QLatin1Char(' '));
 }
 
-bool changesATen(int minuend, int subtrahend)
-{
-    return minuend > 10 && minuend % 10 < subtrahend % 10;
-}
-
 } // namespace ColumnForm

@@ -34,10 +34,6 @@ Form worked(int minuend, int subtrahend, int askedTerm);
 // The operation as the pupil sees it, in column form, with the asked term's row blank.
 Form exercise(int minuend, int subtrahend, int askedTerm);
 
-// Whether minuend − subtrahend of two-digit numbers changes a ten into units: the operations
-// whose worked solution a wrong answer brings up.
-bool changesATen(int minuend, int subtrahend);
-
 // The worked form in words, for a screen reader and for the teacher: "Cambio una decina in 10
 // unità: 13 meno 7 fa 6. Restano 4 decine: 4 meno 1 fa 3. Il risultato è 36."
 QString words(int minuend, int subtrahend, int askedTerm);

@@ -2,11 +2,12 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "review/FrmRipasso.h"
 
-#include "core/ColumnForm.h"
+#include "core/ErrorRules.h"
 #include "core/NumberText.h"
 #include "core/OperationDisplay.h"
 #include "core/ReviewInput.h"
 #include "core/Scoring.h"
+#include "core/SessionFacts.h"
 #include "core/SessionRecord.h"
 #include "core/StartChoices.h"
 #include "drill/AnswerDrill.h"
@@ -19,7 +20,6 @@
 #include "frame/Controls.h"
 #include "frame/KeyPressFilter.h"
 #include "frame/Services.h"
-#include "core/SessionFacts.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -145,7 +145,8 @@ void FrmRipasso::check()
     const bool right = m_drill->judge(m_expected);
     const Review::Operation &operation = m_sequence->current();
     const int minuend = operation.difference + operation.subtrahend;
-    const bool working = !right && ColumnForm::changesATen(minuend, operation.subtrahend);
+    const bool working =
+        !right && Analysis::kindOf(minuend, operation.subtrahend) == Analysis::Kind::WithBorrow;
     if (working)
         picColonna->showWorking(minuend, operation.subtrahend, operation.askedTerm);
     if (!right)
