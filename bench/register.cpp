@@ -9,13 +9,15 @@
 // prints one line per measurement: name median min max (milliseconds) and the samples, then
 // the file's size.
 
+#include "core/ErrorRules.h"
+#include "core/SessionRecord.h"
+#include "core/StartChoices.h"
 #include "register/CsvExport.h"
 #include "register/PupilKey.h"
 #include "register/RegisterFile.h"
 #include "register/RegisterQueries.h"
 #include "register/RowWriter.h"
 #include "register/SqliteRegister.h"
-#include "core/StartChoices.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -71,6 +73,9 @@ Answer drawAnswer(QRandomGenerator &random, int number, int low, int high, int m
     answer.seconds = std::round((1.5 + 8.0 * random.generateDouble() * (1.2 - skill)) * 10) / 10;
     clock = clock.addMSecs(static_cast<qint64>(answer.seconds * 1000) + 1500);
     answer.at = clock;
+    // Named as the exercise names it, so that a row weighs what the program's rows weigh.
+    answer.errorLabel =
+        Analysis::errorName(Analysis::judge(Register::judgedOperationOf(answer)).error);
     return answer;
 }
 

@@ -7,6 +7,7 @@
 #include "certificate/FrmAttestato.h"
 #include "exercise/FrmOperativoMeno.h"
 #include "frame/ScreenRegistry.h"
+#include "frame/Services.h"
 #include "progress/FrmProgressi.h"
 #include "report/FrmStampa.h"
 #include "review/FrmRipasso.h"
@@ -20,13 +21,19 @@ void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services 
     static SessionRecord stored;
     registry.setFactory(ScreenId::Background, [&] { return new FrmSfondo(session, services); });
     registry.setFactory(ScreenId::Start, [&] { return new FrmInizio(session, services); });
-    registry.setFactory(
-        ScreenId::Exercise, [&] { return new FrmOperativoMeno(session, services); });
+    registry.setFactory(ScreenId::Exercise, [&] {
+        return new FrmOperativoMeno(session,
+            { services, services, services, services, services.screens(), services.random(),
+                services.pupilRegister() });
+    });
     registry.setFactory(ScreenId::Scale, [&] { return new FrmValutazione(session, services); });
     registry.setFactory(ScreenId::Report, [&] { return new FrmStampa(session, services); });
     registry.setFactory(ScreenId::Certificate, [&] { return new FrmAttestato(session, services); });
     registry.setFactory(ScreenId::Analysis, [&] { return new FrmAnalisi(session, services); });
-    registry.setFactory(ScreenId::Review, [&] { return new FrmRipasso(session, services); });
+    registry.setFactory(ScreenId::Review, [&] {
+        return new FrmRipasso(
+            session, { services, services, services, services, services.pupilRegister() });
+    });
     registry.setFactory(ScreenId::Register, [&] { return new FrmRegistro(services, stored); });
     registry.setFactory(ScreenId::StoredReport,
         [&] { return new FrmStampa(stored, services, FrmStampa::Kind::Stored); });

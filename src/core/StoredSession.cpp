@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "core/StoredSession.h"
 
+#include "core/DrillCodes.h"
 #include "core/NumberText.h"
 #include "core/OperationDisplay.h"
 #include "core/Scoring.h"
@@ -19,8 +20,7 @@ SessionRecord storedSession(
     session.RangeLevel = start.rangeLevel;
     session.RangeLow = start.rangeLow;
     session.RangeHigh = start.rangeHigh;
-    const StartChoices::Mode &mode =
-        StartChoices::modes()[std::clamp(start.mode, 1, StartChoices::ModeCount) - 1];
+    const StartChoices::Mode &mode = StartChoices::modes()[codeOf(modeOf(start.mode)) - 1];
     session.AskedTermLow = mode.askedTermLow;
     session.AskedTermHigh = mode.askedTermHigh;
     session.ModeCaption = mode.caption;

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "register/CsvExport.h"
 
+#include "core/DrillCodes.h"
 #include "core/StartChoices.h"
 #include "register/RegisterQueries.h"
 
@@ -31,16 +32,9 @@ namespace {
         out += '"';
     }
 
-    const char *termText(int askedTerm)
+    QByteArray termText(int askedTerm)
     {
-        switch (askedTerm) {
-        case 1:
-            return "differenza";
-        case 2:
-            return "minuendo";
-        default:
-            return "sottraendo";
-        }
+        return termName(termOf(askedTerm).value_or(Term::Subtrahend)).toUtf8();
     }
 
 } // namespace

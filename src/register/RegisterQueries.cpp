@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "register/RegisterQueries.h"
 
+#include "core/DrillCodes.h"
 #include "core/ErrorSummary.h"
 #include "register/AllOrNothing.h"
 #include "register/RegisterFile.h"
@@ -23,6 +24,20 @@ namespace {
     QDateTime storedDateTime(const QVariant &value)
     {
         return QDateTime::fromString(value.toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    }
+
+    // The stored answer read from the columns minuend, subtrahend, asked_term, typed, is_right
+    // and, when `withSeconds`, seconds, from `first` on.
+    JudgedOperation judgedOperationAt(const QSqlQuery &query, int first, bool withSeconds)
+    {
+        Answer answer;
+        answer.minuend = query.value(first).toInt();
+        answer.subtrahend = query.value(first + 1).toInt();
+        answer.askedTerm = query.value(first + 2).toInt();
+        answer.typed = query.value(first + 3).toString();
+        answer.right = query.value(first + 4).toBool();
+        answer.seconds = withSeconds ? query.value(first + 5).toDouble() : 0.0;
+        return judgedOperationOf(answer);
     }
 
     int percent(int right, int judged)
@@ -130,14 +145,7 @@ QList<PupilOverview> RegisterQueries::classOverview()
             " a.is_right, a.seconds FROM answered r JOIN answers a ON a.session_id = r.id"
             " WHERE r.rank = 1 ORDER BY r.pupil_key, a.operation_no"));
     while (query.next()) {
-        JudgedOperation operation;
-        operation.judged = true;
-        operation.minuend = query.value(1).toInt();
-        operation.subtrahend = query.value(2).toInt();
-        operation.askedTerm = query.value(3).toInt();
-        operation.answer = query.value(4).toString();
-        operation.right = query.value(5).toBool();
-        operation.seconds = static_cast<int>(query.value(6).toDouble());
+        const JudgedOperation operation = judgedOperationAt(query, 1, true);
         const QString key = query.value(0).toString();
         lastOperations[key].append(operation);
         lastSeconds[key].append(query.value(6).toDouble());
@@ -247,14 +255,7 @@ QList<Hypothesis::DatedSession> RegisterQueries::datedSessions(const QString &pu
             sessionId = query.value(0).toString();
             sessions.append({ QDate::fromString(query.value(1).toString(), Qt::ISODate), {} });
         }
-        JudgedOperation operation;
-        operation.judged = true;
-        operation.minuend = query.value(2).toInt();
-        operation.subtrahend = query.value(3).toInt();
-        operation.askedTerm = query.value(4).toInt();
-        operation.answer = query.value(5).toString();
-        operation.right = query.value(6).toBool();
-        sessions.last().operations.append(operation);
+        sessions.last().operations.append(judgedOperationAt(query, 2, false));
     }
     return sessions;
 }
@@ -272,15 +273,9 @@ QList<StoredAnswer> RegisterQueries::answers(const QString &sessionId)
     while (query.next()) {
         StoredAnswer row;
         row.operationNumber = query.value(0).toInt();
-        row.operation.judged = true;
-        row.operation.minuend = query.value(1).toInt();
-        row.operation.subtrahend = query.value(2).toInt();
-        row.operation.askedTerm = query.value(3).toInt();
-        row.operation.answer = query.value(4).toString();
-        row.operation.right = query.value(5).toBool();
-        row.seconds = query.value(6).toDouble();
         // The report shows whole seconds, as the exercise timed them.
-        row.operation.seconds = static_cast<int>(row.seconds);
+        row.operation = judgedOperationAt(query, 1, true);
+        row.seconds = query.value(6).toDouble();
         row.errorLabel = query.value(7).toString();
         row.at = storedDateTime(query.value(8));
         rows.append(row);

@@ -2,10 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "register/RowWriter.h"
 
-#include "core/ErrorRules.h"
 #include "register/PupilKey.h"
 #include "register/RegisterSchema.h"
-#include "core/SessionRecord.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -24,18 +22,6 @@ namespace {
     QString nonNull(const QString &text)
     {
         return text.isNull() ? QStringLiteral("") : text;
-    }
-
-    QString errorLabel(const Answer &answer)
-    {
-        JudgedOperation operation;
-        operation.judged = true;
-        operation.minuend = answer.minuend;
-        operation.subtrahend = answer.subtrahend;
-        operation.askedTerm = answer.askedTerm;
-        operation.answer = answer.typed;
-        operation.right = answer.right;
-        return nonNull(Analysis::errorName(Analysis::judge(operation).error));
     }
 
     // Runs one statement with its values bound in order; the error, invalid on success.
@@ -90,7 +76,7 @@ QSqlError writeRow(QSqlDatabase database, const Row &row)
                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
                 " ON CONFLICT (session_id, operation_no) DO NOTHING"),
             { answer->sessionId, a.operationNumber, a.minuend, a.subtrahend, a.askedTerm,
-                a.expected, nonNull(a.typed), a.right ? 1 : 0, a.seconds, errorLabel(a),
+                a.expected, nonNull(a.typed), a.right ? 1 : 0, a.seconds, nonNull(a.errorLabel),
                 storedTime(a.at) });
     }
     if (const auto *end = std::get_if<EndRow>(&row)) {

@@ -275,11 +275,8 @@ void FrmInizio::cmdAvanti_Click()
 
 void FrmInizio::askForName()
 {
-    m_session.MsgText = QStringLiteral("Introduci il nome");
-    m_session.MsgTitle = QStringLiteral("distrazione");
-    m_session.MsgStyle = MsgBox::OkOnly;
-    m_session.MsgResponse =
-        m_services.messageBox(m_session.MsgText, m_session.MsgStyle, m_session.MsgTitle);
+    m_services.messageBox(
+        QStringLiteral("Introduci il nome"), MsgBox::OkOnly, QStringLiteral("distrazione"));
     txtNome->setFocus();
 }
 

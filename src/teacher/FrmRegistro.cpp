@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "teacher/FrmRegistro.h"
 
+#include "core/DrillCodes.h"
 #include "core/Hypothesis.h"
 #include "core/SessionRecord.h"
 #include "core/ShortDate.h"
@@ -488,11 +489,9 @@ bool FrmRegistro::readChosenSession()
     const Register::SessionSummary &session =
         m_sessions[chosen.first()->data(Qt::UserRole).toInt()];
     QList<Register::Answer> answers;
-    for (const Register::StoredAnswer &stored : m_queries->answers(session.id)) {
-        const JudgedOperation &operation = stored.operation;
-        answers.append({ stored.operationNumber, operation.minuend, operation.subtrahend,
-            operation.askedTerm, 0, operation.answer, operation.right, stored.seconds, stored.at });
-    }
+    for (const Register::StoredAnswer &stored : m_queries->answers(session.id))
+        answers.append(Register::storedAnswerOf(
+            stored.operation, stored.operationNumber, stored.seconds, stored.at));
     const Register::SessionStart start { chosenPupil().second, session.mode, session.rangeLevel,
         session.rangeLow, session.rangeHigh, session.started };
     m_chosenSession =

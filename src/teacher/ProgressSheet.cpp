@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "teacher/ProgressSheet.h"
 
+#include "core/DrillCodes.h"
 #include "frame/PageText.h"
 
 #include <QLocale>
@@ -28,18 +29,6 @@ namespace {
     const QColor RightInk(0, 128, 0);
     const QColor SecondsInk(0, 64, 192);
 
-    QString modeWord(int mode)
-    {
-        switch (mode) {
-        case 2:
-            return QStringLiteral("Minuendo o sottraendo");
-        case 3:
-            return QStringLiteral("Tutti i termini");
-        default:
-            return QStringLiteral("Resto");
-        }
-    }
-
 } // namespace
 
 QStringList headings()
@@ -50,7 +39,8 @@ QStringList headings()
 
 QStringList cells(const Register::SessionSummary &session)
 {
-    return { session.started.toString(QStringLiteral("dd/MM/yyyy HH:mm")), modeWord(session.mode),
+    return { session.started.toString(QStringLiteral("dd/MM/yyyy HH:mm")),
+        modeName(modeOf(session.mode)),
         QStringLiteral("%1–%2").arg(session.rangeLow).arg(session.rangeHigh),
         QStringLiteral("%1 / %2").arg(session.right).arg(session.judged),
         session.judged > 0 ? QLocale(QLocale::Italian).toString(session.medianSeconds, 'f', 1)

@@ -76,7 +76,7 @@ int play(const QString &name, int sessions, int msPerAnswer, int waitSeconds)
             const bool right = operation % 4 != 0;
             pupilRegister.answerJudged({ operation, minuend, 7, 1, minuend - 7,
                 QString::number(right ? minuend - 7 : minuend - 6), right, 3.5,
-                QDateTime::currentDateTime() });
+                QDateTime::currentDateTime(), QString() });
             pupilRegister.waitUntilWritten();
             writtenAt.append(clock.elapsed());
             out << "risposta " << ++number << Qt::endl;
