@@ -12,24 +12,27 @@
 
 namespace Register {
 
+void appendCsvField(QByteArray &out, const QString &text)
+{
+    QByteArray bytes = text.toUtf8();
+    // A spreadsheet would run a cell that starts like a formula: a quote before it keeps it text.
+    const bool formula = !bytes.isEmpty() && QByteArrayLiteral("=+-@\t\r").contains(bytes.front());
+    if (formula)
+        bytes.prepend('\'');
+    if (!formula && !bytes.contains(';') && !bytes.contains('"') && !bytes.contains('\n')
+        && !bytes.contains('\r')) {
+        out += bytes;
+        return;
+    }
+    out += '"';
+    out += bytes.replace('"', "\"\"");
+    out += '"';
+}
+
 namespace {
 
     constexpr qsizetype ChunkBytes = 1 << 20;
     constexpr int ProgressRows = 2000;
-
-    // A field with a separator, a quote or a line break goes between quotes, its quotes doubled.
-    void appendField(QByteArray &out, const QString &text)
-    {
-        const QByteArray bytes = text.toUtf8();
-        if (!bytes.contains(';') && !bytes.contains('"') && !bytes.contains('\n')
-            && !bytes.contains('\r')) {
-            out += bytes;
-            return;
-        }
-        out += '"';
-        out += QByteArray(bytes).replace('"', "\"\"");
-        out += '"';
-    }
 
     const char *termText(int askedTerm)
     {
@@ -59,7 +62,7 @@ int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &
     QList<QByteArray> modes;
     for (const auto &mode : StartChoices::modes()) {
         modes.append(QByteArray());
-        appendField(modes.last(), mode.listText);
+        appendCsvField(modes.last(), mode.listText);
     }
 
     const QString onePupil =
@@ -81,7 +84,7 @@ int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &
         return -1;
     while (query.next()) {
         QByteArray fields;
-        appendField(fields, query.value(1).toString());
+        appendCsvField(fields, query.value(1).toString());
         fields += ';' + query.value(2).toString().toLatin1() + ';';
         fields += modes.value(query.value(3).toInt() - 1) + ';';
         fields += QByteArray::number(query.value(4).toInt()) + ';';
@@ -114,11 +117,11 @@ int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &
         out += ';';
         out += QByteArray::number(query.value(5).toInt());
         out += ';';
-        appendField(out, query.value(6).toString());
+        appendCsvField(out, query.value(6).toString());
         out += query.value(7).toBool() ? ";sì;" : ";no;";
         out += QByteArray::number(query.value(8).toDouble(), 'f', 1).replace('.', ',');
         out += ';';
-        appendField(out, query.value(9).toString());
+        appendCsvField(out, query.value(9).toString());
         out += ';' + query.value(10).toString().toLatin1() + "\r\n";
         ++rows;
         if (progress && rows % ProgressRows == 0)

@@ -3,9 +3,9 @@
 #include "register/RowWriter.h"
 
 #include "core/ErrorRules.h"
+#include "core/SessionRecord.h"
 #include "register/PupilKey.h"
 #include "register/RegisterSchema.h"
-#include "core/SessionRecord.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -107,6 +107,15 @@ QSqlError writeRow(QSqlDatabase database, const Row &row)
                        " WHERE session_id = ?), ?, ?, ?)"),
         { review.sessionId, review.sessionId, storedTime(review.review.at), review.review.reviewed,
             review.review.nowRight });
+}
+
+QSqlError closeSessionsLeftOpen(QSqlDatabase database, const QString &currentId)
+{
+    return run(database,
+        QStringLiteral("UPDATE sessions SET end_reason = ?, sent = 0, ended_at = COALESCE("
+                       "(SELECT MAX(answered_at) FROM answers WHERE session_id = sessions.id),"
+                       " started_at) WHERE ended_at IS NULL AND id <> ?"),
+        { endingText(Ending::Interrupted), currentId });
 }
 
 } // namespace Register
