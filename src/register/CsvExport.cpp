@@ -85,7 +85,10 @@ int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &
     while (query.next()) {
         QByteArray fields;
         appendCsvField(fields, query.value(1).toString());
-        fields += ';' + query.value(2).toString().toLatin1() + ';';
+        // Times are text as stored: any text, from another version or another writer.
+        fields += ';';
+        appendCsvField(fields, query.value(2).toString());
+        fields += ';';
         fields += modes.value(query.value(3).toInt() - 1) + ';';
         fields += QByteArray::number(query.value(4).toInt()) + ';';
         fields += QByteArray::number(query.value(5).toInt()) + ';';
@@ -122,7 +125,9 @@ int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &
         out += QByteArray::number(query.value(8).toDouble(), 'f', 1).replace('.', ',');
         out += ';';
         appendCsvField(out, query.value(9).toString());
-        out += ';' + query.value(10).toString().toLatin1() + "\r\n";
+        out += ';';
+        appendCsvField(out, query.value(10).toString());
+        out += "\r\n";
         ++rows;
         if (progress && rows % ProgressRows == 0)
             progress(rows);

@@ -111,6 +111,7 @@ typed = {plain(row[10]) for row in rows if row[0].startswith("'=")}
 errors = {plain(row[13]) for row in rows if row[0].startswith("'=")}
 assert names == {"mario", "Anna O'Neil; DROP TABLE pupils;--", "=Bob'); DELETE FROM answers;--"}, names
 assert typed == {"@abc", ""} and errors == {"ignoto", "+1"}, (typed, errors)
+assert {row[1] for row in rows if row[0].startswith("'=")} == {"non è una data"}
 PY
     echo "the class from either PC with the teacher's login: both pupils, the hostile rows as stored, a safe CSV"
 
