@@ -1239,6 +1239,16 @@ def register_counts():
         ).fetchone()
 
 
+def register_endings():
+    """How each of mario's sessions ended, oldest first."""
+    path = os.path.join(os.environ["HOME"], ".local/share/vovorudoroz/registro.sqlite")
+    with sqlite3.connect(f"file:{path}?mode=ro", uri=True) as database:
+        rows = database.execute(
+            "SELECT end_reason FROM sessions WHERE pupil_key = 'mario' ORDER BY started_at, rowid"
+        ).fetchall()
+    return [row[0] for row in rows]
+
+
 def on_day(days_after):
     """The environment of a run whose clock starts this many days after today."""
     day = datetime.datetime.combine(
@@ -1302,8 +1312,9 @@ def teacher_export_print_delete(program, start, day):
 
 def case_register_kill():
     """The program killed a second after the 25th verdict: all 25 answers are in the register,
-    and the next run goes on writing beside them. Two pupils on three days each see their own
-    progress; the teacher exports, prints and deletes one pupil, of whom nothing stays."""
+    and the next run ends that session as "interrotta" and goes on writing beside it. Two pupils
+    on three days each see their own progress; the teacher exports, prints and deletes one
+    pupil, of whom nothing stays."""
     program = Program(os.environ["E2E_PROGRAM"])
     try:
         start, exercise, _ = play_first_exercise(program)
@@ -1343,8 +1354,10 @@ def case_register_kill():
         check(program.wait_exit(15) == 0, "the program did not end cleanly")
     finally:
         program.stop()
+    # The killed run's session was ended at the next start, as cut short, at its last answer.
     counts = register_counts()
-    check(counts == (2, 26, 24.0, 1), f"after the second run: {counts}")
+    check(counts == (2, 26, 24.0, 0), f"after the second run: {counts}")
+    check(register_endings()[0] == "interrotta", f"the killed session ended as {register_endings()}")
 
     day, clock = on_day(2)
     program = Program(os.environ["E2E_PROGRAM"], clock)
