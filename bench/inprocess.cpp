@@ -16,6 +16,7 @@
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
 #include "register/SqliteRegister.h"
+#include "register/TeacherPassword.h"
 
 #include <QApplication>
 #include <QDate>
@@ -78,9 +79,22 @@ public:
     PupilRegister &pupilRegister() override { return *pupilRecords; }
     Register::Status registerStatus() override { return pupilRecords->status(); }
     std::unique_ptr<Register::RegisterQueries> openRegister() override { return nullptr; }
+    bool registerOnServer() override { return false; }
+    Register::TeacherLogin openTeacherRegister(
+        const QString &, std::unique_ptr<Register::RegisterQueries> &) override
+    {
+        return Register::TeacherLogin::ServerAway;
+    }
+    ThrottleStore &passwordThrottle() override { return throttle; }
     QString askCsvFilePath(const QString &) override { return QString(); }
     std::unique_ptr<ProgressChart> progressChart(QWidget *) override { return nullptr; }
     std::unique_ptr<SqliteRegister> pupilRecords;
+    // The register's screen is not measured: its wrong tries are kept nowhere.
+    struct : ThrottleStore
+    {
+        ThrottleState throttle() override { return {}; }
+        void storeThrottle(const ThrottleState &) override { }
+    } throttle;
 };
 
 template <class T = QWidget> T *control(QWidget *screen, const char *name)

@@ -4,11 +4,13 @@
 
 #include "core/ShortDate.h"
 #include "desktop/LoadModule.h"
+#include "desktop/SettingsThrottle.h"
 #include "desktop/SoundPlayer.h"
 #include "register/RegisterQueries.h"
 #include "register/SqliteRegister.h"
 #include "schoolserver/RegisterSource.h"
 #include "schoolserver/SchoolService.h"
+#include "schoolserver/SetAside.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -186,6 +188,9 @@ Register::Status QtServices::registerStatus()
 {
     Register::Status status = m_register ? m_register->status() : Register::Status();
     status.serverNotice = m_serverNotice;
+    const SchoolServer::SetAsideRows setAside = SchoolServer::setAsideBoard().get();
+    status.rowsSetAside = setAside.rows;
+    status.pupilsSetAside = setAside.pupils;
     return status;
 }
 
@@ -194,11 +199,32 @@ std::unique_ptr<Register::RegisterQueries> QtServices::openRegister()
     const RegisterPlace place = registerPlace();
     if (!place.switchedOn)
         return nullptr;
-    // The school's server when it names one, else (or with the server away) this PC's file.
-    SchoolServer::RegisterSource source =
-        SchoolServer::openRegisterSource(place, SchoolServer::serviceName());
-    m_serverNotice = source.notice;
-    return std::move(source.queries);
+    return std::make_unique<Register::RegisterQueries>(place.filePath);
+}
+
+bool QtServices::registerOnServer()
+{
+    return registerPlace().switchedOn && !SchoolServer::serviceName().isEmpty();
+}
+
+Register::TeacherLogin QtServices::openTeacherRegister(
+    const QString &password, std::unique_ptr<Register::RegisterQueries> &queries)
+{
+    SchoolServer::TeacherRegister opened =
+        SchoolServer::openTeacherRegister(SchoolServer::serviceName(), password);
+    m_serverNotice = opened.login == Register::TeacherLogin::ServerAway
+        ? SchoolServer::serverAwayNotice()
+        : QString();
+    if (opened.queries)
+        queries = std::move(opened.queries);
+    return opened.login;
+}
+
+ThrottleStore &QtServices::passwordThrottle()
+{
+    if (!m_throttle)
+        m_throttle = std::make_unique<SettingsThrottle>();
+    return *m_throttle;
 }
 
 QString QtServices::askCsvFilePath(const QString &proposedPath)

@@ -44,6 +44,10 @@ public:
     PupilRegister &pupilRegister() override;
     Register::Status registerStatus() override;
     std::unique_ptr<Register::RegisterQueries> openRegister() override;
+    bool registerOnServer() override;
+    Register::TeacherLogin openTeacherRegister(
+        const QString &password, std::unique_ptr<Register::RegisterQueries> &queries) override;
+    ThrottleStore &passwordThrottle() override;
     QString askCsvFilePath(const QString &proposedPath) override;
     // Loads the chart module on the first chart; without it there are no charts.
     std::unique_ptr<ProgressChart> progressChart(QWidget *parent) override;
@@ -57,5 +61,6 @@ private:
     QtPrinterQueue m_queue;
     QElapsedTimer m_monotonic;
     std::unique_ptr<SqliteRegister> m_register;
-    QString m_serverNotice; // when the last register opened was this PC's for want of the server
+    QString m_serverNotice; // when the teacher's last login found the server away
+    std::unique_ptr<ThrottleStore> m_throttle;
 };

@@ -341,7 +341,11 @@ bool RegisterQueries::emptyRegister()
     if (m_state != State::Ready)
         return false;
     QSqlDatabase database = QSqlDatabase::database(m_connection, false);
-    return allOrNothing(database, [](QSqlQuery &query) {
+    const bool onServer = database.driverName() != QLatin1String("QSQLITE");
+    return allOrNothing(database, [onServer](QSqlQuery &query) {
+        // A school server remembers the moment, so that no PC's older rows fill it again.
+        if (onServer && !query.exec(QStringLiteral("SELECT register_emptied()")))
+            return false;
         for (const char *table : { "answers", "reviews", "sessions", "pupils" })
             if (!query.exec(QStringLiteral("DELETE FROM ") + QLatin1String(table)))
                 return false;

@@ -95,4 +95,13 @@ QSqlError writeRow(QSqlDatabase database, const Row &row)
             review.review.nowRight });
 }
 
+QSqlError closeSessionsLeftOpen(QSqlDatabase database, const QString &currentId)
+{
+    return run(database,
+        QStringLiteral("UPDATE sessions SET end_reason = ?, sent = 0, ended_at = COALESCE("
+                       "(SELECT MAX(answered_at) FROM answers WHERE session_id = sessions.id),"
+                       " started_at) WHERE ended_at IS NULL AND id <> ?"),
+        { endingText(Ending::Interrupted), currentId });
+}
+
 } // namespace Register

@@ -10,11 +10,11 @@
 
 #include <QElapsedTimer>
 #include <QTimer>
-#include <atomic>
 
 namespace SchoolServer {
 
 constexpr int KeepSentDays = 1;
+constexpr int KeepSetAsideDays = 30;
 constexpr int RemoveEveryMilliseconds = 3600 * 1000;
 
 // The sender's objects, made and ended in the sender's thread, as its connections must be.
@@ -45,20 +45,18 @@ public:
         m_outbox.reset();
     }
 
-    std::atomic<int> answersSent { 0 };
-
 private:
     void step()
     {
         if (!m_sinceRemoval.isValid() || m_sinceRemoval.elapsed() > RemoveEveryMilliseconds) {
-            m_outbox->removeSentBefore(QDateTime::currentDateTime().addDays(-KeepSentDays));
+            const QDateTime now = QDateTime::currentDateTime();
+            m_outbox->removeSentBefore(now.addDays(-KeepSentDays), now.addDays(-KeepSetAsideDays));
             m_sinceRemoval.start();
         }
         QElapsedTimer clock;
         clock.start();
         const SenderMachine::Step done = m_machine->step();
         if (done.answersSent > 0) {
-            answersSent += done.answersSent;
             qCDebug(lcSchoolServer, "sent %d answers in %lld ms", done.answersSent,
                 static_cast<long long>(clock.elapsed()));
         } else if (m_machine->serverAway()) {
@@ -105,11 +103,6 @@ std::unique_ptr<LabSender> LabSender::forThisPc()
     if (!place.switchedOn || service.isEmpty())
         return nullptr;
     return std::make_unique<LabSender>(place.filePath, service);
-}
-
-int LabSender::answersSent() const
-{
-    return m_worker->answersSent;
 }
 
 } // namespace SchoolServer

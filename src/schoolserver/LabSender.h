@@ -27,9 +27,6 @@ public:
     // The sender for this PC, when the school named a server and keeps a register; else none.
     static std::unique_ptr<LabSender> forThisPc();
 
-    // The answers committed by the server since the start.
-    int answersSent() const;
-
 private:
     std::unique_ptr<QThread> m_thread;
     SenderWorker *m_worker = nullptr; // lives in m_thread

@@ -24,7 +24,8 @@ bool isValidServiceName(const QString &name)
     return plain.match(name).hasMatch();
 }
 
-bool openServer(const QString &connection, const QString &service, int timeoutSeconds)
+bool openServer(const QString &connection, const QString &service, int timeoutSeconds,
+    const QString &user, const QString &password)
 {
     bool open = false;
     {
@@ -34,7 +35,8 @@ bool openServer(const QString &connection, const QString &service, int timeoutSe
             QStringLiteral("service=%1;connect_timeout=%2;application_name=vovorudoroz")
                 .arg(service)
                 .arg(timeoutSeconds));
-        open = database.open();
+        // The teacher's password goes to the server alone, never to a file.
+        open = user.isEmpty() ? database.open() : database.open(user, password);
     }
     if (!open)
         QSqlDatabase::removeDatabase(connection);

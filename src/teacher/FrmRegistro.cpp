@@ -95,7 +95,14 @@ FrmRegistro::FrmRegistro(Services &services, SessionRecord &chosenSession)
         showClass();
         return;
     }
-    m_password = std::make_unique<TeacherPassword>(*m_queries);
+    // On a lab the password is the teacher's own login on the school server, which opens the
+    // class's register there in place of this PC's file.
+    auto serverLogin = [this](const QString &typed) {
+        return m_services.openTeacherRegister(typed, m_queries);
+    };
+    m_password = m_services.registerOnServer()
+        ? std::make_unique<TeacherPassword>(serverLogin, &m_services.passwordThrottle())
+        : std::make_unique<TeacherPassword>(*m_queries, nullptr, &m_services.passwordThrottle());
     if (m_password->isChosen() && m_password->isEmpty())
         showClass();
     else
@@ -246,6 +253,9 @@ void FrmRegistro::askPassword(bool change)
     cmdEntra->setText(first ? QStringLiteral("SALVA")
             : change        ? QStringLiteral("CAMBIA")
                             : QStringLiteral("ENTRA"));
+    if (m_password->secondsToWait() > 0)
+        lblPassword->setText(QStringLiteral("Troppi tentativi: riprova tra %1 secondi.")
+                                 .arg(m_password->secondsToWait()));
     lblNuova->setVisible(change);
     txtNuova->setVisible(change);
     fraClasse->hide();
@@ -264,8 +274,11 @@ void FrmRegistro::cmdEntra_Click()
     txtNuova->clear();
     if (!m_password->isChosen()) {
         // A file that cannot be written keeps no password: the register is shown all the same.
-        m_password->choose(typed);
+        const bool kept = m_password->choose(typed);
         showClass();
+        if (!kept)
+            lblEsito->setText(QStringLiteral(
+                "Il registro non si può modificare: la password non è stata salvata."));
         return;
     }
     switch (changing ? m_password->change(typed, newPassword) : m_password->check(typed)) {
@@ -284,6 +297,15 @@ void FrmRegistro::cmdEntra_Click()
         lblPassword->setText(QStringLiteral("Troppi tentativi: riprova tra %1 secondi.")
                                  .arg(m_password->secondsToWait()));
         break;
+    case TeacherPassword::Check::ServerAway:
+        lblPassword->setText(m_services.registerStatus().serverNotice
+            + QStringLiteral(" Il registro della classe si apre quando il server risponde."));
+        break;
+    case TeacherPassword::Check::NotKept:
+        showClass();
+        lblEsito->setText(
+            QStringLiteral("Il registro non si può modificare: la password non è cambiata."));
+        return;
     }
     m_services.beep();
 }
@@ -295,6 +317,8 @@ void FrmRegistro::showClass()
     const bool usable = m_queries != nullptr;
     for (QPushButton *button : { cmdEsporta, cmdStampa, cmdElimina, cmdSvuota, cmdCambia })
         button->setVisible(usable);
+    // A lab's password is the server's login: its administrator changes it.
+    cmdCambia->setVisible(usable && !m_password->isOnServer());
     fillClass();
     txtCerca->setFocus();
 }

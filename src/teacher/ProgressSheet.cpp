@@ -39,7 +39,12 @@ QStringList headings()
 
 QStringList cells(const Register::SessionSummary &session)
 {
-    return { session.started.toString(QStringLiteral("dd/MM/yyyy HH:mm")),
+    // How the session ended, when not with its fortieth answer: cut short, or still going (a
+    // killed program's session is ended at the PC's next start).
+    const QString ending = session.ending == QLatin1String("completata") ? QString()
+        : session.ending.isEmpty() ? QStringLiteral(" in corso")
+                                   : QLatin1Char(' ') + session.ending;
+    return { session.started.toString(QStringLiteral("dd/MM/yyyy HH:mm")) + ending,
         modeName(modeOf(session.mode)),
         QStringLiteral("%1–%2").arg(session.rangeLow).arg(session.rangeHigh),
         QStringLiteral("%1 / %2").arg(session.right).arg(session.judged),

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "RegisterSamples.h"
-#include "register/CsvExport.h"
 #include "progress/ProgressWords.h"
+#include "register/CsvExport.h"
 #include "register/PupilKey.h"
 #include "register/RegisterQueries.h"
 #include "register/SqliteRegister.h"
+#include "register/TeacherPassword.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -210,6 +211,91 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             QVERIFY2(!file.readAll().contains("Zebedeo"), qPrintable(name));
         }
+    }
+
+    void csvCells_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("field");
+        QTest::newRow("plain") << "mario" << QByteArray("mario");
+        QTest::newRow("empty") << "" << QByteArray("");
+        QTest::newRow("equals") << "=1+2" << QByteArray("\"'=1+2\"");
+        QTest::newRow("plus") << "+39 333" << QByteArray("\"'+39 333\"");
+        QTest::newRow("minus") << "-5" << QByteArray("\"'-5\"");
+        QTest::newRow("at") << "@SUM(A1)" << QByteArray("\"'@SUM(A1)\"");
+        QTest::newRow("tab") << "\tx" << QByteArray("\"'\tx\"");
+        QTest::newRow("carriage return") << "\r=x" << QByteArray("\"'\r=x\"");
+        QTest::newRow("formula with quotes") << "=\"a\";b" << QByteArray("\"'=\"\"a\"\";b\"");
+        QTest::newRow("inside, not first") << "a=b-c" << QByteArray("a=b-c");
+        QTest::newRow("separator") << "a;b" << QByteArray("\"a;b\"");
+        QTest::newRow("leading blank") << " =x" << QByteArray(" =x");
+    }
+
+    void csvCells()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, field);
+        QByteArray out;
+        appendCsvField(out, text);
+        QCOMPARE(out, field);
+    }
+
+    // Esci, the close box, "FINE SESSIONE" and SIGTERM all end the program through the
+    // register's end; a killed program's session is ended at the next start.
+    void sessionsLeftOpenAreEnded()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("registro.sqlite"));
+        {
+            SqliteRegister killed({ path, true });
+            practise(killed, QStringLiteral("Ada"), 2);
+            killed.sessionStarted({ QStringLiteral("Ada"), 1, 4, 10, 40, Monday.addDays(1) });
+            killed.answerJudged({ 1, 31, 12, 1, 19, QStringLiteral("19"), true, 3.5,
+                Monday.addDays(1).addSecs(7) });
+            killed.waitUntilWritten();
+            // As a kill leaves it: copied before the program's end could be written.
+            QVERIFY(QFile::copy(path, dir.filePath(QStringLiteral("ucciso.sqlite"))));
+            QVERIFY(QFile::copy(
+                path + QStringLiteral("-wal"), dir.filePath(QStringLiteral("ucciso.sqlite-wal"))));
+        }
+        const QString adaKey = pupilKey(QStringLiteral("Ada"));
+        QList<SessionSummary> sessions = RegisterQueries(path).sessions(adaKey);
+        QCOMPARE(sessions.size(), 2);
+        QCOMPARE(sessions[0].ending, QStringLiteral("completata"));
+        QCOMPARE(sessions[1].ending, QStringLiteral("interrotta")); // at the program's end
+
+        const QString killedPath = dir.filePath(QStringLiteral("ucciso.sqlite"));
+        QCOMPARE(RegisterQueries(killedPath).sessions(adaKey)[1].ending, QString());
+        {
+            SqliteRegister next({ killedPath, true });
+            next.sessionStarted({ QStringLiteral("Bea"), 1, 4, 10, 40, Monday.addDays(2) });
+            next.waitUntilWritten();
+            RegisterQueries queries(killedPath);
+            sessions = queries.sessions(adaKey);
+            QCOMPARE(sessions[1].ending, QStringLiteral("interrotta"));
+            QCOMPARE(queries.sessions(pupilKey(QStringLiteral("Bea")))[0].ending, QString());
+            QSqlQuery ended(QSqlDatabase::database(queries.connectionName()));
+            QVERIFY(ended.exec(QStringLiteral("SELECT ended_at FROM sessions WHERE started_at = '"
+                                              "2026-12-08 09:30:00'"))
+                && ended.next());
+            QCOMPARE(ended.value(0).toString(), QStringLiteral("2026-12-08 09:30:07"));
+        }
+    }
+
+    void emptyPasswordIsAChoiceKept()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("registro.sqlite"));
+        {
+            RegisterQueries queries(path);
+            QVERIFY(TeacherPassword(queries).choose(QString()));
+        }
+        RegisterQueries queries(path);
+        TeacherPassword password(queries);
+        QVERIFY(password.isChosen() && password.isEmpty());
+        QCOMPARE(password.change(QString(), QStringLiteral("lupo")), TeacherPassword::Check::Right);
+        QCOMPARE(password.change(QStringLiteral("lupo"), QString()), TeacherPassword::Check::Right);
+        QVERIFY(TeacherPassword(queries).isEmpty());
     }
 
     void csvReadBackByAReader()
