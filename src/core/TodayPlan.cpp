@@ -228,18 +228,18 @@ TodayPlan todayPlan(const QList<Hypothesis::DatedSession> &history,
     // Each family in play gets new operations up to FreshTarget with the ones it has known, the
     // family with the fewest known first (a family never practised before the others); then the
     // hard places left go round the families.
-    QList<std::pair<qsizetype, QList<Operation>>> known;
+    QList<std::pair<qsizetype, QList<Operation>>> byKnown; // known operations, new ones
     for (const Family family : std::as_const(plan.inPlay)) {
         const auto count = std::count_if(
             past.operations().cbegin(), past.operations().cend(), [&](const Operation &operation) {
                 return practisedAs(operation) == family && !past.isHard(operation);
             });
-        known.append({ count, newOperations(family, plan.ceiling, past, random) });
+        byKnown.append({ count, newOperations(family, plan.ceiling, past, random) });
     }
-    std::stable_sort(
-        known.begin(), known.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::stable_sort(byKnown.begin(), byKnown.end(),
+        [](const auto &a, const auto &b) { return a.first < b.first; });
     QList<QList<Operation>> pools;
-    for (const auto &[count, pool] : std::as_const(known)) {
+    for (const auto &[count, pool] : std::as_const(byKnown)) {
         QList<QList<Operation>> own { pool.mid(0, std::max(0, FreshTarget - int(count))) };
         addNew(filling, own, false);
         pools.append(pool);

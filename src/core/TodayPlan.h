@@ -29,7 +29,8 @@ class RandomSource;
 // - Due operations answered right the last time, then operations the pupil answered right the
 //   last time fill the rest: those of the families in play first, then of the other families not
 //   learned, then of the learned ones, at random within each.
-// - Only a pupil with too few such operations (the first day) gets more new ones than the cap.
+// - Only a pupil with too few such operations (a first day, or after a session mostly wrong)
+//   gets more new ones than the cap.
 // No operation comes twice unless every pool has run out. The forty are shuffled and read as
 // four exercises of ten.
 namespace Practice {
