@@ -13,8 +13,10 @@
 #include "core/SessionRecord.h"
 #include "desktop/QtPageDrawing.h"
 #include "desktop/QtPrinterQueue.h"
+#include "frame/ProgressChart.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
+#include "register/RegisterQueries.h"
 #include "register/SqliteRegister.h"
 #include "register/TeacherPassword.h"
 
@@ -52,7 +54,8 @@ public:
     BenchServices() { monotonic.start(); }
 
     ScreenRegistry &screens() override { return registry; }
-    MsgAnswer messageBox(const QString &, MessageStyle style, const QString &) override
+    MsgAnswer messageBox(
+        const QString &, MessageStyle style, const QString &, const QString &) override
     {
         ++messages;
         return style == MsgBox::YesNoInformation ? MsgAnswer::No : MsgAnswer::Ok;

@@ -5,6 +5,7 @@
 #include "core/DrillCodes.h"
 #include "core/ErrorSummary.h"
 #include "register/AllOrNothing.h"
+#include "register/ProcedureTallies.h"
 #include "register/RegisterFile.h"
 
 #include <QHash>
@@ -53,6 +54,56 @@ namespace {
         "  ROW_NUMBER() OVER (PARTITION BY s.pupil_key ORDER BY s.started_at DESC, s.rowid DESC) "
         "AS rank"
         " FROM sessions s WHERE EXISTS (SELECT 1 FROM answers a WHERE a.session_id = s.id))");
+
+    // Every pupil's sessions with answers, each with its tallies of the wrong procedures: those
+    // the file keeps, and the others (sessions still open, or every one on a register that keeps
+    // none) judged from their answers.
+    QHash<QString, QList<Hypothesis::DatedTallies>> classTallies(QSqlDatabase &database)
+    {
+        QHash<QString, QList<Hypothesis::DatedTallies>> tallies;
+        QSqlQuery query(database);
+        query.setForwardOnly(true);
+        const bool kept = database.tables().contains(TalliesTable);
+        if (kept) {
+            query.exec(QStringLiteral(
+                "SELECT s.pupil_key, substr(s.started_at, 1, 10), t.tallies FROM sessions s"
+                " JOIN procedure_tallies t ON t.session_id = s.id"));
+            while (query.next())
+                tallies[query.value(0).toString()].append(
+                    { QDate::fromString(query.value(1).toString(), Qt::ISODate),
+                        talliesFromText(query.value(2).toString()) });
+        }
+        // The sessions first (CROSS JOIN keeps SQLite from walking every answer to find the
+        // few sessions without tallies).
+        query.exec(
+            QStringLiteral("SELECT s.pupil_key, s.id, substr(s.started_at, 1, 10), a.minuend,"
+                           " a.subtrahend, a.asked_term, a.typed, a.is_right FROM sessions s"
+                           " CROSS JOIN answers a WHERE a.session_id = s.id")
+            + (kept ? QStringLiteral(" AND NOT EXISTS (SELECT 1 FROM procedure_tallies t"
+                                     " WHERE t.session_id = s.id)")
+                    : QString())
+            + QStringLiteral(" ORDER BY s.id, a.operation_no"));
+        QString pupil;
+        QString sessionId;
+        QDate day;
+        QList<JudgedOperation> operations;
+        auto closeSession = [&] {
+            if (!operations.isEmpty())
+                tallies[pupil].append({ day, Hypothesis::talliesOf(operations) });
+            operations.clear();
+        };
+        while (query.next()) {
+            if (sessionId != query.value(1).toString()) {
+                closeSession();
+                pupil = query.value(0).toString();
+                sessionId = query.value(1).toString();
+                day = QDate::fromString(query.value(2).toString(), Qt::ISODate);
+            }
+            operations.append(judgedOperation(query, 3));
+        }
+        closeSession();
+        return tallies;
+    }
 
 } // namespace
 
@@ -157,8 +208,9 @@ QList<PupilOverview> RegisterQueries::classOverview()
         if (!summary.recurring.isEmpty())
             row.recurringError = Analysis::errorName(summary.recurring.first().error);
     }
+    const QHash<QString, QList<Hypothesis::DatedTallies>> tallies = classTallies(database);
     for (PupilOverview &row : rows)
-        row.openHypotheses = Hypothesis::stillOpen(datedSessions(row.key));
+        row.openHypotheses = Hypothesis::stillOpen(tallies.value(row.key));
     return rows;
 }
 

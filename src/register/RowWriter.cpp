@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "register/RowWriter.h"
 
+#include "register/ProcedureTallies.h"
 #include "register/PupilKey.h"
 #include "register/RegisterSchema.h"
 
@@ -69,7 +70,7 @@ QSqlError writeRow(QSqlDatabase database, const Row &row)
     }
     if (const auto *answer = std::get_if<AnswerRow>(&row)) {
         const Answer &a = answer->answer;
-        return run(database,
+        const QSqlError error = run(database,
             QStringLiteral(
                 "INSERT INTO answers (session_id, operation_no, minuend, subtrahend,"
                 " asked_term, expected, typed, is_right, seconds, error_label, answered_at)"
@@ -78,13 +79,15 @@ QSqlError writeRow(QSqlDatabase database, const Row &row)
             { answer->sessionId, a.operationNumber, a.minuend, a.subtrahend, a.askedTerm,
                 a.expected, nonNull(a.typed), a.right ? 1 : 0, a.seconds, nonNull(a.errorLabel),
                 storedTime(a.at) });
+        return error.isValid() ? error : forgetTallies(database, answer->sessionId);
     }
     if (const auto *end = std::get_if<EndRow>(&row)) {
         // A changed row is copied to the school server again.
-        return run(database,
+        const QSqlError error = run(database,
             QStringLiteral(
                 "UPDATE sessions SET ended_at = ?, end_reason = ?, sent = 0 WHERE id = ?"),
             { storedTime(end->end.at), endingText(end->end.how), end->sessionId });
+        return error.isValid() ? error : keepTallies(database, end->sessionId);
     }
     const auto &review = std::get<ReviewRow>(row);
     return run(database,

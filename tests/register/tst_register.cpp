@@ -46,6 +46,40 @@ void writeNewerFile(const QString &path)
     QSqlDatabase::removeDatabase(QStringLiteral("newer"));
 }
 
+// A session of `answers` operations of the pupil: every fourth one 53 - 17 answered 44 (the
+// smaller digit taken from the larger) when `slipping`, the others right.
+void practiseProcedure(SqliteRegister &reg, const QString &name, int day, bool slipping, bool ended)
+{
+    const QDateTime at = Monday.addDays(day);
+    reg.sessionStarted({ name, 1, 4, 10, 98, at });
+    for (int n = 1; n <= 12; ++n) {
+        const bool wrong = slipping && n % 4 == 0;
+        const int minuend = wrong ? 53 : 40 + n;
+        reg.answerJudged({ n, minuend, 17, 1, minuend - 17,
+            QString::number(wrong ? 44 : minuend - 17), !wrong, 3.0, at.addSecs(n * 4) });
+    }
+    if (ended)
+        reg.sessionEnded({ Register::Ending::Completed, at.addSecs(60) });
+    reg.waitUntilWritten();
+}
+
+int talliesWithoutSession(const QString &path)
+{
+    int count = -1;
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "tallies");
+        database.setDatabaseName(path);
+        QSqlQuery query(database);
+        if (database.open()
+            && query.exec(QStringLiteral("SELECT COUNT(*) FROM procedure_tallies t WHERE NOT EXISTS"
+                                         " (SELECT 1 FROM sessions s WHERE s.id = t.session_id)"))
+            && query.next())
+            count = query.value(0).toInt();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("tallies"));
+    return count;
+}
+
 } // namespace
 
 class TestRegister : public QObject
@@ -296,6 +330,63 @@ private slots:
         QCOMPARE(password.change(QString(), QStringLiteral("lupo")), TeacherPassword::Check::Right);
         QCOMPARE(password.change(QStringLiteral("lupo"), QString()), TeacherPassword::Check::Right);
         QVERIFY(TeacherPassword(queries).isEmpty());
+    }
+
+    void overviewHypothesesAsJudgedFromTheAnswers_data()
+    {
+        QTest::addColumn<bool>("lastEnded");
+        QTest::addColumn<bool>("olderFile");
+        QTest::newRow("every session ended") << true << false;
+        QTest::newRow("the last session still open") << false << false;
+        QTest::newRow("a file written before the tallies were kept") << true << true;
+    }
+    void overviewHypothesesAsJudgedFromTheAnswers()
+    {
+        QFETCH(bool, lastEnded);
+        QFETCH(bool, olderFile);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("registro.sqlite"));
+        {
+            SqliteRegister reg({ path, true });
+            // Zeno: recurring, then overcome, then back (confirmed); Ugo: recurring once on the
+            // last day; Bea: never.
+            for (int day : { 0, 2, 5 })
+                practiseProcedure(reg, QStringLiteral("Zeno"), day, day != 2, true);
+            practiseProcedure(reg, QStringLiteral("Ugo"), 0, false, true);
+            practiseProcedure(reg, QStringLiteral("Ugo"), 6, true, lastEnded);
+            practiseProcedure(reg, QStringLiteral("Bea"), 1, false, true);
+        }
+        if (olderFile) {
+            {
+                QSqlDatabase older = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "older");
+                older.setDatabaseName(path);
+                QVERIFY(older.open());
+                QSqlQuery query(older);
+                QVERIFY(query.exec(QStringLiteral("DROP TABLE procedure_tallies")));
+                QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = 1")));
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("older"));
+        }
+        RegisterQueries queries(path);
+        const QList<PupilOverview> overview = queries.classOverview();
+        QCOMPARE(overview.size(), 3);
+        QStringList states;
+        for (const PupilOverview &pupil : overview) {
+            const QList<Hypothesis::Found> judged =
+                Hypothesis::stillOpen(queries.datedSessions(pupil.key));
+            QCOMPARE(pupil.openHypotheses.size(), judged.size());
+            for (qsizetype i = 0; i < judged.size(); ++i) {
+                QCOMPARE(pupil.openHypotheses[i].label, judged[i].label);
+                QCOMPARE(pupil.openHypotheses[i].status.state, judged[i].status.state);
+                QCOMPARE(pupil.openHypotheses[i].status.firstSeen, judged[i].status.firstSeen);
+                states.append(
+                    pupil.name + QLatin1Char(' ') + Hypothesis::stateWord(judged[i].status.state));
+            }
+        }
+        QCOMPARE(states, QStringList({ "Ugo probabile", "Zeno confermato" }));
+
+        QVERIFY(queries.deletePupil(pupilKey(QStringLiteral("Zeno"))));
+        QCOMPARE(talliesWithoutSession(path), 0);
     }
 
     void csvReadBackByAReader()
