@@ -47,6 +47,8 @@ struct SessionSummary
     int judged = 0;
     int right = 0;
     double medianSeconds = 0.0;
+    int reviewed = 0; // the latest review of its missed operations, none when 0
+    int reviewedNowRight = 0;
 };
 
 struct DayPoint

@@ -3,6 +3,8 @@
 // The chart module: the one piece of the program on Qt Charts.
 #include "frame/ProgressChart.h"
 
+#include "core/SecondsAxis.h"
+
 #include <QChart>
 #include <QChartView>
 #include <QDateTimeAxis>
@@ -37,6 +39,8 @@ public:
         m_days->setFormat(QStringLiteral("dd/MM"));
         m_percent->setRange(0, 100);
         m_percent->setLabelFormat(QStringLiteral("%d"));
+        // Whole seconds at every tick: the axis's top is a multiple of its steps.
+        m_secondsAxis->setTickCount(SecondsAxis::Steps + 1);
         m_secondsAxis->setLabelFormat(QStringLiteral("%d"));
         chart->addAxis(m_days, Qt::AlignBottom);
         chart->addAxis(m_percent, Qt::AlignLeft);
@@ -53,7 +57,7 @@ public:
     {
         m_right->clear();
         m_seconds->clear();
-        double slowest = 1.0;
+        double slowest = 0.0;
         for (const Day &day : days) {
             const qreal x = QDateTime(day.day, QTime(12, 0)).toMSecsSinceEpoch();
             m_right->append(x, day.rightPercent);
@@ -65,7 +69,7 @@ public:
             m_days->setRange(QDateTime(days.first().day.addDays(-1), QTime(12, 0)),
                 QDateTime(days.last().day.addDays(1), QTime(12, 0)));
         }
-        m_secondsAxis->setRange(0, std::ceil(slowest * 1.2));
+        m_secondsAxis->setRange(0, SecondsAxis::top(slowest));
     }
 
 private:
