@@ -5,7 +5,7 @@
 #include "analysis/AnalysisPage.h"
 #include "analysis/AnalysisText.h"
 #include "analysis/PracticeSheetPage.h"
-#include "certificate/CertificateText.h"
+#include "core/CertificateText.h"
 #include "core/Hypothesis.h"
 #include "core/PupilName.h"
 #include "core/SessionRecord.h"

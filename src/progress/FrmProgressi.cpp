@@ -2,14 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "progress/FrmProgressi.h"
 
+#include "core/ProgressWords.h"
 #include "core/PupilName.h"
 #include "core/SessionRecord.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
 #include "frame/ProgressChart.h"
 #include "frame/Services.h"
-#include "progress/ProgressWords.h"
 #include "register/PupilKey.h"
+#include "register/RegisterQueries.h"
 
 #include <QHeaderView>
 #include <QLabel>

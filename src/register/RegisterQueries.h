@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "core/DayPoint.h"
 #include "core/Hypothesis.h"
 #include "core/RegisterStatus.h"
 #include "core/SessionRecord.h"
@@ -49,14 +50,6 @@ struct SessionSummary
     double medianSeconds = 0.0;
     int reviewed = 0; // the latest review of its missed operations, none when 0
     int reviewedNowRight = 0;
-};
-
-struct DayPoint
-{
-    QDate day;
-    int answers = 0;
-    int rightPercent = 0;
-    double medianSeconds = 0.0;
 };
 
 struct StoredAnswer

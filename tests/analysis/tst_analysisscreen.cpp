@@ -86,8 +86,8 @@ private slots:
         services = std::make_unique<FakeServices>();
         services->registry.setFactory(
             ScreenId::Analysis, [this] { return new FrmAnalisi(session, *services); });
-        services->registry.setFactory(
-            ScreenId::Report, [this] { return new FrmStampa(session, *services); });
+        services->registry.setFactory(ScreenId::Report,
+            [this] { return new FrmStampa(session, services->screens(), *services); });
     }
     void cleanup()
     {

@@ -57,8 +57,9 @@ private slots:
             ScreenId::Register, [this] { return new FrmRegistro(*services, stored); });
         services->registry.setFactory(
             ScreenId::Progress, [this] { return new FrmProgressi(session, *services); });
-        services->registry.setFactory(ScreenId::StoredReport,
-            [this] { return new FrmStampa(stored, *services, FrmStampa::Kind::Stored); });
+        services->registry.setFactory(ScreenId::StoredReport, [this] {
+            return new FrmStampa(stored, services->screens(), *services, FrmStampa::Kind::Stored);
+        });
         services->registry.setFactory(
             ScreenId::StoredAnalysis, [this] { return new FrmAnalisi(stored, *services); });
     }
@@ -180,6 +181,8 @@ private slots:
         find<QPushButton>("cmdOperazioni")->click();
         auto *report = services->registry.existing(ScreenId::StoredReport);
         QVERIFY(report);
+        QCOMPARE(
+            report->windowTitle(), QStringLiteral("STAMPA DELLE OPERAZIONI — Luca, 07/12/2026"));
         QCOMPARE(report->findChild<QLabel *>(QStringLiteral("LblOp3"))->text(),
             QStringLiteral("33 - 12 =  ?   (7)*  3 Tp"));
         QVERIFY(report->findChild<QLabel *>(QStringLiteral("LblOp7"))->text().isEmpty());
