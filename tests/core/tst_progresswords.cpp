@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "core/ProgressWords.h"
+#include "core/SecondsAxis.h"
 
 #include <QTest>
 
@@ -37,6 +38,26 @@ private slots:
             days.append({ QDate(2026, 12, 8).addDays(i + 1 - percents.size()), 10, percents[i],
                 seconds[i] });
         QCOMPARE(Register::encouragement(days, QDate(2026, 12, 8)), sentence);
+    }
+
+    // The chart's seconds axis leaves room above the slowest day in whole-second steps.
+    void secondsAxisTop_data()
+    {
+        QTest::addColumn<double>("slowest");
+        QTest::addColumn<int>("top");
+        QTest::newRow("no days") << 0.0 << 4;
+        QTest::newRow("just fits") << 3.3 << 4;
+        QTest::newRow("just over") << 3.4 << 8;
+        QTest::newRow("six and a half") << 6.5 << 8;
+        QTest::newRow("slow") << 6.7 << 12;
+        QTest::newRow("very slow") << 41.0 << 52;
+    }
+    void secondsAxisTop()
+    {
+        QFETCH(double, slowest);
+        QFETCH(int, top);
+        QCOMPARE(SecondsAxis::top(slowest), top);
+        QCOMPARE(top % SecondsAxis::Steps, 0);
     }
 };
 
