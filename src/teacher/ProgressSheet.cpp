@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "teacher/ProgressSheet.h"
 
+#include "core/ChartPoints.h"
 #include "core/SecondsAxis.h"
 #include "frame/PageText.h"
 
@@ -126,10 +127,12 @@ void paintChart(QPainter &painter, const QRectF &box, const QList<Register::DayP
         for (const auto &[path, ink] : { std::pair { right, RightInk }, { seconds, SecondsInk } }) {
             painter.setPen(QPen(ink, unit * 0.3));
             painter.drawPath(path);
-            painter.setBrush(ink);
-            for (int i = 0; i < path.elementCount(); ++i)
-                painter.drawEllipse(QPointF(path.elementAt(i)), unit * 0.5, unit * 0.5);
-            painter.setBrush(Qt::NoBrush);
+            if (days.size() <= MostDaysWithPoints) {
+                painter.setBrush(ink);
+                for (int i = 0; i < path.elementCount(); ++i)
+                    painter.drawEllipse(QPointF(path.elementAt(i)), unit * 0.5, unit * 0.5);
+                painter.setBrush(Qt::NoBrush);
+            }
         }
     }
 

@@ -3,6 +3,7 @@
 // The chart module: the one piece of the program on Qt Charts.
 #include "frame/ProgressChart.h"
 
+#include "core/ChartPoints.h"
 #include "core/SecondsAxis.h"
 
 #include <QChart>
@@ -28,11 +29,11 @@ public:
         QPen rightPen(QColor(0, 128, 0));
         rightPen.setWidth(3);
         m_right->setPen(rightPen);
-        m_right->setPointsVisible(true);
+
         QPen secondsPen(QColor(0, 64, 192));
         secondsPen.setWidth(3);
         m_seconds->setPen(secondsPen);
-        m_seconds->setPointsVisible(true);
+
         chart->addSeries(m_right);
         chart->addSeries(m_seconds);
 
@@ -57,6 +58,8 @@ public:
     {
         m_right->clear();
         m_seconds->clear();
+        m_right->setPointsVisible(days.size() <= MostDaysWithPoints);
+        m_seconds->setPointsVisible(days.size() <= MostDaysWithPoints);
         double slowest = 0.0;
         for (const Day &day : days) {
             const qreal x = QDateTime(day.day, QTime(12, 0)).toMSecsSinceEpoch();
