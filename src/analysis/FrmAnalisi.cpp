@@ -5,10 +5,11 @@
 #include "analysis/AnalysisPage.h"
 #include "analysis/AnalysisText.h"
 #include "analysis/PracticeSheetPage.h"
-#include "certificate/CertificateText.h"
+#include "core/CertificateText.h"
 #include "core/Hypothesis.h"
 #include "core/PupilName.h"
 #include "core/SessionRecord.h"
+#include "core/StoredSession.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
 #include "frame/PageDrawing.h"
@@ -148,6 +149,7 @@ void FrmAnalisi::buildControls()
 
 void FrmAnalisi::fill()
 {
+    setWindowTitle(Register::windowTitleFor(AnalysisText::title(), m_session));
     const Analysis::Summary summary = Analysis::summarise(m_session, sessionDate());
 
     const QStringList heading = AnalysisText::headingLines(summary);
@@ -178,11 +180,7 @@ void FrmAnalisi::fill()
     for (int column = 0; column < Columns; ++column)
         lblTabella[0][column]->setVisible(!summary.rows.isEmpty());
 
-    QStringList sentences = AnalysisText::errorLines(summary);
-    // The recurring sentences come first.
-    const QStringList notes = hypothesisNotes(summary);
-    for (int line = 0; line < int(notes.size()); ++line)
-        sentences[line] += QStringLiteral(" — ") + notes[line];
+    const QStringList sentences = AnalysisText::errorLines(summary, hypothesisNotes(summary));
     for (int line = 0; line < MostErrorLines; ++line) {
         QLabel *label = lblErrore[line];
         // An example in brackets stays whole on one line; a screen reader reads plain blanks.
@@ -247,10 +245,12 @@ void FrmAnalisi::printAnalysis()
 
 PrintPage FrmAnalisi::page()
 {
+    // The register is read here, on the screen's thread, as for the screen itself.
+    const Analysis::Summary summary = Analysis::summarise(m_session, sessionDate());
     return PrintPage { QStringLiteral("Analisi"),
-        PupilName::capitalised(m_session.PupilName, QLocale()), [this](PageDrawing &printer) {
-            drawAnalysisPage(printer, Analysis::summarise(m_session, sessionDate()));
-        } };
+        PupilName::capitalised(m_session.PupilName, QLocale()),
+        [summary, notes = hypothesisNotes(summary)](
+            PageDrawing &printer) { drawAnalysisPage(printer, summary, notes); } };
 }
 
 void FrmAnalisi::cmdStampaScheda_Click()

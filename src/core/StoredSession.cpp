@@ -5,6 +5,7 @@
 #include "core/DrillCodes.h"
 #include "core/NumberText.h"
 #include "core/OperationDisplay.h"
+#include "core/PupilName.h"
 #include "core/Scoring.h"
 #include "core/StartChoices.h"
 
@@ -44,6 +45,14 @@ SessionRecord storedSession(
         session.RightCount += answer.right ? 1 : 0;
     }
     return session;
+}
+
+QString windowTitleFor(const QString &title, const SessionRecord &session)
+{
+    if (session.SessionDate.isEmpty())
+        return title;
+    return QStringLiteral("%1 — %2, %3")
+        .arg(title, PupilName::capitalised(session.PupilName, QLocale()), session.SessionDate);
 }
 
 } // namespace Register

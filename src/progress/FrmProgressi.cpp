@@ -2,14 +2,15 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "progress/FrmProgressi.h"
 
+#include "core/ProgressWords.h"
 #include "core/PupilName.h"
 #include "core/SessionRecord.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
 #include "frame/ProgressChart.h"
 #include "frame/Services.h"
-#include "progress/ProgressWords.h"
 #include "register/PupilKey.h"
+#include "register/RegisterQueries.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -116,9 +117,10 @@ void FrmProgressi::readSession()
         m_chart->setDays(points);
     }
     const QLocale italian(QLocale::Italian);
+    // The newest day first, where the pupil looks, and where a screen reader starts.
     tblGiorni->setRowCount(int(days.size()));
     for (int row = 0; row < int(days.size()); ++row) {
-        const Register::DayPoint &day = days[row];
+        const Register::DayPoint &day = days[days.size() - 1 - row];
         const QStringList cells { day.day.toString(QStringLiteral("dd/MM/yyyy")),
             QStringLiteral("%1 %").arg(day.rightPercent),
             italian.toString(day.medianSeconds, 'f', 1) };

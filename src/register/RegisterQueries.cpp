@@ -227,8 +227,10 @@ QList<SessionSummary> RegisterQueries::sessions(const QString &pupilKey)
     query.setForwardOnly(true);
     query.prepare(
         QStringLiteral("SELECT s.id, s.started_at, s.end_reason, s.mode, s.range_low, s.range_high,"
-                       " a.is_right, a.seconds, s.range_level FROM sessions s LEFT JOIN answers a "
-                       "ON a.session_id = s.id"
+                       " a.is_right, a.seconds, s.range_level, r.reviewed, r.now_right"
+                       " FROM sessions s LEFT JOIN answers a ON a.session_id = s.id"
+                       " LEFT JOIN reviews r ON r.session_id = s.id AND r.review_no ="
+                       " (SELECT MAX(review_no) FROM reviews WHERE session_id = s.id)"
                        " WHERE s.pupil_key = ? ORDER BY s.started_at, s.rowid, a.operation_no"));
     query.addBindValue(pupilKey);
     query.exec();
@@ -244,6 +246,8 @@ QList<SessionSummary> RegisterQueries::sessions(const QString &pupilKey)
             row.rangeLow = query.value(4).toInt();
             row.rangeHigh = query.value(5).toInt();
             row.rangeLevel = query.value(8).toInt();
+            row.reviewed = query.value(9).toInt();
+            row.reviewedNowRight = query.value(10).toInt();
             rows.append(row);
         }
         if (!query.value(6).isNull()) {

@@ -4,6 +4,7 @@
 
 #include "core/DrillCodes.h"
 #include "core/Hypothesis.h"
+#include "core/ReviewInput.h"
 #include "core/SessionRecord.h"
 #include "core/ShortDate.h"
 #include "core/StoredSession.h"
@@ -520,6 +521,7 @@ bool FrmRegistro::readChosenSession()
         session.rangeLow, session.rangeHigh, session.started };
     m_chosenSession =
         Register::storedSession(start, answers, shortDateText(session.started.date(), QLocale()));
+    Review::noteOutcome(m_chosenSession, session.reviewed, session.reviewedNowRight);
     return true;
 }
 

@@ -3,6 +3,8 @@
 #include "teacher/ProgressSheet.h"
 
 #include "core/DrillCodes.h"
+#include "core/ChartPoints.h"
+#include "core/SecondsAxis.h"
 #include "frame/PageText.h"
 
 #include <QLocale>
@@ -65,21 +67,22 @@ void paintChart(QPainter &painter, const QRectF &box, const QList<Register::DayP
     const QPen frame(Qt::black, unit * 0.12);
     const QPen grid(QColor(190, 190, 190), unit * 0.08);
 
-    double slowest = 1.0;
+    double slowest = 0.0;
     for (const Register::DayPoint &day : days)
         slowest = std::max(slowest, day.medianSeconds);
-    // A multiple of four, so that each of the four steps is whole seconds.
-    const double secondsTop = 4.0 * std::ceil(slowest * 1.2 / 4.0);
-    for (int step = 0; step <= 4; ++step) {
-        const qreal y = plot.bottom() - plot.height() * step / 4.0;
+    const int secondsTop = SecondsAxis::top(slowest);
+    const int secondsStep = secondsTop / SecondsAxis::Steps;
+    for (int step = 0; step <= SecondsAxis::Steps; ++step) {
+        const qreal y = plot.bottom() - plot.height() * step / SecondsAxis::Steps;
         painter.setPen(grid);
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(RightInk);
         painter.drawText(QRectF(box.left(), y - unit, unit * 5.5, unit * 2),
-            Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 %").arg(step * 25));
+            Qt::AlignRight | Qt::AlignVCenter,
+            QStringLiteral("%1 %").arg(step * 100 / SecondsAxis::Steps));
         painter.setPen(SecondsInk);
         painter.drawText(QRectF(plot.right() + unit * 0.5, y - unit, unit * 5.5, unit * 2),
-            Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("%1 s").arg(secondsTop * step / 4.0));
+            Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("%1 s").arg(secondsStep * step));
     }
     painter.setPen(frame);
     painter.setBrush(Qt::NoBrush);
@@ -119,10 +122,12 @@ void paintChart(QPainter &painter, const QRectF &box, const QList<Register::DayP
         for (const auto &[path, ink] : { std::pair { right, RightInk }, { seconds, SecondsInk } }) {
             painter.setPen(QPen(ink, unit * 0.3));
             painter.drawPath(path);
-            painter.setBrush(ink);
-            for (int i = 0; i < path.elementCount(); ++i)
-                painter.drawEllipse(QPointF(path.elementAt(i)), unit * 0.5, unit * 0.5);
-            painter.setBrush(Qt::NoBrush);
+            if (days.size() <= MostDaysWithPoints) {
+                painter.setBrush(ink);
+                for (int i = 0; i < path.elementCount(); ++i)
+                    painter.drawEllipse(QPointF(path.elementAt(i)), unit * 0.5, unit * 0.5);
+                painter.setBrush(Qt::NoBrush);
+            }
         }
     }
 

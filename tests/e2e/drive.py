@@ -277,16 +277,25 @@ class ExerciseScreen:
         wait_until(f"the answer box to read {answer!r}", lambda: text_of(self.box) == answer, 5)
         press(button(self.window, VERIFY))
 
-    def play(self, exercise_no, answers_wrong, by_keypad, time_check=None):
+    def play(self, exercise_no, answers_wrong, by_keypad, time_check=None, distinct=False):
         """Plays the ten operations of one exercise; returns the record lines expected,
-        as patterns with the time left open."""
+        as patterns with the time left open. With distinct, a miss due on an operation already
+        missed moves to the next operation that differs, so that each miss is its own."""
         records = []
+        due = sorted(answers_wrong)
+        missed = set()
         if not by_keypad:
             activate(self.window)
         for op in range(1, 11):
             self.wait_for_new_operation()
             expected, question = self.expected_answer()
-            wrong = op in answers_wrong
+            if distinct:
+                wrong = bool(due) and op >= due[0] and question not in missed
+                if wrong:
+                    due.pop(0)
+                    missed.add(question)
+            else:
+                wrong = op in answers_wrong
             answer = str(int(expected) + 1) if wrong else expected
             if time_check and op == 1:
                 time_check()
@@ -303,6 +312,7 @@ class ExerciseScreen:
                 button(self.window, SHOW_EXERCISE)
                 button(self.window, "Esci")
                 label_shown(self.window, "Clicca sul pulsante Nuovo esercizio")
+        check(not distinct or not due, f"no operation left to miss for {due}")
         log(f"exercise {exercise_no} played ({'keypad' if by_keypad else 'keyboard'})")
         return records
 
@@ -1063,7 +1073,7 @@ def case_review():
         start, exercise = start_exercise(
             program, 0, "NUMERO MAX DA 1 A 10", " Operazione con numero massimo da 1 a 10"
         )
-        patterns = exercise.play(1, {3, 7}, by_keypad=False)
+        patterns = exercise.play(1, {3, 7}, by_keypad=False, distinct=True)
         before = report_snapshot(program, exercise, patterns)
 
         choose_menu(program, exercise.window, "File", "Ripasso degli errori")

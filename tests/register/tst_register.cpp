@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "RegisterSamples.h"
-#include "progress/ProgressWords.h"
 #include "register/CsvExport.h"
 #include "register/PupilKey.h"
 #include "register/RegisterQueries.h"
@@ -109,34 +108,6 @@ private slots:
         QFETCH(QString, other);
         QFETCH(bool, samePupil);
         QCOMPARE(pupilKey(typed) == pupilKey(other), samePupil);
-    }
-
-    void encouragement_data()
-    {
-        QTest::addColumn<QList<int>>("percents");
-        QTest::addColumn<QList<double>>("seconds");
-        QTest::addColumn<QString>("sentence");
-        QTest::newRow("first day") << QList<int> { 60 } << QList<double> { 6 }
-                                   << "È il tuo primo giorno di allenamento: continua così!";
-        QTest::newRow("three fewer in ten than the first day")
-            << QList<int> { 50, 90, 80 } << QList<double> { 6, 6, 7 }
-            << "Rispetto alla prima volta sbagli 3 operazioni in meno su 10";
-        QTest::newRow("as many mistakes, faster today")
-            << QList<int> { 80, 80 } << QList<double> { 6.4, 3.5 }
-            << "Oggi sei stato più veloce: 4 secondi invece di 6";
-        QTest::newRow("neither") << QList<int> { 80, 76 } << QList<double> { 4, 4.4 }
-                                 << "Ogni giorno di allenamento conta: continua così!";
-    }
-    void encouragement()
-    {
-        QFETCH(QList<int>, percents);
-        QFETCH(QList<double>, seconds);
-        QFETCH(QString, sentence);
-        QList<DayPoint> days;
-        for (int i = 0; i < percents.size(); ++i)
-            days.append({ QDate(2026, 12, 8).addDays(i + 1 - percents.size()), 10, percents[i],
-                seconds[i] });
-        QCOMPARE(Register::encouragement(days, QDate(2026, 12, 8)), sentence);
     }
 
     void oneNameOnePupilAcrossSessions()

@@ -42,7 +42,7 @@ private:
 
         Fixture()
         {
-            screen = new FrmInizio(session, services);
+            screen = new FrmInizio(session, services.screens(), services, services);
             screen->show();
             QVERIFY(QTest::qWaitForWindowActive(screen));
             name = screen->findChild<QLineEdit *>(QStringLiteral("txtNome"));
