@@ -4,6 +4,7 @@
 
 #include "core/DrillCodes.h"
 #include "core/ErrorRules.h"
+#include "core/SessionRecord.h"
 #include "core/StartChoices.h"
 #include "register/RegisterFile.h"
 #include "register/RowWriter.h"
