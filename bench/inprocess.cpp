@@ -77,7 +77,7 @@ public:
     // The real register, so that a check is timed with its hand-over to the writer's thread.
     PupilRegister &pupilRegister() override { return *pupilRecords; }
     Register::Status registerStatus() override { return pupilRecords->status(); }
-    std::unique_ptr<Register::RegisterQueries> openRegister() override { return nullptr; }
+    std::unique_ptr<Register::ReaderThread> openReader() override { return nullptr; }
     QString askCsvFilePath(const QString &) override { return QString(); }
     std::unique_ptr<ProgressChart> progressChart(QWidget *) override { return nullptr; }
     std::unique_ptr<SqliteRegister> pupilRecords;

@@ -9,13 +9,13 @@
 // prints one line per measurement: name median min max (milliseconds) and the samples, then
 // the file's size.
 
+#include "core/PupilKey.h"
+#include "core/StartChoices.h"
 #include "register/CsvExport.h"
-#include "register/PupilKey.h"
 #include "register/RegisterFile.h"
 #include "register/RegisterQueries.h"
 #include "register/RowWriter.h"
 #include "register/SqliteRegister.h"
-#include "core/StartChoices.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -7,16 +7,18 @@
 #include "analysis/PracticeSheetPage.h"
 #include "certificate/CertificateText.h"
 #include "core/Hypothesis.h"
+#include "core/PupilKey.h"
 #include "core/PupilName.h"
+#include "core/ReaderThread.h"
 #include "core/SessionRecord.h"
+#include "frame/Clock.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
+#include "frame/Messages.h"
 #include "frame/PageDrawing.h"
 #include "frame/PagePrinting.h"
-#include "frame/Services.h"
+#include "frame/RegisterReading.h"
 #include "frame/SpokenStop.h"
-#include "register/PupilKey.h"
-#include "register/RegisterQueries.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -40,8 +42,7 @@ constexpr int RowStep = 420;
 constexpr int CellHeight = 405;
 } // namespace
 
-FrmAnalisi::FrmAnalisi(SessionRecord &session, Services &services)
-    : m_session(session), m_services(services)
+FrmAnalisi::FrmAnalisi(SessionRecord &session, Roles roles) : m_session(session), m_roles(roles)
 {
     setObjectName(QStringLiteral("FrmAnalisi"));
     setWindowTitle(AnalysisText::title());
@@ -51,6 +52,8 @@ FrmAnalisi::FrmAnalisi(SessionRecord &session, Services &services)
     centreOnScreen();
     fill();
 }
+
+FrmAnalisi::~FrmAnalisi() = default;
 
 void FrmAnalisi::buildControls()
 {
@@ -138,8 +141,8 @@ void FrmAnalisi::buildControls()
         m_errorWords[line] = new SpokenStop(lblErrore[line]);
     // As on the certificate, Ctrl+S saves the page as a PDF file.
     auto *save = new QShortcut(QKeySequence::Save, this);
-    connect(
-        save, &QShortcut::activated, this, [this] { PagePrinting::saveAsPdf(m_services, page()); });
+    connect(save, &QShortcut::activated, this,
+        [this] { PagePrinting::saveAsPdf(printRoles(), page()); });
 
     connect(cmdEsci, &QPushButton::clicked, this, &FrmAnalisi::cmdEsci_Click);
     connect(cmdStampaA, &QPushButton::clicked, this, &FrmAnalisi::cmdStampaA_Click);
@@ -178,9 +181,13 @@ void FrmAnalisi::fill()
     for (int column = 0; column < Columns; ++column)
         lblTabella[0][column]->setVisible(!summary.rows.isEmpty());
 
-    QStringList sentences = AnalysisText::errorLines(summary);
+    showSentences(AnalysisText::errorLines(summary), {});
+    readHypotheses(summary);
+}
+
+void FrmAnalisi::showSentences(QStringList sentences, const QStringList &notes)
+{
     // The recurring sentences come first.
-    const QStringList notes = hypothesisNotes(summary);
     for (int line = 0; line < int(notes.size()); ++line)
         sentences[line] += QStringLiteral(" — ") + notes[line];
     for (int line = 0; line < MostErrorLines; ++line) {
@@ -193,19 +200,35 @@ void FrmAnalisi::fill()
     }
 }
 
-QStringList FrmAnalisi::hypothesisNotes(const Analysis::Summary &summary)
+void FrmAnalisi::readHypotheses(const Analysis::Summary &summary)
 {
+    const int reading = ++m_readings;
     if (summary.recurring.isEmpty())
-        return {};
-    const auto queries = m_services.openRegister();
-    if (!queries)
-        return {};
-    QList<Hypothesis::DatedSession> sessions =
-        queries->datedSessions(pupilKey(m_session.PupilName));
+        return;
+    if (!m_reader)
+        m_reader = m_roles.reading.openReader();
+    if (!m_reader)
+        return;
+    m_reader->run([key = pupilKey(m_session.PupilName)](
+                      Register::Opened &opened) { return opened.reader->datedSessions(key); },
+        [this, reading, summary](const QList<Hypothesis::DatedSession> &stored, bool failed) {
+            if (reading != m_readings)
+                return;
+            QStringList sentences = AnalysisText::errorLines(summary);
+            if (failed)
+                showSentences(sentences << Register::readFailedText(), {});
+            else
+                showSentences(sentences, hypothesisNotes(summary, stored));
+        });
+}
+
+QStringList FrmAnalisi::hypothesisNotes(
+    const Analysis::Summary &summary, QList<Hypothesis::DatedSession> sessions)
+{
     // A session on show counts today, whether or not the register has written it yet: kept
     // twice, it changes nothing, as this day recurs anyway. A session read back from the
     // register is among them already.
-    const QDate today = m_services.today();
+    const QDate today = m_roles.clock.today();
     if (m_session.SessionDate.isEmpty())
         sessions.append({ today, Analysis::judgedOperations(m_session) });
     QStringList notes;
@@ -214,9 +237,14 @@ QStringList FrmAnalisi::hypothesisNotes(const Analysis::Summary &summary)
     return notes;
 }
 
+PrintRoles FrmAnalisi::printRoles() const
+{
+    return { m_roles.printing, m_roles.messages, m_roles.clock };
+}
+
 QString FrmAnalisi::sessionDate() const
 {
-    return m_session.SessionDate.isEmpty() ? m_services.shortDate() : m_session.SessionDate;
+    return m_session.SessionDate.isEmpty() ? m_roles.clock.shortDate() : m_session.SessionDate;
 }
 
 void FrmAnalisi::onActivate()
@@ -242,7 +270,7 @@ void FrmAnalisi::cmdStampaA_Click()
 
 void FrmAnalisi::printAnalysis()
 {
-    PagePrinting::print(m_services, page());
+    PagePrinting::print(printRoles(), page());
 }
 
 PrintPage FrmAnalisi::page()
@@ -262,10 +290,10 @@ void FrmAnalisi::printSheet()
 {
     // Without a range chosen there are no numbers to practise with.
     if (practiceSheet().items.isEmpty()) {
-        m_services.beep();
+        m_roles.messages.beep();
         return;
     }
-    PagePrinting::print(m_services, sheetPage());
+    PagePrinting::print(printRoles(), sheetPage());
 }
 
 PracticeSheet::Sheet FrmAnalisi::practiceSheet() const
@@ -282,6 +310,6 @@ PrintPage FrmAnalisi::sheetPage()
     const QString pupil = PupilName::capitalised(m_session.PupilName, QLocale());
     return PrintPage { QStringLiteral("Scheda"), pupil, [this, pupil](PageDrawing &printer) {
                           drawPracticeSheet(
-                              printer, practiceSheet(), pupil, m_services.shortDate());
+                              printer, practiceSheet(), pupil, m_roles.clock.shortDate());
                       } };
 }

@@ -7,6 +7,7 @@
 #include "certificate/FrmAttestato.h"
 #include "exercise/FrmOperativoMeno.h"
 #include "frame/ScreenRegistry.h"
+#include "frame/Services.h"
 #include "progress/FrmProgressi.h"
 #include "report/FrmStampa.h"
 #include "review/FrmRipasso.h"
@@ -25,11 +26,18 @@ void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services 
     registry.setFactory(ScreenId::Scale, [&] { return new FrmValutazione(session, services); });
     registry.setFactory(ScreenId::Report, [&] { return new FrmStampa(session, services); });
     registry.setFactory(ScreenId::Certificate, [&] { return new FrmAttestato(session, services); });
-    registry.setFactory(ScreenId::Analysis, [&] { return new FrmAnalisi(session, services); });
+    const FrmAnalisi::Roles analysis { services, services, services, services };
+    registry.setFactory(
+        ScreenId::Analysis, [&session, analysis] { return new FrmAnalisi(session, analysis); });
     registry.setFactory(ScreenId::Review, [&] { return new FrmRipasso(session, services); });
-    registry.setFactory(ScreenId::Register, [&] { return new FrmRegistro(services, stored); });
+    registry.setFactory(ScreenId::Register, [&] {
+        return new FrmRegistro(
+            { services, services, services, services, services.screens(), services }, stored);
+    });
     registry.setFactory(ScreenId::StoredReport,
         [&] { return new FrmStampa(stored, services, FrmStampa::Kind::Stored); });
-    registry.setFactory(ScreenId::StoredAnalysis, [&] { return new FrmAnalisi(stored, services); });
-    registry.setFactory(ScreenId::Progress, [&] { return new FrmProgressi(session, services); });
+    registry.setFactory(
+        ScreenId::StoredAnalysis, [analysis] { return new FrmAnalisi(stored, analysis); });
+    registry.setFactory(ScreenId::Progress,
+        [&] { return new FrmProgressi(session, services, services, services); });
 }

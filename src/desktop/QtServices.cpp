@@ -5,7 +5,6 @@
 #include "core/ShortDate.h"
 #include "desktop/LoadModule.h"
 #include "desktop/SoundPlayer.h"
-#include "register/RegisterQueries.h"
 #include "register/SqliteRegister.h"
 #include "schoolserver/RegisterSource.h"
 #include "schoolserver/SchoolService.h"
@@ -184,21 +183,18 @@ PupilRegister &QtServices::pupilRegister()
 
 Register::Status QtServices::registerStatus()
 {
-    Register::Status status = m_register ? m_register->status() : Register::Status();
-    status.serverNotice = m_serverNotice;
-    return status;
+    return m_register ? m_register->status() : Register::Status();
 }
 
-std::unique_ptr<Register::RegisterQueries> QtServices::openRegister()
+std::unique_ptr<Register::ReaderThread> QtServices::openReader()
 {
     const RegisterPlace place = registerPlace();
     if (!place.switchedOn)
         return nullptr;
     // The school's server when it names one, else (or with the server away) this PC's file.
-    SchoolServer::RegisterSource source =
-        SchoolServer::openRegisterSource(place, SchoolServer::serviceName());
-    m_serverNotice = source.notice;
-    return std::move(source.queries);
+    return std::make_unique<Register::ReaderThread>([place, service = SchoolServer::serviceName()] {
+        return SchoolServer::openForScreens(place, service);
+    });
 }
 
 QString QtServices::askCsvFilePath(const QString &proposedPath)

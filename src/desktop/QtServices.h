@@ -43,7 +43,7 @@ public:
     // Made on first need; the file opens with the first session, on the register's own thread.
     PupilRegister &pupilRegister() override;
     Register::Status registerStatus() override;
-    std::unique_ptr<Register::RegisterQueries> openRegister() override;
+    std::unique_ptr<Register::ReaderThread> openReader() override;
     QString askCsvFilePath(const QString &proposedPath) override;
     // Loads the chart module on the first chart; without it there are no charts.
     std::unique_ptr<ProgressChart> progressChart(QWidget *parent) override;
@@ -57,5 +57,4 @@ private:
     QtPrinterQueue m_queue;
     QElapsedTimer m_monotonic;
     std::unique_ptr<SqliteRegister> m_register;
-    QString m_serverNotice; // when the last register opened was this PC's for want of the server
 };

@@ -72,50 +72,56 @@ bool submit(Printing &printing, const PrintPage &page, QString &reason)
 }
 
 // Saves the page as a PDF if the pupil answers Yes.
-void offerPdf(Services &services, const PrintPage &page, const QString &question)
+void offerPdf(PrintRoles roles, const PrintPage &page, const QString &question)
 {
-    if (services.messageBox(question, MsgBox::YesNoInformation) == MsgAnswer::Yes)
-        PagePrinting::saveAsPdf(services, page);
+    if (roles.messages.messageBox(question, MsgBox::YesNoInformation) == MsgAnswer::Yes)
+        PagePrinting::saveAsPdf(roles, page);
 }
 
 } // namespace
 
 namespace PagePrinting {
 
-void print(Services &services, const PrintPage &page)
+void print(PrintRoles roles, const PrintPage &page)
 {
-    const PrinterState state = services.printerQueue().defaultPrinter();
+    const PrinterState state = roles.printing.printerQueue().defaultPrinter();
     if (state.kind != PrinterState::Ready) {
-        offerPdf(services, page, stateQuestion(state));
+        offerPdf(roles, page, stateQuestion(state));
         return;
     }
     QString reason;
-    if (!submit(services, page, reason)) {
-        offerPdf(services, page, offerText(reason));
+    if (!submit(roles.printing, page, reason)) {
+        offerPdf(roles, page, offerText(reason));
         return;
     }
-    // The watch may outlive the screen: it keeps only the services and the printer's name.
-    services.printerQueue().watchJob([&services, name = state.name](JobFailure failure) {
-        services.messageBox(jobFailureText(name, failure), MsgBox::OkOnly);
-    });
+    // The watch may outlive the screen: it keeps only the messages and the printer's name.
+    roles.printing.printerQueue().watchJob(
+        [&messages = roles.messages, name = state.name](JobFailure failure) {
+            messages.messageBox(jobFailureText(name, failure), MsgBox::OkOnly);
+        });
 }
 
-void saveAsPdf(Services &services, const PrintPage &page)
+void saveAsPdf(PrintRoles roles, const PrintPage &page)
 {
     const QString proposed =
-        QDir(services.documentsFolder())
-            .filePath(pdfFileName(page.kind, page.pupilName, services.today()));
-    QString path = services.askPdfFilePath(proposed);
+        QDir(roles.printing.documentsFolder())
+            .filePath(pdfFileName(page.kind, page.pupilName, roles.clock.today()));
+    QString path = roles.printing.askPdfFilePath(proposed);
     if (path.isEmpty())
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
-    if (!drawInto(services.pageDrawing(), page, path)) {
-        services.messageBox(QStringLiteral("Non riesco a salvare il foglio nella cartella\r%1\r"
-                                           "Scegli un'altra cartella.")
-                                .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())),
+    if (!drawInto(roles.printing.pageDrawing(), page, path)) {
+        roles.messages.messageBox(
+            QStringLiteral("Non riesco a salvare il foglio nella cartella\r%1\r"
+                           "Scegli un'altra cartella.")
+                .arg(QDir::toNativeSeparators(QFileInfo(path).absolutePath())),
             MsgBox::OkOnly);
     }
 }
 
 } // namespace PagePrinting
+
+PrintRoles::PrintRoles(Services &services) : printing(services), messages(services), clock(services)
+{
+}

@@ -5,7 +5,10 @@
 #include <QString>
 #include <functional>
 
+class Clock;
+class Messages;
 class PageDrawing;
+class Printing;
 class Services;
 
 // One page a screen hands out: what it is, whose it is, and how to draw it. draw is called
@@ -18,6 +21,21 @@ struct PrintPage
     std::function<void(PageDrawing &)> draw;
 };
 
+// What printing a page takes from the desktop: the printer, the messages on the way, and today's
+// date for a saved file's name.
+struct PrintRoles
+{
+    Printing &printing;
+    Messages &messages;
+    Clock &clock;
+
+    PrintRoles(Printing &printing, Messages &messages, Clock &clock)
+        : printing(printing), messages(messages), clock(clock)
+    {
+    }
+    PrintRoles(Services &services); // every role from the one desktop
+};
+
 // The ways a page leaves the program, with everything the pupil is told on the way. Every
 // message goes through the services' message box; success is silent.
 namespace PagePrinting {
@@ -26,11 +44,11 @@ namespace PagePrinting {
 // No printer, or one that is stopped or refuses jobs: the pupil is asked whether to save the
 // page as a PDF instead. A page the spooler refuses is told with its reason, with the same
 // offer; a job it aborts or cancels later is told when that happens.
-void print(Services &services, const PrintPage &page);
+void print(PrintRoles roles, const PrintPage &page);
 
 // "Salva come PDF…": asks where, proposing the documents folder and a ready file name, and
 // writes the page there. Cancelling does nothing; a file that cannot be written is told,
 // naming its folder.
-void saveAsPdf(Services &services, const PrintPage &page);
+void saveAsPdf(PrintRoles roles, const PrintPage &page);
 
 } // namespace PagePrinting

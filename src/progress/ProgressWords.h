@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/Hypothesis.h"
-#include "register/RegisterQueries.h"
+#include "core/RegisterValues.h"
 
 #include <QDate>
 #include <QString>

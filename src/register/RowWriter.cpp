@@ -3,9 +3,9 @@
 #include "register/RowWriter.h"
 
 #include "core/ErrorRules.h"
-#include "register/PupilKey.h"
-#include "register/RegisterSchema.h"
+#include "core/PupilKey.h"
 #include "core/SessionRecord.h"
+#include "register/RegisterSchema.h"
 
 #include <QSqlDatabase>
 #include <QSqlQuery>

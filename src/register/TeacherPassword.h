@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "core/PasswordGate.h"
+
 #include <QString>
 #include <functional>
 #include <optional>
@@ -18,26 +20,21 @@ public:
 
 // The teacher's password for the register's screen, kept only as an Argon2id hash. After five
 // wrong tries every try waits thirty seconds without being checked.
-class TeacherPassword
+class TeacherPassword final : public PasswordGate
 {
 public:
     static constexpr int TriesBeforeWaiting = 5;
     static constexpr int WaitSeconds = 30;
 
-    enum class Check { Right, Wrong, Waiting };
-
     // clock: milliseconds on a clock that never jumps.
     explicit TeacherPassword(PasswordStore &store, std::function<qint64()> clock = {});
 
-    bool isChosen() { return m_store.storedHash().has_value(); }
-    bool isEmpty();
-    // The first choice; false when one was chosen already or it cannot be stored.
-    bool choose(const QString &password);
-    Check check(const QString &password);
-    // Needs the old password, and counts a wrong one as a wrong try.
-    Check change(const QString &oldPassword, const QString &newPassword);
-    // Whole seconds still to wait, rounded up; 0 when a try is checked now.
-    int secondsToWait() const;
+    bool isChosen() override { return m_store.storedHash().has_value(); }
+    bool isEmpty() override;
+    bool choose(const QString &password) override;
+    Check check(const QString &password) override;
+    Check change(const QString &oldPassword, const QString &newPassword) override;
+    int secondsToWait() const override;
 
 private:
     bool store(const QString &password);

@@ -10,7 +10,6 @@
 
 #include <QElapsedTimer>
 #include <QTimer>
-#include <atomic>
 
 namespace SchoolServer {
 
@@ -45,8 +44,6 @@ public:
         m_outbox.reset();
     }
 
-    std::atomic<int> answersSent { 0 };
-
 private:
     void step()
     {
@@ -58,7 +55,6 @@ private:
         clock.start();
         const SenderMachine::Step done = m_machine->step();
         if (done.answersSent > 0) {
-            answersSent += done.answersSent;
             qCDebug(lcSchoolServer, "sent %d answers in %lld ms", done.answersSent,
                 static_cast<long long>(clock.elapsed()));
         } else if (m_machine->serverAway()) {
@@ -91,11 +87,17 @@ LabSender::LabSender(const QString &registerFile, const QString &service, int fi
 
 LabSender::~LabSender()
 {
-    // A batch on its way finishes first; what the server does not have goes at the next start.
+    // A batch on its way finishes first, unless the server keeps it longer than the program
+    // may wait to quit: the thread is then left to end with the process. Either way nothing is
+    // lost: rows are marked sent only once the server committed them, and the server takes a
+    // row sent twice once, so what it did not confirm goes again at the next start.
     QMetaObject::invokeMethod(
-        m_worker, [worker = m_worker] { worker->stop(); }, Qt::BlockingQueuedConnection);
+        m_worker, [worker = m_worker] { worker->stop(); }, Qt::QueuedConnection);
     m_thread->quit();
-    m_thread->wait();
+    if (!m_thread->wait(QDeadlineTimer(QuitWaitMilliseconds))) {
+        qCWarning(lcSchoolServer, "the school server holds a batch: quitting without waiting");
+        m_thread.release();
+    }
 }
 
 std::unique_ptr<LabSender> LabSender::forThisPc()
@@ -105,11 +107,6 @@ std::unique_ptr<LabSender> LabSender::forThisPc()
     if (!place.switchedOn || service.isEmpty())
         return nullptr;
     return std::make_unique<LabSender>(place.filePath, service);
-}
-
-int LabSender::answersSent() const
-{
-    return m_worker->answersSent;
 }
 
 } // namespace SchoolServer

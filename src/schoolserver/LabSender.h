@@ -16,6 +16,8 @@ class SenderWorker;
 class LabSender
 {
 public:
+    static constexpr int QuitWaitMilliseconds = 1000;
+
     // The first look at the register comes after firstStepMilliseconds: at the program's start,
     // once its first screen is up.
     LabSender(
@@ -26,9 +28,6 @@ public:
 
     // The sender for this PC, when the school named a server and keeps a register; else none.
     static std::unique_ptr<LabSender> forThisPc();
-
-    // The answers committed by the server since the start.
-    int answersSent() const;
 
 private:
     std::unique_ptr<QThread> m_thread;

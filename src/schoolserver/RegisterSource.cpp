@@ -37,4 +37,14 @@ RegisterSource openRegisterSource(const RegisterPlace &place, const QString &ser
     return source;
 }
 
+Register::Opened openForScreens(const RegisterPlace &place, const QString &service)
+{
+    RegisterSource source = openRegisterSource(place, service);
+    Register::Opened opened;
+    opened.password = std::make_unique<TeacherPassword>(*source.queries);
+    opened.reader = std::move(source.queries);
+    opened.notice = source.notice;
+    return opened;
+}
+
 } // namespace SchoolServer

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "core/ReaderThread.h"
 #include "register/RegisterPlace.h"
 #include "register/RegisterQueries.h"
 
@@ -24,5 +25,8 @@ constexpr int ReadConnectSeconds = 3;
 RegisterSource openRegisterSource(const RegisterPlace &place, const QString &service);
 
 QString serverAwayNotice();
+
+// The same, with the teacher's password kept in it, for the screens' reader thread.
+Register::Opened openForScreens(const RegisterPlace &place, const QString &service);
 
 } // namespace SchoolServer

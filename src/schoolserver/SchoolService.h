@@ -20,6 +20,10 @@ namespace SchoolServer {
 QString serviceName();
 bool isValidServiceName(const QString &name);
 
+// The longest a statement may run on the server, and data may stay unacknowledged, before the
+// connection gives up.
+constexpr int StatementMilliseconds = 20000;
+
 // Opens a PostgreSQL connection with that name in the calling thread, giving up after
 // timeoutSeconds; false (and the connection removed) when the server does not answer.
 bool openServer(const QString &connection, const QString &service, int timeoutSeconds);

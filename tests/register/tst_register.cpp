@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "RegisterSamples.h"
-#include "register/CsvExport.h"
+#include "core/PupilKey.h"
 #include "progress/ProgressWords.h"
-#include "register/PupilKey.h"
+#include "register/CsvExport.h"
 #include "register/RegisterQueries.h"
 #include "register/SqliteRegister.h"
 

@@ -10,8 +10,8 @@
 //   labpc teacher PASSWORD                   chooses the teacher's password if none is, then checks it
 //   labpc delete NAME                        "ELIMINA ALUNNO" of the teacher's screen
 //   labpc csv FILE                           "ESPORTA CSV" of the whole class; prints its rows
+#include "core/PupilKey.h"
 #include "register/CsvExport.h"
-#include "register/PupilKey.h"
 #include "register/RegisterFile.h"
 #include "register/RegisterPlace.h"
 #include "register/SqliteRegister.h"

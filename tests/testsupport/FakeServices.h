@@ -3,10 +3,10 @@
 #pragma once
 
 #include "FakePrinter.h"
+#include "RecordingRegister.h"
 #include "core/RandomSource.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
-#include "RecordingRegister.h"
 
 #include <QList>
 #include <QStringList>
@@ -65,6 +65,10 @@ public:
     RecordingRegister registerLog;
     Register::Status writerStatus;
     QString registerPath; // the teacher's screen opens it; empty: the register is switched off
+    // Set to read from a register of the test's own (a FakeReader) instead of the file.
+    Register::Opener readerOpener;
+    // Where the reading screens' jobs run: at once here, or on a thread as in the program.
+    Register::ReaderThread::Where readerWhere = Register::ReaderThread::Where::CallingThread;
     QStringList csvQuestions; // the paths proposed by each CSV dialog
     QList<QString> csvAnswers; // next CSV dialog answers; empty: the path proposed
 
@@ -97,7 +101,7 @@ public:
     void endProgram() override { ++endRequests; }
     PupilRegister &pupilRegister() override { return registerLog; }
     Register::Status registerStatus() override { return writerStatus; }
-    std::unique_ptr<Register::RegisterQueries> openRegister() override;
+    std::unique_ptr<Register::ReaderThread> openReader() override;
     QString askCsvFilePath(const QString &proposedPath) override;
     // No charts in tests: the screens show their tables alone.
     std::unique_ptr<ProgressChart> progressChart(QWidget *) override { return nullptr; }
