@@ -42,13 +42,16 @@ for scale in 1 2; do
     sleep 1
     xdotool key --delay 300 Return
     id="$(xdotool search --onlyvisible --name '^REGISTRO DELLA CLASSE$' | head -n 1)"
-    xdotool windowactivate --sync "$id" key --delay 200 super+Up || true
-    xdotool windowsize "$id" 100% 100% windowmove "$id" 0 0
+    # As maximised: the whole screen below openbox's title bar (22 pixels).
+    xdotool windowactivate --sync "$id"
+    xdotool windowsize "$id" "$((1366 * scale))" "$((768 * scale - 22))" windowmove "$id" 0 0
     sleep 3
     # The third pupil chosen: the chart and the sessions beside the class.
     xdotool key --delay 300 Tab Down Down Down
     sleep 2
-    shot="$root/docs/screenshots/09-registro$([ "$scale" = 2 ] && echo -2x).png"
+    suffix=""
+    [ "$scale" = 2 ] && suffix="-2x"
+    shot="$root/docs/screenshots/09-registro$suffix.png"
     import -window root "$work/shot.png"
     convert "$work/shot.png" -strip +dither -colors 256 "PNG8:$shot"
     stop_started

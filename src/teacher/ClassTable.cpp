@@ -76,7 +76,7 @@ ClassTable::ClassTable(QWidget *parent) : QTableWidget(0, 7, parent)
     verticalHeader()->hide();
     // Rows as tall as their text: a class of thirty fits half a laptop's screen.
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
     horizontalHeader()->setStretchLastSection(true);
     // By name at first (Qt's own first order is descending); a click on a heading sorts by it.
     horizontalHeader()->setSortIndicator(0, Qt::AscendingOrder);

@@ -56,7 +56,7 @@ void FrmRegistro::buildControls()
     connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
 
     auto *column = new QVBoxLayout(area);
-    column->setContentsMargins(margin, Twips::toPixels(210), margin, Twips::toPixels(285));
+    column->setContentsMargins(margin, Twips::toPixels(150), margin, Twips::toPixels(120));
     column->addWidget(lblTitolo);
     column->addWidget(fraPassword, 0, Qt::AlignTop);
     column->addWidget(fraClasse, 1);
@@ -143,10 +143,10 @@ void FrmRegistro::buildClassPanel(QWidget *area)
     column->setContentsMargins(0, Twips::toPixels(120), 0, 0);
     column->addLayout(search);
     column->addWidget(lblCarico);
-    column->addWidget(tblClasse, 3);
+    column->addWidget(tblClasse, 5);
     column->addWidget(m_pupil, 2);
     column->addWidget(lblStato);
     column->addWidget(lblEsito);
     tblClasse->setMinimumHeight(Twips::toPixels(2100));
-    m_pupil->setMinimumHeight(Twips::toPixels(2940));
+    m_pupil->setMinimumHeight(Twips::toPixels(3150));
 }

@@ -59,7 +59,7 @@ void PupilPanel::showPupil(
     if (!m_chart && !sessions.isEmpty()) {
         m_chart = m_charts.progressChart(this);
         if (m_chart) {
-            m_chart->widget()->setMinimumSize(Twips::toPixels(5900), Twips::toPixels(2940));
+            m_chart->widget()->setMinimumSize(Twips::toPixels(5900), Twips::toPixels(3150));
             m_row->insertWidget(0, m_chart->widget(), 1);
             m_chart->widget()->show();
         }
