@@ -13,9 +13,12 @@
 #include "core/SessionRecord.h"
 #include "desktop/QtPageDrawing.h"
 #include "desktop/QtPrinterQueue.h"
+#include "frame/ProgressChart.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
+#include "register/RegisterQueries.h"
 #include "register/SqliteRegister.h"
+#include "register/TeacherPassword.h"
 
 #include <QApplication>
 #include <QDate>
@@ -51,7 +54,8 @@ public:
     BenchServices() { monotonic.start(); }
 
     ScreenRegistry &screens() override { return registry; }
-    MsgAnswer messageBox(const QString &, MessageStyle style, const QString &) override
+    MsgAnswer messageBox(
+        const QString &, MessageStyle style, const QString &, const QString &) override
     {
         ++messages;
         return style == MsgBox::YesNoInformation ? MsgAnswer::No : MsgAnswer::Ok;
@@ -78,9 +82,21 @@ public:
     PupilRegister &pupilRegister() override { return *pupilRecords; }
     Register::Status registerStatus() override { return pupilRecords->status(); }
     std::unique_ptr<Register::ReaderThread> openReader() override { return nullptr; }
+    bool registerOnServer() override { return false; }
+    std::unique_ptr<Register::ReaderThread> openTeacherReader(const QString &) override
+    {
+        return nullptr;
+    }
+    ThrottleStore &passwordThrottle() override { return throttle; }
     QString askCsvFilePath(const QString &) override { return QString(); }
     std::unique_ptr<ProgressChart> progressChart(QWidget *) override { return nullptr; }
     std::unique_ptr<SqliteRegister> pupilRecords;
+    // The register's screen is not measured: its wrong tries are kept nowhere.
+    struct : ThrottleStore
+    {
+        ThrottleState throttle() override { return {}; }
+        void storeThrottle(const ThrottleState &) override { }
+    } throttle;
 };
 
 template <class T = QWidget> T *control(QWidget *screen, const char *name)

@@ -3,18 +3,19 @@
 // Timings of the register on a generated school year: a class of 30 pupils, 200 sessions each
 // of 40 answers (240 000 answers). Measures the class overview as the teacher's screen asks for
 // it (file opened and checked, then queried), one pupil's chart points and session list, the
-// whole class's CSV, and a judged answer from its hand-over to its commit on the disk.
+// whole class's CSV, and a judged answer from its hand-over to its commit on the disk; checks
+// once that the overview's hypotheses are those judged again from every answer.
 //
-//   vovo_registerbench ROUNDS FOLDER
+//   vovo_registerbench ROUNDS FOLDER [PUPILS SESSIONS]
 // prints one line per measurement: name median min max (milliseconds) and the samples, then
 // the file's size.
 
+#include "SchoolYear.h"
 #include "core/PupilKey.h"
 #include "core/StartChoices.h"
 #include "register/CsvExport.h"
 #include "register/RegisterFile.h"
 #include "register/RegisterQueries.h"
-#include "register/RowWriter.h"
 #include "register/SqliteRegister.h"
 
 #include <QCoreApplication>
@@ -23,8 +24,6 @@
 #include <QFileInfo>
 #include <QMap>
 #include <QRandomGenerator>
-#include <QSqlDatabase>
-#include <QSqlQuery>
 
 #include <cstdio>
 #include <ctime>
@@ -33,84 +32,26 @@ using namespace Register;
 
 namespace {
 
-constexpr int Pupils = 30;
-constexpr int SessionsPerPupil = 200;
-constexpr int AnswersPerSession = 40;
-
-const char *const Names[Pupils] = { "Luca", "Giulia", "Marco", "Sofia", "Matteo", "Aurora",
-    "Lorenzo", "Alice", "Leonardo", "Ginevra", "Francesco", "Emma", "Alessandro", "Giorgia",
-    "Andrea", "Beatrice", "Gabriele", "Anna", "Riccardo", "Vittoria", "Tommaso", "Chiara",
-    "Edoardo", "Martina", "Federico", "Noemi", "Davide", "Elena", "Pietro", "Sara" };
-
-// The school days from mid-September, Monday to Friday.
-QList<QDate> schoolDays()
+// The class's open hypotheses as the overview gives them, against each pupil's judged again
+// from every answer: the same, or the run stops.
+void checkHypotheses(RegisterQueries &queries, const QList<PupilOverview> &overview)
 {
-    QList<QDate> days;
-    for (QDate day(2026, 9, 14); days.size() < SessionsPerPupil; day = day.addDays(1)) {
-        if (day.dayOfWeek() <= 5)
-            days.append(day);
+    int open = 0;
+    for (const PupilOverview &pupil : overview) {
+        const QList<Hypothesis::Found> judged =
+            Hypothesis::stillOpen(queries.datedSessions(pupil.key));
+        bool same = judged.size() == pupil.openHypotheses.size();
+        for (qsizetype i = 0; same && i < judged.size(); ++i)
+            same = judged[i].label == pupil.openHypotheses[i].label
+                && judged[i].status.state == pupil.openHypotheses[i].status.state
+                && judged[i].status.firstSeen == pupil.openHypotheses[i].status.firstSeen;
+        if (!same)
+            qFatal(
+                "the overview's hypotheses of %s differ from its answers'", qPrintable(pupil.key));
+        open += int(judged.size());
     }
-    return days;
-}
-
-// One pupil's answer: right more often as the year goes on, each pupil from a level of their own.
-Answer drawAnswer(QRandomGenerator &random, int number, int low, int high, int mode, double skill,
-    QDateTime &clock)
-{
-    Answer answer;
-    answer.operationNumber = number;
-    answer.minuend = random.bounded(std::max(low, 2), high + 1);
-    answer.subtrahend = random.bounded(0, answer.minuend);
-    answer.askedTerm = mode == 1 ? 1 : mode == 2 ? random.bounded(2, 4) : random.bounded(1, 4);
-    answer.expected = answer.askedTerm == 1 ? answer.minuend - answer.subtrahend
-        : answer.askedTerm == 2             ? answer.minuend
-                                            : answer.subtrahend;
-    answer.right = random.generateDouble() < skill;
-    const int wrong = answer.expected + (random.bounded(2) ? 10 : 1);
-    answer.typed = QString::number(answer.right ? answer.expected : wrong);
-    answer.seconds = std::round((1.5 + 8.0 * random.generateDouble() * (1.2 - skill)) * 10) / 10;
-    clock = clock.addMSecs(static_cast<qint64>(answer.seconds * 1000) + 1500);
-    answer.at = clock;
-    return answer;
-}
-
-bool generate(const QString &path)
-{
-    const QString connection = QStringLiteral("generator");
-    if (openFile(path, connection, PageCheck::None).state != State::Ready)
-        return false;
-    QSqlDatabase database = QSqlDatabase::database(connection);
-    QSqlQuery query(database);
-    if (!query.exec(QStringLiteral("BEGIN")))
-        return false;
-    QRandomGenerator random(20261208);
-    const QList<QDate> days = schoolDays();
-    for (int pupil = 0; pupil < Pupils; ++pupil) {
-        const double start = 0.5 + 0.3 * random.generateDouble();
-        for (int session = 0; session < SessionsPerPupil; ++session) {
-            const double skill = std::min(0.97, start + 0.2 * session / SessionsPerPupil);
-            const int level = random.bounded(1, 7);
-            const auto &range = StartChoices::ranges()[level - 1];
-            const int mode = random.bounded(1, 4);
-            QDateTime clock(days[session], QTime(8, 30).addSecs(pupil * 600));
-            const QString id = QStringLiteral("%1-%2").arg(pupil).arg(session);
-            writeRow(database,
-                StartRow { id,
-                    { QString::fromLatin1(Names[pupil]), mode, level, range.low, range.high,
-                        clock } });
-            for (int n = 1; n <= AnswersPerSession; ++n)
-                writeRow(database,
-                    AnswerRow {
-                        id, drawAnswer(random, n, range.low, range.high, mode, skill, clock) });
-            writeRow(database, EndRow { id, { Ending::Completed, clock.addSecs(5) } });
-        }
-    }
-    const bool done = query.exec(QStringLiteral("COMMIT"))
-        && query.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
-    query = QSqlQuery();
-    database = QSqlDatabase();
-    closeFile(connection);
-    return done;
+    std::fprintf(
+        stderr, "open hypotheses in the class: %d, the same as judged from the answers\n", open);
 }
 
 } // namespace
@@ -120,12 +61,18 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const int rounds = argc > 1 ? std::max(1, atoi(argv[1])) : 7;
     const QDir folder(argc > 2 ? QString::fromLocal8Bit(argv[2]) : QDir::currentPath());
+    SchoolYear year;
+    if (argc > 4) {
+        year.pupils = std::max(1, atoi(argv[3]));
+        year.sessionsPerPupil = std::max(1, atoi(argv[4]));
+    }
     const QString path = folder.filePath(QStringLiteral("registro.sqlite"));
+    folder.mkpath(QStringLiteral("."));
     QFile::remove(path);
 
     QElapsedTimer timer;
     timer.start();
-    if (!generate(path)) {
+    if (!year.generate(path)) {
         std::fprintf(stderr, "the register could not be generated in %s\n", qPrintable(path));
         return 1;
     }
@@ -147,21 +94,25 @@ int main(int argc, char *argv[])
             (cpuEnd.tv_sec - cpuStart.tv_sec) * 1e3 + (cpuEnd.tv_nsec - cpuStart.tv_nsec) / 1e6);
     };
     for (int round = 0; round < rounds; ++round) {
-        const QString key = pupilKey(QString::fromLatin1(Names[round % Pupils]));
+        const QString key = pupilKey(SchoolYear::pupilName(round % year.pupils));
         std::unique_ptr<RegisterQueries> queries;
+        QList<PupilOverview> overview;
         time("register_class_overview", [&] {
             queries = std::make_unique<RegisterQueries>(path);
-            if (queries->classOverview().size() != Pupils)
-                qFatal("the overview misses pupils");
+            overview = queries->classOverview();
         });
+        if (overview.size() != year.pupils)
+            qFatal("the overview misses pupils");
+        if (round == 0)
+            checkHypotheses(*queries, overview);
         time("register_pupil_chart", [&] {
-            if (queries->progress(key).size() != SessionsPerPupil)
+            if (queries->progress(key).size() != year.sessionsPerPupil)
                 qFatal("the chart misses days");
         });
         time("register_pupil_sessions", [&] { queries->sessions(key); });
         time("register_class_csv", [&] {
             if (exportCsv(*queries, QString(), folder.filePath(QStringLiteral("classe.csv")))
-                < Pupils * SessionsPerPupil * AnswersPerSession)
+                < year.answers())
                 qFatal("the CSV misses answers");
         });
     }
@@ -173,8 +124,13 @@ int main(int argc, char *argv[])
         QDateTime clock = QDateTime::currentDateTime();
         reg.sessionStarted({ QStringLiteral("Luca"), 1, 4, 10, 40, clock });
         reg.waitUntilWritten();
-        for (int n = 1; n <= rounds * 10 && n <= AnswersPerSession; ++n) {
-            const Answer answer = drawAnswer(random, n, 10, 40, 1, 0.8, clock);
+        for (int n = 1; n <= rounds * 10 && n <= year.answersPerSession; ++n) {
+            const int minuend = random.bounded(10, 41);
+            const int subtrahend = random.bounded(0, minuend);
+            const bool right = random.bounded(5) != 0;
+            clock = clock.addSecs(4);
+            const Answer answer { n, minuend, subtrahend, 1, minuend - subtrahend,
+                QString::number(minuend - subtrahend + (right ? 0 : 1)), right, 3.5, clock };
             time("register_answer_durable", [&] {
                 reg.answerJudged(answer);
                 reg.waitUntilWritten();

@@ -20,7 +20,11 @@
 #     page built and printed to PDF;
 #   - the register (vovo_registerbench) on a generated school year of a class of 30: the class
 #     overview, one pupil's chart, the whole class's CSV, a judged answer made durable, the
-#     file's size.
+#     file's size;
+#   - the screens' thread's longest stall (vovo_stallbench) on that year: the teacher's register
+#     with the school server stopped, with a server that takes the connection and never answers
+#     (a listener on 127.0.0.1 started here and stopped by its pid), and on this PC's file, and
+#     the analysis screen opening.
 # Prints medians with min and max, the ratios and whether each target is met.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -42,7 +46,7 @@ for tool in Xvfb openbox dbus-daemon; do
 done
 
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
-cmake --build "$build" --target vovorudoroz vovo_floor vovo_startwatch vovo_bench vovo_registerbench -j2 >/dev/null
+cmake --build "$build" --target vovorudoroz vovo_floor vovo_startwatch vovo_bench vovo_registerbench vovo_stallbench -j2 >/dev/null
 
 work="$(mktemp -d "${TMPDIR:-/tmp}/vovo-bench.XXXXXX")"
 mark="VOVO_BENCH_RUN=$work"
@@ -113,11 +117,34 @@ mkdir "$work/register"
     exit 1
 }
 
-/usr/bin/env python3 - "$work/start.txt" "$work/inprocess.txt" "$rounds" "$work/register.txt" <<'PY'
+echo "stalls of the screens' thread..." >&2
+# A port where nothing listens (the server stopped), and one where a listener takes the
+# connection and never answers.
+free_port() {
+    python3 -c 'import socket; s = socket.socket(); s.bind(("127.0.0.1", 0)); print(s.getsockname()[1])'
+}
+stopped_port="$(free_port)"
+python3 -c 'import socket, sys, time
+s = socket.socket()
+s.bind(("127.0.0.1", 0))
+s.listen(64)
+print(s.getsockname()[1], flush=True)
+time.sleep(3600)' >"$work/silent.port" &
+silent_pid=$!
+started+=("$silent_pid")
+wait_for 10 test -s "$work/silent.port" || { echo "the silent listener did not start" >&2; exit 1; }
+"$build/bench/vovo_stallbench" 3 "$work/register/registro.sqlite" "$stopped_port" \
+    "$(cat "$work/silent.port")" >"$work/stalls.txt" 2>"$work/stalls.log" || {
+    cat "$work/stalls.log" >&2
+    exit 1
+}
+stop_pids "$silent_pid"
+
+/usr/bin/env python3 - "$work/start.txt" "$work/inprocess.txt" "$rounds" "$work/register.txt" "$work/stalls.txt" <<'PY'
 import statistics
 import sys
 
-start_file, inprocess_file, rounds, register_file = sys.argv[1:5]
+start_file, inprocess_file, rounds, register_file, stalls_file = sys.argv[1:6]
 runs = {}
 for line in open(start_file):
     who, *pairs = line.split()
@@ -131,7 +158,7 @@ def spread(values):
 names = {"floor": "floor (bare window)", "floor_text": "floor (window + text)", "program": "vovorudoroz"}
 print(f"Start-up under Xvfb, {rounds} interleaved rounds")
 rows = [("start screen painted, ms", "painted_ms", 1.3, 1.0),
-        ("resident memory at 3 s, MiB", "rss_kb", 1.5, 1024.0)]
+        ("resident memory at 3 s, MiB", "rss_kb", 1.3, 1024.0)]
 for title, key, target, scale in rows:
     print(f"  {title:32}{'median':>8} {'min':>8} {'max':>8}")
     for who in ("floor", "floor_text", "program"):
@@ -163,5 +190,16 @@ for line in open(register_file):
         continue
     target = targets.get(key)
     verdict = f"< {target:5.0f}  {'yes' if float(median) < target else 'NO'}" if target else ""
+    print(f"  {key:34}{float(median):8.2f} {float(low):8.2f} {float(high):8.2f}  {count:>5}  {verdict}")
+
+print()
+print("Longest stall of the screens' thread, real screens on the generated year, 3 rounds")
+print("  (ms between two ticks of a 2 ms timer: median / min / max)")
+for line in open(stalls_file):
+    key, median, low, high, count = line.split()
+    if key == "stall_message_boxes":
+        print(f"  {'message boxes answered':34}{int(median):8d}")
+        continue
+    verdict = "" if key == "stall_idle" else f"<    50  {'yes' if float(median) < 50 else 'NO'}"
     print(f"  {key:34}{float(median):8.2f} {float(low):8.2f} {float(high):8.2f}  {count:>5}  {verdict}")
 PY

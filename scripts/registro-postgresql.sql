@@ -4,9 +4,17 @@
 -- The lab's register on the school's PostgreSQL server. Run it once, as the database's owner,
 -- in an empty database (e.g. "registro"):
 --     psql -d registro -f registro-postgresql.sql
--- It is safe to run again. It makes the register's tables and one role, vovo_lab, for the lab
--- PCs; give that role a password with ALTER ROLE vovo_lab PASSWORD '...' when the lab PCs
--- connect over the network, and put it in each PC's libpq password file (~/.pgpass).
+-- It is safe to run again, and brings an older register's roles to these. It makes the
+-- register's tables and two roles:
+--  - vovo_lab, the lab PCs' role: it may only add rows, through the lab_* functions below. It
+--    reads no answer, no pupil and no password, and deletes nothing. Its password sits in each
+--    PC's libpq password file (~/.pgpass), where whoever sits at the PC can read it:
+--        ALTER ROLE vovo_lab PASSWORD '...';
+--  - vovo_insegnante, the teacher's own login: it reads, exports and deletes. Its password is
+--    the one typed in "REGISTRO DELLA CLASSE" at each opening and is never stored on a PC:
+--        SET password_encryption = 'scram-sha-256';
+--        ALTER ROLE vovo_insegnante PASSWORD '...';
+--    and in pg_hba.conf a "scram-sha-256" line for it.
 --
 -- The tables mirror each PC's own register file, column by column and with the same text
 -- forms (times as local 'yyyy-MM-dd HH:mm:ss'), so that the program reads both with the same
@@ -66,32 +74,131 @@ CREATE TABLE IF NOT EXISTS reviews (
     UNIQUE (session_id, review_no)
 );
 
--- The teacher's password for the whole lab, as an Argon2id hash, under the key
--- 'teacher_password'.
-CREATE TABLE IF NOT EXISTS settings (
-    key text PRIMARY KEY,
-    value text NOT NULL
+-- What the teacher deleted, so that a PC still holding older rows cannot bring them back: a
+-- digest of the pupil's key (NULL for the whole register) and the server's local time. A row
+-- leaves after DeletionsKeptDays (180 days, in forget_old_deletions).
+CREATE TABLE IF NOT EXISTS deletions (
+    pupil_digest text,
+    deleted_at text NOT NULL
 );
+
+CREATE OR REPLACE FUNCTION pupil_digest(p_key text) RETURNS text
+    LANGUAGE sql IMMUTABLE STRICT
+    RETURN encode(sha256(convert_to(p_key, 'UTF8')), 'hex');
+
+CREATE OR REPLACE FUNCTION server_now() RETURNS text
+    LANGUAGE sql STABLE
+    RETURN to_char(localtimestamp, 'YYYY-MM-DD HH24:MI:SS');
+
+CREATE OR REPLACE FUNCTION forget_old_deletions() RETURNS void
+    LANGUAGE sql SECURITY DEFINER SET search_path = public, pg_temp
+    BEGIN ATOMIC
+        DELETE FROM deletions WHERE deleted_at
+            < to_char(localtimestamp - interval '180 days', 'YYYY-MM-DD HH24:MI:SS');
+    END;
+
+-- Every deleted pupil ("ELIMINA ALUNNO", and each one of "SVUOTA REGISTRO").
+CREATE OR REPLACE FUNCTION remember_deletions() RETURNS trigger
+    LANGUAGE plpgsql SECURITY DEFINER SET search_path = public, pg_temp AS $$
+BEGIN
+    PERFORM forget_old_deletions();
+    INSERT INTO deletions (pupil_digest, deleted_at)
+        SELECT pupil_digest(gone.name_key), server_now() FROM gone;
+    RETURN NULL;
+END
+$$;
+DROP TRIGGER IF EXISTS pupils_deleted ON pupils;
+CREATE TRIGGER pupils_deleted AFTER DELETE ON pupils REFERENCING OLD TABLE AS gone
+    FOR EACH STATEMENT EXECUTE FUNCTION remember_deletions();
+
+-- "SVUOTA REGISTRO": the whole register, the pupils no PC has sent yet included.
+CREATE OR REPLACE FUNCTION register_emptied() RETURNS void
+    LANGUAGE sql SECURITY DEFINER SET search_path = public, pg_temp
+    BEGIN ATOMIC
+        INSERT INTO deletions (pupil_digest, deleted_at) VALUES (NULL, server_now());
+    END;
+
+-- The lab PCs' only way in. A session started before its pupil (or the whole register) was
+-- deleted is dropped, with its answers and reviews; each returns whether the row is kept.
+CREATE OR REPLACE FUNCTION lab_add_session(p_id text, p_pupil_key text, p_started_at text,
+    p_ended_at text, p_end_reason text, p_mode integer, p_range_level integer,
+    p_range_low integer, p_range_high integer, p_display_name text, p_first_seen text)
+    RETURNS boolean
+    LANGUAGE plpgsql SECURITY DEFINER SET search_path = public, pg_temp AS $$
+BEGIN
+    IF EXISTS (SELECT FROM deletions WHERE (pupil_digest IS NULL
+            OR pupil_digest = pupil_digest(p_pupil_key)) AND deleted_at > p_started_at) THEN
+        RETURN false;
+    END IF;
+    INSERT INTO pupils (name_key, display_name, first_seen)
+        VALUES (p_pupil_key, p_display_name, p_first_seen) ON CONFLICT (name_key) DO NOTHING;
+    -- A session's end arrives after its start: the one change a PC may make.
+    INSERT INTO sessions (id, pupil_key, started_at, ended_at, end_reason, mode, range_level,
+            range_low, range_high)
+        VALUES (p_id, p_pupil_key, p_started_at, p_ended_at, p_end_reason, p_mode,
+            p_range_level, p_range_low, p_range_high)
+        ON CONFLICT (id) DO UPDATE SET ended_at = excluded.ended_at,
+            end_reason = excluded.end_reason
+        WHERE sessions.ended_at IS NULL AND excluded.ended_at IS NOT NULL
+            AND sessions.pupil_key = excluded.pupil_key;
+    RETURN true;
+END
+$$;
+
+CREATE OR REPLACE FUNCTION lab_add_answer(p_session_id text, p_operation_no integer,
+    p_minuend integer, p_subtrahend integer, p_asked_term integer, p_expected integer,
+    p_typed text, p_is_right integer, p_seconds double precision, p_error_label text,
+    p_answered_at text) RETURNS boolean
+    LANGUAGE plpgsql SECURITY DEFINER SET search_path = public, pg_temp AS $$
+BEGIN
+    IF NOT EXISTS (SELECT FROM sessions WHERE id = p_session_id) THEN
+        RETURN false; -- its session was deleted
+    END IF;
+    INSERT INTO answers VALUES (p_session_id, p_operation_no, p_minuend, p_subtrahend,
+        p_asked_term, p_expected, p_typed, p_is_right, p_seconds, p_error_label, p_answered_at)
+        ON CONFLICT (session_id, operation_no) DO NOTHING;
+    RETURN true;
+END
+$$;
+
+CREATE OR REPLACE FUNCTION lab_add_review(p_session_id text, p_review_no integer,
+    p_done_at text, p_reviewed integer, p_now_right integer) RETURNS boolean
+    LANGUAGE plpgsql SECURITY DEFINER SET search_path = public, pg_temp AS $$
+BEGIN
+    IF NOT EXISTS (SELECT FROM sessions WHERE id = p_session_id) THEN
+        RETURN false;
+    END IF;
+    INSERT INTO reviews VALUES (p_session_id, p_review_no, p_done_at, p_reviewed, p_now_right)
+        ON CONFLICT (session_id, review_no) DO NOTHING;
+    RETURN true;
+END
+$$;
 
 COMMIT;
 -- @end of tables
 
--- The lab PCs' role: it reads and adds to the register. Beyond that it may only
---  - record a session's end, which a PC sends after the session's start (two columns);
---  - change the teacher's password (one column);
---  - delete, because the teacher's "ELIMINA ALUNNO" and "SVUOTA REGISTRO" act on the server.
--- It cannot create, alter or drop anything, nor read any other table.
+-- The teacher's password is no longer kept in a table: it is vovo_insegnante's own.
+DROP TABLE IF EXISTS settings;
+
 DO $$
 BEGIN
     IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'vovo_lab') THEN
         CREATE ROLE vovo_lab LOGIN;
     END IF;
+    IF NOT EXISTS (SELECT FROM pg_roles WHERE rolname = 'vovo_insegnante') THEN
+        CREATE ROLE vovo_insegnante LOGIN;
+    END IF;
 END
 $$;
-REVOKE ALL ON pupils, sessions, answers, reviews, settings FROM PUBLIC;
-GRANT CONNECT ON DATABASE registro TO vovo_lab;
-GRANT USAGE ON SCHEMA public TO vovo_lab;
-GRANT SELECT, INSERT, DELETE ON pupils, sessions, answers, reviews TO vovo_lab;
-GRANT UPDATE (ended_at, end_reason) ON sessions TO vovo_lab;
-GRANT SELECT, INSERT ON settings TO vovo_lab;
-GRANT UPDATE (value) ON settings TO vovo_lab;
+REVOKE ALL ON pupils, sessions, answers, reviews, deletions FROM PUBLIC, vovo_lab, vovo_insegnante;
+REVOKE ALL ON FUNCTION lab_add_session, lab_add_answer, lab_add_review, remember_deletions,
+    forget_old_deletions, register_emptied FROM PUBLIC;
+GRANT CONNECT ON DATABASE registro TO vovo_lab, vovo_insegnante;
+GRANT USAGE ON SCHEMA public TO vovo_lab, vovo_insegnante;
+
+-- The lab PCs: add, and nothing else.
+GRANT EXECUTE ON FUNCTION lab_add_session, lab_add_answer, lab_add_review TO vovo_lab;
+
+-- The teacher: read, export and delete ("ELIMINA ALUNNO", "SVUOTA REGISTRO").
+GRANT SELECT, DELETE ON pupils, sessions, answers, reviews TO vovo_insegnante;
+GRANT EXECUTE ON FUNCTION register_emptied TO vovo_insegnante;

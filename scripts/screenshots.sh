@@ -49,6 +49,9 @@ program="$build_dir/bin/vovorudoroz"
     exit 1
 }
 
+# The register's benchmark generates the school year of the progress screenshot.
+cmake --build "$build_dir" --target vovo_registerbench -j2 >/dev/null
+
 # --- Processes -------------------------------------------------------------------------------
 work="$(mktemp -d "${TMPDIR:-/tmp}/vovo-screenshots.XXXXXX")"
 mark="VOVO_SCREENSHOTS_RUN=$work" # carried by every process started here, and by their children
@@ -67,6 +70,9 @@ clean_up() {
 }
 trap clean_up EXIT
 trap 'exit 143' TERM INT HUP
+
+mkdir "$work/year"
+"$build_dir/bench/vovo_registerbench" 1 "$work/year" >/dev/null 2>"$work/year.log"
 
 # The window whose title is exactly the given text.
 window() {
@@ -300,6 +306,28 @@ run() { # run SCALE FOLDER
     front "STAMPA DELLE OPERAZIONI" >/dev/null
     keys alt+f a
     shoot "ANALISI DEGLI ERRORI" "$folder/07-analisi.png"
+    stop_started
+
+    # A school year in the register (a class of 30, 200 sessions each, as the register's
+    # benchmark generates it): Luca's own progress, its chart and the newest day on top.
+    local register
+    register="$(find "$HOME" -name registro.sqlite | head -n 1)"
+    rm -f "$register" "$register-wal" "$register-shm"
+    cp "$work/year/registro.sqlite" "$register"
+    start_display 2560x1600
+    start_session_bus
+    start_accessibility_bus
+    sleep 0.5
+    env "$mark" QT_SCALE_FACTOR="$scale" QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 LANG=it_IT.UTF-8 \
+        "$program" >"$work/program-progress.log" 2>&1 &
+    started+=($!)
+    front "VOVORUDOROZ.1" >/dev/null
+    sleep 0.3
+    xdotool type --delay 80 "Luca"
+    keys Return space
+    front "ESERCIZI SULLE VOVORUDOROZ.1" >/dev/null
+    trigger_menu_entry "I miei progressi"
+    shoot "I MIEI PROGRESSI" "$folder/09-progressi.png"
 
     stop_started
     echo "scale $scale: $(cd "$folder" && echo *.png)"
@@ -315,6 +343,9 @@ for scale in $scales; do
         done
     else
         run "$scale" "${out_2x/2x/${scale}x}"
+        # The chart is drawn, not scaled: its shot at this scale goes beside the others.
+        convert "${out_2x/2x/${scale}x}/09-progressi.png" -strip +dither -colors 256 \
+            "PNG8:$out_1x/09-progressi-${scale}x.png"
     fi
 done
 echo "1x: $out_1x"

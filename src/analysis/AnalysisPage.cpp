@@ -37,7 +37,8 @@ public:
 
 } // namespace
 
-void drawAnalysisPage(PageDrawing &printer, const Analysis::Summary &summary)
+void drawAnalysisPage(
+    PageDrawing &printer, const Analysis::Summary &summary, const QStringList &notes)
 {
     PageWriter page(printer);
     page.font(18, true);
@@ -67,7 +68,7 @@ void drawAnalysisPage(PageDrawing &printer, const Analysis::Summary &summary)
     page.line(Left, y, AnalysisText::errorsHeading());
     y += LineStep + SentenceGap;
     page.font(12, false);
-    for (const QString &sentence : AnalysisText::errorLines(summary)) {
+    for (const QString &sentence : AnalysisText::errorLines(summary, notes)) {
         for (const QString &text : AnalysisText::wrapped(sentence, WrapWidth)) {
             page.line(Left, y, text);
             y += LineStep;

@@ -143,15 +143,18 @@ QString reviewLine(int reviewed, int nowRight)
     return QStringLiteral("Ripasso: ") + practised + QStringLiteral(", ") + right;
 }
 
-QStringList errorLines(const Analysis::Summary &summary)
+QStringList errorLines(const Analysis::Summary &summary, const QStringList &notes)
 {
     if (summary.operations == 0)
         return { QStringLiteral("Nessuna operazione eseguita") };
     if (summary.right == summary.operations)
         return { QStringLiteral("Nessun errore: complimenti!") };
     QStringList lines;
-    for (const Analysis::ErrorTally &tally : summary.recurring)
-        lines.append(recurringSentence(tally));
+    for (const Analysis::ErrorTally &tally : summary.recurring) {
+        const QString note = notes.value(lines.size());
+        lines.append(
+            recurringSentence(tally) + (note.isEmpty() ? QString() : QStringLiteral(" — ") + note));
+    }
     if (!summary.isolated.isEmpty())
         lines.append(isolatedLine(summary.isolated));
     if (summary.reviewed > 0)

@@ -35,10 +35,11 @@ QString isolatedLine(const QList<Analysis::ErrorTally> &isolated);
 // "Ripasso: 3 operazioni ripassate, 2 ora corrette", after a review of the missed operations.
 QString reviewLine(int reviewed, int nowRight);
 
-// The sentences of the errors' section, in order: each recurring error, then the isolated
-// line, then the review's line; or the one sentence for a session without errors or without
-// operations.
-QStringList errorLines(const Analysis::Summary &summary);
+// The sentences of the errors' section, in order: each recurring error, with its note from the
+// register after it ("— già visto il 3/12: confermato"; notes in the order of the recurring
+// errors, none when the register is off), then the isolated line, then the review's line; or the
+// one sentence for a session without errors or without operations.
+QStringList errorLines(const Analysis::Summary &summary, const QStringList &notes = {});
 
 // The sentence with the blanks inside its brackets made unbreakable, so that an example
 // "(53 − 17: ha scritto 44)" stays whole on one line wherever the screen wraps the sentence.

@@ -5,12 +5,13 @@
 #include "analysis/AnalysisPage.h"
 #include "analysis/AnalysisText.h"
 #include "analysis/PracticeSheetPage.h"
-#include "certificate/CertificateText.h"
+#include "core/CertificateText.h"
 #include "core/Hypothesis.h"
 #include "core/PupilKey.h"
 #include "core/PupilName.h"
 #include "core/ReaderThread.h"
 #include "core/SessionRecord.h"
+#include "core/StoredSession.h"
 #include "frame/Clock.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
@@ -151,6 +152,7 @@ void FrmAnalisi::buildControls()
 
 void FrmAnalisi::fill()
 {
+    setWindowTitle(Register::windowTitleFor(AnalysisText::title(), m_session));
     const Analysis::Summary summary = Analysis::summarise(m_session, sessionDate());
 
     const QStringList heading = AnalysisText::headingLines(summary);
@@ -181,15 +183,13 @@ void FrmAnalisi::fill()
     for (int column = 0; column < Columns; ++column)
         lblTabella[0][column]->setVisible(!summary.rows.isEmpty());
 
-    showSentences(AnalysisText::errorLines(summary), {});
+    m_notes.clear();
+    showSentences(AnalysisText::errorLines(summary));
     readHypotheses(summary);
 }
 
-void FrmAnalisi::showSentences(QStringList sentences, const QStringList &notes)
+void FrmAnalisi::showSentences(const QStringList &sentences)
 {
-    // The recurring sentences come first.
-    for (int line = 0; line < int(notes.size()); ++line)
-        sentences[line] += QStringLiteral(" — ") + notes[line];
     for (int line = 0; line < MostErrorLines; ++line) {
         QLabel *label = lblErrore[line];
         // An example in brackets stays whole on one line; a screen reader reads plain blanks.
@@ -214,11 +214,12 @@ void FrmAnalisi::readHypotheses(const Analysis::Summary &summary)
         [this, reading, summary](const QList<Hypothesis::DatedSession> &stored, bool failed) {
             if (reading != m_readings)
                 return;
-            QStringList sentences = AnalysisText::errorLines(summary);
-            if (failed)
-                showSentences(sentences << Register::readFailedText(), {});
-            else
-                showSentences(sentences, hypothesisNotes(summary, stored));
+            if (failed) {
+                showSentences(AnalysisText::errorLines(summary) << Register::readFailedText());
+                return;
+            }
+            m_notes = hypothesisNotes(summary, stored);
+            showSentences(AnalysisText::errorLines(summary, m_notes));
         });
 }
 
@@ -237,7 +238,7 @@ QStringList FrmAnalisi::hypothesisNotes(
     return notes;
 }
 
-PrintRoles FrmAnalisi::printRoles() const
+PagePrinting::Roles FrmAnalisi::printRoles() const
 {
     return { m_roles.printing, m_roles.messages, m_roles.clock };
 }
@@ -275,10 +276,12 @@ void FrmAnalisi::printAnalysis()
 
 PrintPage FrmAnalisi::page()
 {
+    // The notes on show: the register is not read again for the page.
+    const Analysis::Summary summary = Analysis::summarise(m_session, sessionDate());
     return PrintPage { QStringLiteral("Analisi"),
-        PupilName::capitalised(m_session.PupilName, QLocale()), [this](PageDrawing &printer) {
-            drawAnalysisPage(printer, Analysis::summarise(m_session, sessionDate()));
-        } };
+        PupilName::capitalised(m_session.PupilName, QLocale()),
+        [summary, notes = m_notes](
+            PageDrawing &printer) { drawAnalysisPage(printer, summary, notes); } };
 }
 
 void FrmAnalisi::cmdStampaScheda_Click()

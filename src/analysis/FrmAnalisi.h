@@ -61,14 +61,14 @@ private:
 
     void buildControls();
     void fill();
-    // The sentences of the errors, each recurring one with its note when there is one.
-    void showSentences(QStringList sentences, const QStringList &notes);
+    // Shows the sentences of the errors, the recurring ones first.
+    void showSentences(const QStringList &sentences);
     // Reads the pupil's days from the register, then adds each recurring error's state over
     // them to its sentence; nothing when the register is off.
     void readHypotheses(const Analysis::Summary &summary);
     QStringList hypothesisNotes(
         const Analysis::Summary &summary, QList<Hypothesis::DatedSession> sessions);
-    PrintRoles printRoles() const;
+    PagePrinting::Roles printRoles() const;
     PrintPage page();
     PrintPage sheetPage();
     PracticeSheet::Sheet practiceSheet() const;
@@ -79,6 +79,7 @@ private:
     Roles m_roles;
     std::unique_ptr<Register::ReaderThread> m_reader; // opened on the first recurring error
     int m_readings = 0; // only the last reading's result is shown
+    QStringList m_notes; // the recurring errors' notes on show, for the printed page
 
     QLabel *lblTitolo = nullptr;
     std::array<QLabel *, 3> lblIntestazione {};

@@ -20,41 +20,17 @@ namespace {
     constexpr int FirstTerm = Analysis::AskedDifference;
     constexpr int LastTerm = Analysis::AskedSubtrahend;
 
-    // Every label that stands for a procedure of its own (the answer both borrow errors give
-    // is not one).
-    const QList<Error> &ownProcedures()
-    {
-        static const QList<Error> list = [] {
-            QList<Error> result;
-            for (int e = 0; e < Analysis::ErrorCount; ++e) {
-                const auto error = static_cast<Error>(e);
-                if (Analysis::isProcedure(error) && error != Error::BorrowMixed)
-                    result.append(error);
-            }
-            return result;
-        }();
-        return list;
-    }
-
     // Every operation the range's rule can draw, with each hidden term from low to high,
     // that passes the test.
     QList<Item> operations(
         const Choice &choice, int low, int high, const std::function<bool(const Item &)> &test)
     {
         QList<Item> found;
-        const auto rule = Exercise::drawRule(choice.rangeLevel);
-        if (!rule)
-            return found;
-        for (int d = rule->differenceBase; d < rule->differenceBase + rule->differenceSpan; ++d) {
-            for (int s = rule->subtrahendBase; s < rule->subtrahendBase + rule->subtrahendSpan;
-                 ++s) {
-                if (!rule->accepts(d, s))
-                    continue;
-                for (int term = low; term <= high; ++term) {
-                    const Item item { d + s, s, term, false };
-                    if (test(item))
-                        found.append(item);
-                }
+        for (const Exercise::DrawnPair &pair : Exercise::drawablePairs(choice.rangeLevel)) {
+            for (int term = low; term <= high; ++term) {
+                const Item item { pair.minuend, pair.subtrahend, term, false };
+                if (test(item))
+                    found.append(item);
             }
         }
         return found;
@@ -131,38 +107,6 @@ namespace {
     }
 
 } // namespace
-
-QList<Error> keyProcedures(Error error)
-{
-    if (error == Error::BorrowMixed)
-        return { Error::SmallerFromLarger, Error::BorrowNotTaken };
-    return { error };
-}
-
-bool discriminates(Error error, int minuend, int subtrahend, int askedTerm)
-{
-    const int right = Analysis::rightValue(minuend, subtrahend, askedTerm);
-    const QList<Error> key = keyProcedures(error);
-    QList<int> given;
-    for (const Error procedure : key) {
-        const Analysis::ProcedureAnswers answers =
-            Analysis::procedureAnswers(procedure, minuend, subtrahend, askedTerm);
-        if (answers.isEmpty() || answers.first() == right || given.contains(answers.first()))
-            return false;
-        given.append(answers.first());
-    }
-    for (const Error other : ownProcedures()) {
-        if (key.contains(other))
-            continue;
-        const Analysis::ProcedureAnswers answers =
-            Analysis::procedureAnswers(other, minuend, subtrahend, askedTerm);
-        for (const int answer : std::as_const(given)) {
-            if (answers.contains(answer))
-                return false;
-        }
-    }
-    return true;
-}
 
 Sheet forProcedure(Error error, const Choice &choice)
 {

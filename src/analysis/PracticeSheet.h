@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/ErrorSummary.h"
+#include "core/TellingOperations.h"
 
 #include <QList>
 #include <QString>
@@ -44,12 +45,9 @@ struct Sheet
     QList<Item> items; // twelve, practice and contrast mixed
 };
 
-// The procedures named on the key for a diagnosed label: the two borrow errors for the
-// answer both give, the label itself otherwise.
-QList<Analysis::Error> keyProcedures(Analysis::Error error);
-// Whether every key procedure answers this operation wrongly, each with its own answer, and
-// with one no other procedure gives.
-bool discriminates(Analysis::Error error, int minuend, int subtrahend, int askedTerm);
+// The key's procedures and the operations that tell them apart (the eight of the sheet).
+using Analysis::discriminates;
+using Analysis::keyProcedures;
 
 // The sheet for a procedure (None: for the kind of subtraction).
 Sheet forProcedure(Analysis::Error error, const Choice &choice);

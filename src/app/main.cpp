@@ -5,9 +5,11 @@
 // main builds the one session record and the desktop services, tells the screen registry how
 // to build each screen, and opens the background screen, which opens the start screen. From
 // there every screen reads and writes the session record and reaches the desktop only through
-// the services. The program ends when its last screen closes.
+// the services. The program ends when its last screen closes, at "FINE SESSIONE", or at a
+// SIGTERM; each way, the register records the end of a session still open.
 
 #include "app/ScreenWiring.h"
+#include "app/TermSignal.h"
 #include "core/PlatformChoice.h"
 #include "core/SessionRecord.h"
 #include "desktop/QtServices.h"
@@ -26,6 +28,7 @@ int main(int argc, char *argv[])
     if (!platform.isEmpty())
         qputenv("QT_QPA_PLATFORM", platform);
     QApplication app(argc, argv);
+    quitOnTermSignal(app);
     QApplication::setApplicationName(QStringLiteral("vovorudoroz"));
     QApplication::setDesktopFileName(QStringLiteral("org.vovorudoroz.Vovorudoroz"));
     QIcon icon;

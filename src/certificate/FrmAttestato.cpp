@@ -3,14 +3,14 @@
 #include "certificate/FrmAttestato.h"
 
 #include "certificate/CertificateArt.h"
-#include "certificate/CertificateText.h"
+#include "core/CertificateText.h"
 #include "core/PlainWords.h"
 #include "core/SessionRecord.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
+#include "frame/Launcher.h"
 #include "frame/PageDrawing.h"
 #include "frame/PagePrinting.h"
-#include "frame/Services.h"
 #include "frame/SpokenStop.h"
 
 #include <QFrame>
@@ -43,8 +43,8 @@ int centredBlockLeft()
 
 } // namespace
 
-FrmAttestato::FrmAttestato(SessionRecord &session, Services &services)
-    : m_session(session), m_services(services)
+FrmAttestato::FrmAttestato(SessionRecord &session, PagePrinting::Roles roles, Launcher &launcher)
+    : m_session(session), m_roles(roles), m_launcher(launcher)
 {
     setObjectName(QStringLiteral("FrmAttestato"));
     setWindowTitle(QStringLiteral("ATTESTATO"));
@@ -157,7 +157,7 @@ void FrmAttestato::Form_Activate()
     Controls::place(Frame2, centredBlockLeft(), BlockTop, BlockWidth, BlockHeight);
 
     const CertificateTexts texts =
-        CertificateText::certificateTexts(m_session, m_services.shortDate(), QLocale());
+        CertificateText::certificateTexts(m_session, m_roles.clock.shortDate(), QLocale());
     lblData->setText(texts.date);
     lblNome->setText(texts.name);
     lblMotivo->setText(texts.motive);
@@ -204,14 +204,14 @@ void FrmAttestato::setButtonsVisible(bool visible)
 
 void FrmAttestato::Command2_Click()
 {
-    PagePrinting::print(m_services, page());
+    PagePrinting::print(m_roles, page());
 }
 
 // Only a certificate that can be printed can be saved.
 void FrmAttestato::savePdf()
 {
     if (Command2->isEnabled())
-        PagePrinting::saveAsPdf(m_services, page());
+        PagePrinting::saveAsPdf(m_roles, page());
 }
 
 PrintPage FrmAttestato::page()
@@ -233,7 +233,7 @@ void FrmAttestato::drawPage(PageDrawing &printer)
 
 void FrmAttestato::Command1_Click()
 {
-    m_services.endProgram();
+    m_launcher.endProgram();
 }
 
 void FrmAttestato::cmdFine_Click()

@@ -13,8 +13,8 @@ class CertificateArt;
 class PageDrawing;
 class QFrame;
 class QLabel;
+class Launcher;
 class QPushButton;
-class Services;
 class SpokenStop;
 struct SessionRecord;
 
@@ -29,7 +29,8 @@ class FrmAttestato : public Screen
     Q_OBJECT
 
 public:
-    FrmAttestato(SessionRecord &session, Services &services);
+    // The page roles give today's date too; the launcher ends the program from "FINE".
+    FrmAttestato(SessionRecord &session, PagePrinting::Roles roles, Launcher &launcher);
 
 protected:
     void onActivate() override { Form_Activate(); }
@@ -49,7 +50,8 @@ private:
     QString spokenText(const QLabel *label) const;
 
     SessionRecord &m_session;
-    Services &m_services;
+    PagePrinting::Roles m_roles;
+    Launcher &m_launcher;
 
     QFrame *Frame2;
     QFrame *Frame1;

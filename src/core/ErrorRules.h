@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "core/DrillCodes.h"
+
 #include <QString>
 #include <array>
 
@@ -42,9 +44,9 @@ struct Judgement
     Error error = Error::None;
 };
 
-constexpr int AskedDifference = 1;
-constexpr int AskedMinuend = 2;
-constexpr int AskedSubtrahend = 3;
+constexpr int AskedDifference = codeOf(Term::Difference);
+constexpr int AskedMinuend = codeOf(Term::Minuend);
+constexpr int AskedSubtrahend = codeOf(Term::Subtrahend);
 
 Kind kindOf(int minuend, int subtrahend);
 // The units of the minuend are below the subtrahend's: a ten has to be borrowed.

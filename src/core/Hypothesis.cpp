@@ -6,6 +6,8 @@
 
 #include <QMap>
 
+#include <array>
+
 namespace Hypothesis {
 
 namespace {
@@ -13,61 +15,92 @@ namespace {
     constexpr int LeastOperations = 5;
     constexpr int LeastPercentRight = 80;
 
-    bool recursIn(Analysis::Error label, const QList<JudgedOperation> &operations)
+    QList<DatedTallies> tallied(const QList<DatedSession> &sessions)
     {
-        for (const Analysis::ErrorTally &tally : Analysis::summarise(operations).recurring) {
-            if (tally.error == label)
-                return true;
-        }
-        return false;
-    }
-
-    bool overcomes(Analysis::Error label, const QList<JudgedOperation> &operations)
-    {
-        int scope = 0;
-        int right = 0;
-        for (const JudgedOperation &operation : operations) {
-            if (!Analysis::couldApply(label, operation))
-                continue;
-            ++scope;
-            if (operation.right)
-                ++right;
-            else if (Analysis::judge(operation).error == label)
-                return false;
-        }
-        return scope >= LeastOperations && 100 * right >= LeastPercentRight * scope;
+        QList<DatedTallies> result;
+        result.reserve(sessions.size());
+        for (const DatedSession &session : sessions)
+            result.append({ session.day, talliesOf(session.operations) });
+        return result;
     }
 
 } // namespace
 
-Status status(Analysis::Error label, const QList<DatedSession> &sessions)
+QList<Tally> talliesOf(const QList<JudgedOperation> &operations)
 {
-    // Each day's sessions apart, and all of them together.
-    QMap<QDate, QList<QList<JudgedOperation>>> days;
-    for (const DatedSession &session : sessions)
-        days[session.day].append(session.operations);
+    std::array<Tally, Analysis::ErrorCount> all {};
+    for (const Analysis::ErrorTally &tally : Analysis::summarise(operations).recurring)
+        all[static_cast<std::size_t>(tally.error)].recurs = true;
+    for (const JudgedOperation &operation : operations) {
+        const Analysis::Error error =
+            operation.right ? Analysis::Error::None : Analysis::judge(operation).error;
+        for (int value = 0; value < Analysis::ErrorCount; ++value) {
+            const auto label = static_cast<Analysis::Error>(value);
+            if (!Analysis::isProcedure(label) || !Analysis::couldApply(label, operation))
+                continue;
+            Tally &tally = all[static_cast<std::size_t>(value)];
+            ++tally.scope;
+            if (operation.right)
+                ++tally.right;
+            else if (error == label)
+                tally.marked = true;
+        }
+    }
+    QList<Tally> result;
+    for (int value = 0; value < Analysis::ErrorCount; ++value) {
+        Tally tally = all[static_cast<std::size_t>(value)];
+        tally.label = static_cast<Analysis::Error>(value);
+        if (tally.recurs || tally.scope > 0)
+            result.append(tally);
+    }
+    return result;
+}
+
+Status status(Analysis::Error label, const QList<DatedTallies> &sessions)
+{
+    // Each day's sessions together: recurring in one of them, overcome by all of them.
+    struct Day
+    {
+        bool recurred = false;
+        int scope = 0;
+        int right = 0;
+        bool marked = false;
+    };
+    QMap<QDate, Day> days;
+    for (const DatedTallies &session : sessions) {
+        Day &day = days[session.day];
+        for (const Tally &tally : session.tallies) {
+            if (tally.label != label)
+                continue;
+            day.recurred = day.recurred || tally.recurs;
+            day.scope += tally.scope;
+            day.right += tally.right;
+            day.marked = day.marked || tally.marked;
+        }
+    }
 
     Status result;
     int recurringDays = 0;
     for (auto day = days.cbegin(); day != days.cend(); ++day) {
-        bool recurred = false;
-        QList<JudgedOperation> together;
-        for (const QList<JudgedOperation> &operations : day.value()) {
-            recurred = recurred || recursIn(label, operations);
-            together += operations;
-        }
-        if (recurred) {
+        const Day &facts = day.value();
+        if (facts.recurred) {
             if (recurringDays++ == 0)
                 result.firstSeen = day.key();
             result.state = recurringDays >= 2 ? State::Confirmed : State::Probable;
-        } else if (result.state != State::None && overcomes(label, together)) {
+        } else if (result.state != State::None && !facts.marked && facts.scope >= LeastOperations
+            && 100 * facts.right >= LeastPercentRight * facts.scope) {
             result.state = State::Overcome;
         }
     }
     return result;
 }
 
-QList<Found> found(const QList<DatedSession> &sessions)
+Status status(Analysis::Error label, const QList<DatedSession> &sessions)
+{
+    return status(label, tallied(sessions));
+}
+
+QList<Found> found(const QList<DatedTallies> &sessions)
 {
     QList<Found> result;
     for (int value = 0; value < Analysis::ErrorCount; ++value) {
@@ -81,11 +114,21 @@ QList<Found> found(const QList<DatedSession> &sessions)
     return result;
 }
 
-QList<Found> stillOpen(const QList<DatedSession> &sessions)
+QList<Found> found(const QList<DatedSession> &sessions)
+{
+    return found(tallied(sessions));
+}
+
+QList<Found> stillOpen(const QList<DatedTallies> &sessions)
 {
     QList<Found> result = found(sessions);
     result.removeIf([](const Found &one) { return one.status.state == State::Overcome; });
     return result;
+}
+
+QList<Found> stillOpen(const QList<DatedSession> &sessions)
+{
+    return stillOpen(tallied(sessions));
 }
 
 QString stateWord(State state)

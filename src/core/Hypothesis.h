@@ -49,6 +49,31 @@ QList<Found> found(const QList<DatedSession> &sessions);
 // The probable and the confirmed ones: what the teacher still has to look at.
 QList<Found> stillOpen(const QList<DatedSession> &sessions);
 
+// What one session tells about one wrong procedure, all that its state needs: a register keeps
+// these per session so that a class's states need not judge every answer again.
+struct Tally
+{
+    Analysis::Error label = Analysis::Error::Other;
+    bool recurs = false; // recurring in this session
+    int scope = 0; // operations where it could apply
+    int right = 0; // of them, answered right
+    bool marked = false; // one of them answered wrong with this label
+};
+
+// The procedures the session's operations have something to say about, in rule order.
+QList<Tally> talliesOf(const QList<JudgedOperation> &operations);
+
+struct DatedTallies
+{
+    QDate day;
+    QList<Tally> tallies;
+};
+
+// The same as above, from the sessions' tallies.
+Status status(Analysis::Error label, const QList<DatedTallies> &sessions);
+QList<Found> found(const QList<DatedTallies> &sessions);
+QList<Found> stillOpen(const QList<DatedTallies> &sessions);
+
 // "probabile", "confermato", "superato"; empty for None.
 QString stateWord(State state);
 // "già visto il 3/12: confermato" when first seen before today; the state word alone when first

@@ -39,6 +39,21 @@ std::optional<DrawRule> drawRule(int rangeLevel)
     }
 }
 
+QList<DrawnPair> drawablePairs(int rangeLevel)
+{
+    QList<DrawnPair> pairs;
+    const auto rule = drawRule(rangeLevel);
+    if (!rule)
+        return pairs;
+    for (int d = rule->differenceBase; d < rule->differenceBase + rule->differenceSpan; ++d) {
+        for (int s = rule->subtrahendBase; s < rule->subtrahendBase + rule->subtrahendSpan; ++s) {
+            if (rule->accepts(d, s))
+                pairs.append({ d + s, s });
+        }
+    }
+    return pairs;
+}
+
 void livello(SessionRecord &session, RandomSource &random, const std::function<float()> &timeOfDay)
 {
     random.seed(timeOfDay());

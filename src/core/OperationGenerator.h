@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include <QList>
 #include <functional>
 #include <optional>
 
@@ -32,6 +33,15 @@ struct DrawRule
 
 // The rule of a range level 1..6, or nothing for any other level.
 std::optional<DrawRule> drawRule(int rangeLevel);
+
+struct DrawnPair
+{
+    int minuend;
+    int subtrahend;
+};
+// Every pair the level's rule can draw, by difference and then by subtrahend; none for a level
+// outside 1..6.
+QList<DrawnPair> drawablePairs(int rangeLevel);
 
 // Writes Difference, Subtrahend and their pads for session.RangeLevel. The source is seeded from
 // timeOfDay() first (and, at level 2, again before every attempt). A level outside 1..6 draws

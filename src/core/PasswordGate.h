@@ -8,12 +8,17 @@
 class PasswordGate
 {
 public:
-    enum class Check { Right, Wrong, Waiting };
+    // ServerAway: a lab's school server did not answer the login; NotKept: the new password
+    // could not be stored.
+    enum class Check { Right, Wrong, Waiting, ServerAway, NotKept };
 
     virtual ~PasswordGate() = default;
 
     virtual bool isChosen() = 0;
     virtual bool isEmpty() = 0;
+    // On a lab the password is the teacher's login on the school server: it is neither chosen
+    // nor changed here.
+    virtual bool isOnServer() const = 0;
     // The first choice; false when one was chosen already or it cannot be stored.
     virtual bool choose(const QString &password) = 0;
     virtual Check check(const QString &password) = 0;

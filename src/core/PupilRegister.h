@@ -30,6 +30,7 @@ struct Answer
     bool right = false;
     double seconds = 0.0;
     QDateTime at;
+    QString errorLabel; // the wrong procedure the answer shows; empty for a right answer
 };
 
 enum class Ending {

@@ -20,6 +20,10 @@ struct Opened
     std::unique_ptr<Reader> reader;
     std::unique_ptr<PasswordGate> password; // uses the reader: declared after it, ended before it
     QString notice;
+    // For a register opened with the teacher's login on a lab's school server: how the login
+    // went (the reader is there only when Right), and the seconds to wait after a wrong one.
+    PasswordGate::Check login = PasswordGate::Check::Right;
+    int secondsToWait = 0;
 };
 
 // Opens the register; called in the thread that then uses it.

@@ -49,6 +49,11 @@ QString Status::text() const
                     .arg(setAsideFile);
     if (answersNotKept > 0)
         text += QStringLiteral(" Risposte non conservate: %1.").arg(answersNotKept);
+    if (rowsSetAside > 0)
+        text += QStringLiteral(" Il server del registro ha rifiutato %1 righe di questo computer "
+                               "(%2): sono messe da parte qui e non vengono più inviate.")
+                    .arg(rowsSetAside)
+                    .arg(pupilsSetAside.join(QStringLiteral(", ")));
     return serverNotice.isEmpty() ? text : serverNotice + QLatin1Char('\n') + text;
 }
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <QMutex>
-#include <QString>
+#include <QStringList>
 
 namespace Register {
 
@@ -25,10 +25,15 @@ struct Status
     QString setAsideFile; // the damaged file moved aside in this run, if any
     int answersNotKept = 0; // judged answers not in the file (waiting or lost)
     QString serverNotice; // the school server's line when it does not answer, shown first
+    int rowsSetAside = 0; // rows the school server refused for good, kept aside on this PC
+    QStringList pupilsSetAside; // whose they are
 
     // In plain Italian, for the teacher's screen.
     QString text() const;
 };
+
+// What became of the teacher's login on the school server.
+enum class TeacherLogin { Opened, WrongPassword, ServerAway };
 
 // The status shared between the writer's thread, which sets it, and the screens, which read it.
 class StatusBoard

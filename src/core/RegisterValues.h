@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "core/DayPoint.h"
 #include "core/Hypothesis.h"
 #include "core/SessionRecord.h"
 
@@ -45,14 +46,8 @@ struct SessionSummary
     int judged = 0;
     int right = 0;
     double medianSeconds = 0.0;
-};
-
-struct DayPoint
-{
-    QDate day;
-    int answers = 0;
-    int rightPercent = 0;
-    double medianSeconds = 0.0;
+    int reviewed = 0; // the latest review of its missed operations, none when 0
+    int reviewedNowRight = 0;
 };
 
 struct StoredAnswer

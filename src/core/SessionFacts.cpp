@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "core/SessionFacts.h"
 
+#include "core/DrillCodes.h"
+#include "core/ErrorRules.h"
 #include "core/SessionRecord.h"
 
 #include <QTime>
@@ -10,9 +12,7 @@ namespace Register {
 
 int modeOf(int askedTermLow, int askedTermHigh)
 {
-    if (askedTermLow == 1)
-        return askedTermHigh == 1 ? 1 : 3;
-    return 2;
+    return codeOf(modeAsking(askedTermLow, askedTermHigh));
 }
 
 QDateTime momentOf(const QDate &day, float timeOfDay)
@@ -30,7 +30,8 @@ Answer answerOf(const SessionRecord &session, double seconds, const QDateTime &a
 {
     const JudgedOperation &judged = session.Judged.at(session.OpCount);
     return { session.OpCount, judged.minuend, judged.subtrahend, judged.askedTerm,
-        session.ExpectedAnswer, judged.answer, judged.right, seconds, at };
+        session.ExpectedAnswer, judged.answer, judged.right, seconds, at,
+        Analysis::errorName(Analysis::judge(judged).error) };
 }
 
 } // namespace Register

@@ -15,7 +15,7 @@ int modeOf(int askedTermLow, int askedTermHigh);
 QDateTime momentOf(const QDate &day, float timeOfDay);
 
 SessionStart sessionStartOf(const SessionRecord &session, const QDateTime &at);
-// The operation judged last, OpCount, answered in `seconds`.
+// The operation judged last, OpCount, answered in `seconds`, with the error it shows.
 Answer answerOf(const SessionRecord &session, double seconds, const QDateTime &at);
 
 } // namespace Register

@@ -2,8 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
-#include "core/MessageStyle.h"
-
 #include <QString>
 #include <array>
 
@@ -86,12 +84,6 @@ struct SessionRecord
     // The short date of a session read back from the register, for the teacher; empty for the
     // session of this run, which is today's.
     QString SessionDate;
-
-    // Message box scratch: carries no state from one question to the next.
-    QString MsgText;
-    MessageStyle MsgStyle;
-    QString MsgTitle;
-    MsgAnswer MsgResponse = MsgAnswer::Ok;
 
     friend bool operator==(const SessionRecord &, const SessionRecord &) = default;
 };

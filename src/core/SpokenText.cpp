@@ -2,24 +2,19 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "core/SpokenText.h"
 
+#include "core/DrillCodes.h"
 #include "core/Scoring.h"
 #include "core/SessionFlow.h"
 #include "core/SessionRecord.h"
+
+#include <optional>
 
 namespace Exercise {
 
 QString taskSentence(int askedTerm)
 {
-    switch (askedTerm) {
-    case 1:
-        return QStringLiteral("Scrivi la differenza");
-    case 2:
-        return QStringLiteral("Scrivi il minuendo");
-    case 3:
-        return QStringLiteral("Scrivi il sottraendo");
-    default:
-        return QString();
-    }
+    const std::optional<Term> term = termOf(askedTerm);
+    return term ? termTask(*term) : QString();
 }
 
 QString verdictSentence(const SessionRecord &session, bool right)

@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "core/StoredSession.h"
 
+#include "core/DrillCodes.h"
 #include "core/NumberText.h"
 #include "core/OperationDisplay.h"
+#include "core/PupilName.h"
 #include "core/Scoring.h"
 #include "core/StartChoices.h"
 
@@ -19,8 +21,7 @@ SessionRecord storedSession(
     session.RangeLevel = start.rangeLevel;
     session.RangeLow = start.rangeLow;
     session.RangeHigh = start.rangeHigh;
-    const StartChoices::Mode &mode =
-        StartChoices::modes()[std::clamp(start.mode, 1, StartChoices::ModeCount) - 1];
+    const StartChoices::Mode &mode = StartChoices::modes()[codeOf(modeOf(start.mode)) - 1];
     session.AskedTermLow = mode.askedTermLow;
     session.AskedTermHigh = mode.askedTermHigh;
     session.ModeCaption = mode.caption;
@@ -44,6 +45,14 @@ SessionRecord storedSession(
         session.RightCount += answer.right ? 1 : 0;
     }
     return session;
+}
+
+QString windowTitleFor(const QString &title, const SessionRecord &session)
+{
+    if (session.SessionDate.isEmpty())
+        return title;
+    return QStringLiteral("%1 — %2, %3")
+        .arg(title, PupilName::capitalised(session.PupilName, QLocale()), session.SessionDate);
 }
 
 } // namespace Register

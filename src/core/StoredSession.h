@@ -16,4 +16,9 @@ namespace Register {
 SessionRecord storedSession(
     const SessionStart &start, const QList<Answer> &answers, const QString &date);
 
+// A screen's window title for the session it shows: the title alone for the session of this
+// run; for one read back from the register, with whose and which day it is, so that the teacher
+// tells it from the live one ("ANALISI DEGLI ERRORI — Luca, 07/12/2026").
+QString windowTitleFor(const QString &title, const SessionRecord &session);
+
 } // namespace Register

@@ -4,10 +4,12 @@
 
 #include "core/ShortDate.h"
 #include "desktop/LoadModule.h"
+#include "desktop/SettingsThrottle.h"
 #include "desktop/SoundPlayer.h"
 #include "register/SqliteRegister.h"
 #include "schoolserver/RegisterSource.h"
 #include "schoolserver/SchoolService.h"
+#include "schoolserver/SetAside.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -183,7 +185,11 @@ PupilRegister &QtServices::pupilRegister()
 
 Register::Status QtServices::registerStatus()
 {
-    return m_register ? m_register->status() : Register::Status();
+    Register::Status status = m_register ? m_register->status() : Register::Status();
+    const SchoolServer::SetAsideRows setAside = SchoolServer::setAsideBoard().get();
+    status.rowsSetAside = setAside.rows;
+    status.pupilsSetAside = setAside.pupils;
+    return status;
 }
 
 std::unique_ptr<Register::ReaderThread> QtServices::openReader()
@@ -191,10 +197,30 @@ std::unique_ptr<Register::ReaderThread> QtServices::openReader()
     const RegisterPlace place = registerPlace();
     if (!place.switchedOn)
         return nullptr;
-    // The school's server when it names one, else (or with the server away) this PC's file.
-    return std::make_unique<Register::ReaderThread>([place, service = SchoolServer::serviceName()] {
-        return SchoolServer::openForScreens(place, service);
+    return std::make_unique<Register::ReaderThread>([place, throttle = &passwordThrottle()] {
+        return SchoolServer::openForScreens(place, throttle);
     });
+}
+
+bool QtServices::registerOnServer()
+{
+    return registerPlace().switchedOn && !SchoolServer::serviceName().isEmpty();
+}
+
+std::unique_ptr<Register::ReaderThread> QtServices::openTeacherReader(const QString &password)
+{
+    // The login waits on the server: it runs in the reader's thread, never in the screen's.
+    return std::make_unique<Register::ReaderThread>(
+        [service = SchoolServer::serviceName(), password, throttle = &passwordThrottle()] {
+            return SchoolServer::openTeacherForScreens(service, password, throttle);
+        });
+}
+
+ThrottleStore &QtServices::passwordThrottle()
+{
+    if (!m_throttle)
+        m_throttle = std::make_unique<SettingsThrottle>();
+    return *m_throttle;
 }
 
 QString QtServices::askCsvFilePath(const QString &proposedPath)

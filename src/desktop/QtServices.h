@@ -44,6 +44,9 @@ public:
     PupilRegister &pupilRegister() override;
     Register::Status registerStatus() override;
     std::unique_ptr<Register::ReaderThread> openReader() override;
+    bool registerOnServer() override;
+    std::unique_ptr<Register::ReaderThread> openTeacherReader(const QString &password) override;
+    ThrottleStore &passwordThrottle() override;
     QString askCsvFilePath(const QString &proposedPath) override;
     // Loads the chart module on the first chart; without it there are no charts.
     std::unique_ptr<ProgressChart> progressChart(QWidget *parent) override;
@@ -57,4 +60,5 @@ private:
     QtPrinterQueue m_queue;
     QElapsedTimer m_monotonic;
     std::unique_ptr<SqliteRegister> m_register;
+    std::unique_ptr<ThrottleStore> m_throttle;
 };

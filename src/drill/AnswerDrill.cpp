@@ -10,8 +10,10 @@
 #include "frame/Colour.h"
 #include "frame/Controls.h"
 #include "frame/KeyPressFilter.h"
+#include "frame/Launcher.h"
+#include "frame/Messages.h"
 #include "frame/Screen.h"
-#include "frame/Services.h"
+#include "frame/Sound.h"
 #include "frame/SpokenLabel.h"
 
 #include <QAccessible>
@@ -34,7 +36,8 @@ const AnswerDrill::View &AnswerDrill::view(State state)
     return views.at(static_cast<std::size_t>(state));
 }
 
-AnswerDrill::AnswerDrill(QWidget *area, Services &services) : QObject(area), m_services(services)
+AnswerDrill::AnswerDrill(QWidget *area, Messages &messages, Sound &sound, Launcher &launcher)
+    : QObject(area), m_messages(messages), m_sound(sound), m_launcher(launcher)
 {
     m_panel = new OperationPanel(area);
     Controls::place(m_panel, 90, 1080, 11535, 2265);
@@ -58,7 +61,7 @@ AnswerDrill::AnswerDrill(QWidget *area, Services &services) : QObject(area), m_s
     connect(m_keypad, &Keypad::digitsPressed, this, &AnswerDrill::typeDigits);
     connect(m_keypad, &Keypad::erasePressed, this, [this] { m_answer->setAnswer(QString()); });
     connect(m_answer, &AnswerField::answerChanged, this, &AnswerDrill::onAnswerChanged);
-    connect(m_answer, &AnswerField::refused, this, [this] { m_services.beep(); });
+    connect(m_answer, &AnswerField::refused, this, [this] { m_messages.beep(); });
     new KeyPressFilter(m_answer, [this](int &keyAscii) { keyPressed(keyAscii); });
 }
 
@@ -107,23 +110,33 @@ void AnswerDrill::ask(const std::optional<Exercise::OperationView> &question)
         m_panel->showOperation(*question);
     m_answer->setAnswer(QString());
     Controls::setCaption(m_verdict, QString());
+    forgetSpokenVerdict();
+}
+
+void AnswerDrill::forgetSpokenVerdict()
+{
     for (SpokenLabel *spoken : std::as_const(m_spokenVerdicts))
         spoken->clear();
 }
 
 bool AnswerDrill::judge(const QString &expected)
 {
+    const bool right = Exercise::isRight(m_answer->text(), expected);
+    showVerdict(right);
+    return right;
+}
+
+void AnswerDrill::showVerdict(bool right)
+{
     m_state = State::Judged;
     m_answer->setJudged(true);
     m_keypad->setEnabled(false);
-    const bool right = Exercise::isRight(m_answer->text(), expected);
     if (right)
-        m_services.playSound(m_services.programFolder() + QStringLiteral("/positivo.wav"));
+        m_sound.playSound(m_launcher.programFolder() + QStringLiteral("/positivo.wav"));
     Controls::setCaption(
         m_verdict, right ? QStringLiteral("E S A T T O") : QStringLiteral("E R R A T O"));
     QAccessibleEvent alert(m_verdict, QAccessible::Alert);
     QAccessible::updateAccessibility(&alert);
-    return right;
 }
 
 void AnswerDrill::enter(State state, const QString &spokenVerdict)
@@ -180,7 +193,7 @@ void AnswerDrill::keyPressed(int &keyAscii)
     constexpr int Backspace = 8;
     const bool digit = keyAscii >= '0' && keyAscii <= '9';
     if (isJudged() || (!digit && keyAscii != Enter && keyAscii != Backspace)) {
-        m_services.beep();
+        m_messages.beep();
         keyAscii = 0;
         return;
     }

@@ -13,12 +13,14 @@
 
 class AnswerField;
 class Keypad;
+class Launcher;
+class Messages;
 class OperationPanel;
 class QLabel;
 class QPushButton;
 class QWidget;
 class Screen;
-class Services;
+class Sound;
 class SpokenLabel;
 
 // One question at a time answered in the answer box: the operation panel with its answer box,
@@ -71,7 +73,8 @@ public:
 
     // Builds the panel, the verdict, the instruction line and the keypad in the screen's area,
     // in this order, at their places.
-    AnswerDrill(QWidget *area, Services &services);
+    // A wrong key beeps (messages); a right answer plays the program's sound.
+    AnswerDrill(QWidget *area, Messages &messages, Sound &sound, Launcher &launcher);
     // The exercise's window for a screen with a drill: its green, a fixed frame and its size,
     // centred. A menu bar comes first, as it takes its height above the client area.
     static void shapeScreen(Screen *screen);
@@ -98,6 +101,10 @@ public:
     // verdict shows and is announced, a right answer plays its sound. The screen then enters
     // Judged, SetComplete or AllComplete.
     bool judge(const QString &expected);
+    // The same, for an answer the screen has judged itself.
+    void showVerdict(bool right);
+    // The verdict read with the buttons goes, the verdict on show stays.
+    void forgetSpokenVerdict();
     // Shows, enables and focuses what the state's row says; a screen reader reads spokenVerdict
     // with the button that takes the focus.
     void enter(State state, const QString &spokenVerdict = QString());
@@ -119,7 +126,9 @@ private:
     bool hidesVerify() const;
     QWidget *focusControl(Focus focus) const;
 
-    Services &m_services;
+    Messages &m_messages;
+    Sound &m_sound;
+    Launcher &m_launcher;
     OperationPanel *m_panel = nullptr;
     AnswerField *m_answer = nullptr;
     QLabel *m_verdict = nullptr;

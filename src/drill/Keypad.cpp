@@ -49,7 +49,7 @@ Keypad::Keypad(QWidget *parent) : QGroupBox(QStringLiteral("TASTIERINO"), parent
         connect(
             button, &QPushButton::clicked, this, [this, caption] { emit digitsPressed(caption); });
     }
-    m_erase = makeKey(QStringLiteral("cmdCancella"), QStringLiteral("Cancella"));
-    Controls::place(m_erase, 240, 2055, 2325, 435);
-    connect(m_erase, &QPushButton::clicked, this, &Keypad::erasePressed);
+    QPushButton *erase = makeKey(QStringLiteral("cmdCancella"), QStringLiteral("Cancella"));
+    Controls::place(erase, 240, 2055, 2325, 435);
+    connect(erase, &QPushButton::clicked, this, &Keypad::erasePressed);
 }

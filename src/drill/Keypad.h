@@ -4,8 +4,6 @@
 
 #include <QGroupBox>
 
-class QPushButton;
-
 // The on-screen keypad "TASTIERINO": 1 2 3 / 4 5 6 / 7 8 9 / 0 00 000 as on a calculator, and
 // "Cancella" across the bottom. It only reports its keys; what they do to an answer is the
 // screen's business. A disabled keypad reports nothing.
@@ -16,12 +14,7 @@ class Keypad : public QGroupBox
 public:
     explicit Keypad(QWidget *parent);
 
-    QPushButton *eraseKey() const { return m_erase; }
-
 signals:
     void digitsPressed(const QString &digits);
     void erasePressed();
-
-private:
-    QPushButton *m_erase = nullptr;
 };

@@ -2,10 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
-#include "core/PupilRegister.h"
+#include "core/Session.h"
 #include "frame/Screen.h"
 
 #include <QPointer>
+#include <array>
 
 class AnswerDrill;
 class FaceMark;
@@ -17,21 +18,38 @@ class QLabel;
 class AnswerField;
 class QMenu;
 class QPushButton;
-class Services;
+class Clock;
+class Launcher;
+class Messages;
+class RandomSource;
+class ScreenRegistry;
+class Sound;
 struct SessionRecord;
 
-// The exercise screen: a session of four exercises of ten subtractions. Each operation is drawn
-// (livello), shown with one term hidden in the answer box (visualizza), answered on the keyboard
-// or the keypad, judged once (checkAnswer), marked with a face, timed and completed into its
-// record line. The answer drill shows the operation, takes and judges the answer and switches the
-// action buttons, the keypad and the instruction line with its state; after the fortieth answer the pupil is asked whether to see the report.
+// The exercise screen: a session of four exercises of ten subtractions, as the session
+// (Exercise::Session) draws, judges and counts them. The screen shows what it says: the operation
+// in the answer drill, a face for each verdict, the times, and the end question after the
+// fortieth answer, whether to see the report. The answer drill takes the answer and switches the
+// action buttons, the keypad and the instruction line with its state.
 // The screen takes the mode's colours and banner from the session record whenever it is shown.
 class FrmOperativoMeno : public Screen
 {
     Q_OBJECT
 
 public:
-    FrmOperativoMeno(SessionRecord &session, Services &services);
+    // The desktop's services this screen uses, one role each.
+    struct Roles
+    {
+        Clock &clock;
+        Messages &messages;
+        Sound &sound;
+        Launcher &launcher;
+        ScreenRegistry &screens;
+        RandomSource &random;
+        PupilRegister &pupilRegister;
+    };
+
+    FrmOperativoMeno(SessionRecord &session, const Roles &roles);
 
     void readSession() override;
 
@@ -45,42 +63,28 @@ private slots:
     void CmdOperazione_Click();
     void CmdEsercizio_Click();
     void CmdStampa_Click();
-    void mnuStampa_Click();
-    void mnuAttestato_Click();
-    void cmdFine_Click();
-    void mnuEsci_Click();
     void mnuRipasso_Click();
 
 private:
     void buildMenu();
     void buildOperation();
     void buildActions();
-    void buildMarks();
-    void buildProgress();
 
     void Form_Load();
-    void newExercise();
-    void livello();
-    void visualizza();
+    void showExercise();
+    void showOperation();
     void checkAnswer();
-    // The answer's seconds, exactly.
-    double timeAnswer();
-    void menusAndEndOfSession(const QString &verdict);
-    void endRegisteredSession(Register::Ending how);
-    void hideMarks();
-
-    void TxtRisultato_Click();
+    void endOfSession(const QString &verdict);
 
     void askForAnswer();
     void setTimeLabel(QLabel *label, const QString &text);
 
     SessionRecord &m_session;
-    Services &m_services;
+    Roles m_roles;
+    Exercise::Session m_run;
 
-    QString m_answerMark; // AnswerMark: " " after a right answer, "*" after a wrong one
     double m_shownAt = 0.0; // monotonic clock when the operation was shown
     bool m_focusGivenOnShow = false;
-    bool m_sessionEnded = false; // the register has been told that this session ended
     QPointer<QWidget> m_focusBeforeReview;
 
     QMenu *MnuFile = nullptr;
@@ -107,7 +111,7 @@ private:
     QPushButton *CmdFine = nullptr;
 
     QGroupBox *frmValutazione = nullptr;
-    FaceMark *Image[21] = {}; // Image1..Image20; index 0 unused
+    std::array<FaceMark *, 21> Image {}; // Image1..Image20; index 0 unused
 
     QGroupBox *frmElaborazione = nullptr;
     QLabel *LblEsercizio = nullptr;

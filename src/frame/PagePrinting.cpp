@@ -5,7 +5,6 @@
 #include "core/PdfFileName.h"
 #include "frame/PageDrawing.h"
 #include "frame/PrinterQueue.h"
-#include "frame/Services.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -72,7 +71,7 @@ bool submit(Printing &printing, const PrintPage &page, QString &reason)
 }
 
 // Saves the page as a PDF if the pupil answers Yes.
-void offerPdf(PrintRoles roles, const PrintPage &page, const QString &question)
+void offerPdf(const PagePrinting::Roles &roles, const PrintPage &page, const QString &question)
 {
     if (roles.messages.messageBox(question, MsgBox::YesNoInformation) == MsgAnswer::Yes)
         PagePrinting::saveAsPdf(roles, page);
@@ -82,7 +81,7 @@ void offerPdf(PrintRoles roles, const PrintPage &page, const QString &question)
 
 namespace PagePrinting {
 
-void print(PrintRoles roles, const PrintPage &page)
+void print(const Roles &roles, const PrintPage &page)
 {
     const PrinterState state = roles.printing.printerQueue().defaultPrinter();
     if (state.kind != PrinterState::Ready) {
@@ -101,7 +100,7 @@ void print(PrintRoles roles, const PrintPage &page)
         });
 }
 
-void saveAsPdf(PrintRoles roles, const PrintPage &page)
+void saveAsPdf(const Roles &roles, const PrintPage &page)
 {
     const QString proposed =
         QDir(roles.printing.documentsFolder())
@@ -121,7 +120,3 @@ void saveAsPdf(PrintRoles roles, const PrintPage &page)
 }
 
 } // namespace PagePrinting
-
-PrintRoles::PrintRoles(Services &services) : printing(services), messages(services), clock(services)
-{
-}

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "progress/FrmProgressi.h"
 
+#include "core/ProgressWords.h"
 #include "core/PupilKey.h"
 #include "core/PupilName.h"
 #include "core/SessionRecord.h"
@@ -10,7 +11,6 @@
 #include "frame/Controls.h"
 #include "frame/ProgressChart.h"
 #include "frame/RegisterReading.h"
-#include "progress/ProgressWords.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -142,9 +142,10 @@ void FrmProgressi::showDays(const Days &read, bool registerOn)
         m_chart->setDays(points);
     }
     const QLocale italian(QLocale::Italian);
+    // The newest day first, where the pupil looks, and where a screen reader starts.
     tblGiorni->setRowCount(int(days.size()));
     for (int row = 0; row < int(days.size()); ++row) {
-        const Register::DayPoint &day = days[row];
+        const Register::DayPoint &day = days[days.size() - 1 - row];
         const QStringList cells { day.day.toString(QStringLiteral("dd/MM/yyyy")),
             QStringLiteral("%1 %").arg(day.rightPercent),
             italian.toString(day.medianSeconds, 'f', 1) };

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "register/CsvExport.h"
 
+#include "core/DrillCodes.h"
 #include "core/StartChoices.h"
 #include "register/RegisterQueries.h"
 
@@ -12,35 +13,31 @@
 
 namespace Register {
 
+void appendCsvField(QByteArray &out, const QString &text)
+{
+    QByteArray bytes = text.toUtf8();
+    // A spreadsheet would run a cell that starts like a formula: a quote before it keeps it text.
+    const bool formula = !bytes.isEmpty() && QByteArrayLiteral("=+-@\t\r").contains(bytes.front());
+    if (formula)
+        bytes.prepend('\'');
+    if (!formula && !bytes.contains(';') && !bytes.contains('"') && !bytes.contains('\n')
+        && !bytes.contains('\r')) {
+        out += bytes;
+        return;
+    }
+    out += '"';
+    out += bytes.replace('"', "\"\"");
+    out += '"';
+}
+
 namespace {
 
     constexpr qsizetype ChunkBytes = 1 << 20;
     constexpr int ProgressRows = 2000;
 
-    // A field with a separator, a quote or a line break goes between quotes, its quotes doubled.
-    void appendField(QByteArray &out, const QString &text)
+    QByteArray termText(int askedTerm)
     {
-        const QByteArray bytes = text.toUtf8();
-        if (!bytes.contains(';') && !bytes.contains('"') && !bytes.contains('\n')
-            && !bytes.contains('\r')) {
-            out += bytes;
-            return;
-        }
-        out += '"';
-        out += QByteArray(bytes).replace('"', "\"\"");
-        out += '"';
-    }
-
-    const char *termText(int askedTerm)
-    {
-        switch (askedTerm) {
-        case 1:
-            return "differenza";
-        case 2:
-            return "minuendo";
-        default:
-            return "sottraendo";
-        }
+        return termName(termOf(askedTerm).value_or(Term::Subtrahend)).toUtf8();
     }
 
 } // namespace
@@ -59,7 +56,7 @@ int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &
     QList<QByteArray> modes;
     for (const auto &mode : StartChoices::modes()) {
         modes.append(QByteArray());
-        appendField(modes.last(), mode.listText);
+        appendCsvField(modes.last(), mode.listText);
     }
 
     const QString onePupil =
@@ -81,8 +78,11 @@ int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &
         return -1;
     while (query.next()) {
         QByteArray fields;
-        appendField(fields, query.value(1).toString());
-        fields += ';' + query.value(2).toString().toLatin1() + ';';
+        appendCsvField(fields, query.value(1).toString());
+        // Times are text as stored: any text, from another version or another writer.
+        fields += ';';
+        appendCsvField(fields, query.value(2).toString());
+        fields += ';';
         fields += modes.value(query.value(3).toInt() - 1) + ';';
         fields += QByteArray::number(query.value(4).toInt()) + ';';
         fields += QByteArray::number(query.value(5).toInt()) + ';';
@@ -114,12 +114,14 @@ int exportCsv(RegisterQueries &queries, const QString &pupilKey, const QString &
         out += ';';
         out += QByteArray::number(query.value(5).toInt());
         out += ';';
-        appendField(out, query.value(6).toString());
+        appendCsvField(out, query.value(6).toString());
         out += query.value(7).toBool() ? ";sì;" : ";no;";
         out += QByteArray::number(query.value(8).toDouble(), 'f', 1).replace('.', ',');
         out += ';';
-        appendField(out, query.value(9).toString());
-        out += ';' + query.value(10).toString().toLatin1() + "\r\n";
+        appendCsvField(out, query.value(9).toString());
+        out += ';';
+        appendCsvField(out, query.value(10).toString());
+        out += "\r\n";
         ++rows;
         if (progress && rows % ProgressRows == 0)
             progress(rows);

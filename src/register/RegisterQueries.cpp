@@ -2,9 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "register/RegisterQueries.h"
 
+#include "core/DrillCodes.h"
 #include "core/ErrorSummary.h"
 #include "register/AllOrNothing.h"
 #include "register/CsvExport.h"
+#include "register/ProcedureTallies.h"
 #include "register/RegisterFile.h"
 
 #include <QHash>
@@ -27,6 +29,20 @@ namespace {
         return QDateTime::fromString(value.toString(), QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     }
 
+    // The stored answer read from the columns minuend, subtrahend, asked_term, typed, is_right
+    // and, when `withSeconds`, seconds, from `first` on.
+    JudgedOperation judgedOperationAt(const QSqlQuery &query, int first, bool withSeconds)
+    {
+        Answer answer;
+        answer.minuend = query.value(first).toInt();
+        answer.subtrahend = query.value(first + 1).toInt();
+        answer.askedTerm = query.value(first + 2).toInt();
+        answer.typed = query.value(first + 3).toString();
+        answer.right = query.value(first + 4).toBool();
+        answer.seconds = withSeconds ? query.value(first + 5).toDouble() : 0.0;
+        return judgedOperationOf(answer);
+    }
+
     int percent(int right, int judged)
     {
         return judged > 0 ? static_cast<int>(std::lround(100.0 * right / judged)) : 0;
@@ -40,6 +56,56 @@ namespace {
         "  ROW_NUMBER() OVER (PARTITION BY s.pupil_key ORDER BY s.started_at DESC, s.rowid DESC) "
         "AS rank"
         " FROM sessions s WHERE EXISTS (SELECT 1 FROM answers a WHERE a.session_id = s.id))");
+
+    // Every pupil's sessions with answers, each with its tallies of the wrong procedures: those
+    // the file keeps, and the others (sessions still open, or every one on a register that keeps
+    // none) judged from their answers.
+    QHash<QString, QList<Hypothesis::DatedTallies>> classTallies(QSqlDatabase &database)
+    {
+        QHash<QString, QList<Hypothesis::DatedTallies>> tallies;
+        QSqlQuery query(database);
+        query.setForwardOnly(true);
+        const bool kept = database.tables().contains(TalliesTable);
+        if (kept) {
+            query.exec(QStringLiteral(
+                "SELECT s.pupil_key, substr(s.started_at, 1, 10), t.tallies FROM sessions s"
+                " JOIN procedure_tallies t ON t.session_id = s.id"));
+            while (query.next())
+                tallies[query.value(0).toString()].append(
+                    { QDate::fromString(query.value(1).toString(), Qt::ISODate),
+                        talliesFromText(query.value(2).toString()) });
+        }
+        // The sessions first (CROSS JOIN keeps SQLite from walking every answer to find the
+        // few sessions without tallies).
+        query.exec(
+            QStringLiteral("SELECT s.pupil_key, s.id, substr(s.started_at, 1, 10), a.minuend,"
+                           " a.subtrahend, a.asked_term, a.typed, a.is_right FROM sessions s"
+                           " CROSS JOIN answers a WHERE a.session_id = s.id")
+            + (kept ? QStringLiteral(" AND NOT EXISTS (SELECT 1 FROM procedure_tallies t"
+                                     " WHERE t.session_id = s.id)")
+                    : QString())
+            + QStringLiteral(" ORDER BY s.id, a.operation_no"));
+        QString pupil;
+        QString sessionId;
+        QDate day;
+        QList<JudgedOperation> operations;
+        auto closeSession = [&] {
+            if (!operations.isEmpty())
+                tallies[pupil].append({ day, Hypothesis::talliesOf(operations) });
+            operations.clear();
+        };
+        while (query.next()) {
+            if (sessionId != query.value(1).toString()) {
+                closeSession();
+                pupil = query.value(0).toString();
+                sessionId = query.value(1).toString();
+                day = QDate::fromString(query.value(2).toString(), Qt::ISODate);
+            }
+            operations.append(judgedOperation(query, 3));
+        }
+        closeSession();
+        return tallies;
+    }
 
 } // namespace
 
@@ -134,14 +200,7 @@ QList<PupilOverview> RegisterQueries::classOverview()
             " a.is_right, a.seconds FROM answered r JOIN answers a ON a.session_id = r.id"
             " WHERE r.rank = 1 ORDER BY r.pupil_key, a.operation_no"));
     while (query.next()) {
-        JudgedOperation operation;
-        operation.judged = true;
-        operation.minuend = query.value(1).toInt();
-        operation.subtrahend = query.value(2).toInt();
-        operation.askedTerm = query.value(3).toInt();
-        operation.answer = query.value(4).toString();
-        operation.right = query.value(5).toBool();
-        operation.seconds = static_cast<int>(query.value(6).toDouble());
+        const JudgedOperation operation = judgedOperationAt(query, 1, true);
         const QString key = query.value(0).toString();
         lastOperations[key].append(operation);
         lastSeconds[key].append(query.value(6).toDouble());
@@ -154,8 +213,9 @@ QList<PupilOverview> RegisterQueries::classOverview()
         if (!summary.recurring.isEmpty())
             row.recurringError = Analysis::errorName(summary.recurring.first().error);
     }
+    const QHash<QString, QList<Hypothesis::DatedTallies>> tallies = classTallies(database);
     for (PupilOverview &row : rows)
-        row.openHypotheses = Hypothesis::stillOpen(datedSessions(row.key));
+        row.openHypotheses = Hypothesis::stillOpen(tallies.value(row.key));
     return rows;
 }
 
@@ -172,8 +232,10 @@ QList<SessionSummary> RegisterQueries::sessions(const QString &pupilKey)
     query.setForwardOnly(true);
     query.prepare(
         QStringLiteral("SELECT s.id, s.started_at, s.end_reason, s.mode, s.range_low, s.range_high,"
-                       " a.is_right, a.seconds, s.range_level FROM sessions s LEFT JOIN answers a "
-                       "ON a.session_id = s.id"
+                       " a.is_right, a.seconds, s.range_level, r.reviewed, r.now_right"
+                       " FROM sessions s LEFT JOIN answers a ON a.session_id = s.id"
+                       " LEFT JOIN reviews r ON r.session_id = s.id AND r.review_no ="
+                       " (SELECT MAX(review_no) FROM reviews WHERE session_id = s.id)"
                        " WHERE s.pupil_key = ? ORDER BY s.started_at, s.rowid, a.operation_no"));
     query.addBindValue(pupilKey);
     query.exec();
@@ -189,6 +251,8 @@ QList<SessionSummary> RegisterQueries::sessions(const QString &pupilKey)
             row.rangeLow = query.value(4).toInt();
             row.rangeHigh = query.value(5).toInt();
             row.rangeLevel = query.value(8).toInt();
+            row.reviewed = query.value(9).toInt();
+            row.reviewedNowRight = query.value(10).toInt();
             rows.append(row);
         }
         if (!query.value(6).isNull()) {
@@ -254,14 +318,7 @@ QList<Hypothesis::DatedSession> RegisterQueries::datedSessions(const QString &pu
             sessionId = query.value(0).toString();
             sessions.append({ QDate::fromString(query.value(1).toString(), Qt::ISODate), {} });
         }
-        JudgedOperation operation;
-        operation.judged = true;
-        operation.minuend = query.value(2).toInt();
-        operation.subtrahend = query.value(3).toInt();
-        operation.askedTerm = query.value(4).toInt();
-        operation.answer = query.value(5).toString();
-        operation.right = query.value(6).toBool();
-        sessions.last().operations.append(operation);
+        sessions.last().operations.append(judgedOperationAt(query, 2, false));
     }
     check(query);
     return sessions;
@@ -280,15 +337,9 @@ QList<StoredAnswer> RegisterQueries::answers(const QString &sessionId)
     while (query.next()) {
         StoredAnswer row;
         row.operationNumber = query.value(0).toInt();
-        row.operation.judged = true;
-        row.operation.minuend = query.value(1).toInt();
-        row.operation.subtrahend = query.value(2).toInt();
-        row.operation.askedTerm = query.value(3).toInt();
-        row.operation.answer = query.value(4).toString();
-        row.operation.right = query.value(5).toBool();
-        row.seconds = query.value(6).toDouble();
         // The report shows whole seconds, as the exercise timed them.
-        row.operation.seconds = static_cast<int>(row.seconds);
+        row.operation = judgedOperationAt(query, 1, true);
+        row.seconds = query.value(6).toDouble();
         row.errorLabel = query.value(7).toString();
         row.at = storedDateTime(query.value(8));
         rows.append(row);
@@ -357,7 +408,11 @@ bool RegisterQueries::emptyRegister()
     if (m_state != State::Ready)
         return false;
     QSqlDatabase database = QSqlDatabase::database(m_connection, false);
-    return allOrNothing(database, [](QSqlQuery &query) {
+    const bool onServer = database.driverName() != QLatin1String("QSQLITE");
+    return allOrNothing(database, [onServer](QSqlQuery &query) {
+        // A school server remembers the moment, so that no PC's older rows fill it again.
+        if (onServer && !query.exec(QStringLiteral("SELECT register_emptied()")))
+            return false;
         for (const char *table : { "answers", "reviews", "sessions", "pupils" })
             if (!query.exec(QStringLiteral("DELETE FROM ") + QLatin1String(table)))
                 return false;

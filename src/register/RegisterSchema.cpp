@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "register/RegisterSchema.h"
 
+#include "register/ProcedureTallies.h"
+
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -63,8 +65,21 @@ namespace {
                 QStringLiteral("CREATE TABLE settings (key TEXT PRIMARY KEY, value TEXT NOT NULL)"),
                 QStringLiteral("CREATE INDEX unsent_answers ON answers(sent) WHERE sent = 0"),
             },
+            {
+                // Written when a session ends (ProcedureTallies); never sent to a school server.
+                QStringLiteral(
+                    "CREATE TABLE procedure_tallies ("
+                    " session_id TEXT PRIMARY KEY REFERENCES sessions(id) ON DELETE CASCADE,"
+                    " tallies TEXT NOT NULL)"),
+            },
         };
         return all;
+    }
+
+    // What a step's statements cannot do alone: the rows that the program's own rules compute.
+    QSqlError fillAfterStep(int version, QSqlDatabase &database)
+    {
+        return version == 2 ? keepMissingTallies(database) : QSqlError();
     }
 
 } // namespace
@@ -102,6 +117,11 @@ bool migrate(QSqlDatabase &database, QSqlError *error)
                 database.rollback();
                 return false;
             }
+        }
+        if (const QSqlError filled = fillAfterStep(version, database); filled.isValid()) {
+            *error = filled;
+            database.rollback();
+            return false;
         }
         // PRAGMA takes no bound parameters; the version is our own constant.
         if (!run(QStringLiteral("PRAGMA user_version = %1").arg(version))) {

@@ -60,6 +60,11 @@ bool RegisterWriter::ensureOpen()
     m_pagesChecked = m_pagesChecked || m_open;
     if (opening.isOpen() && !m_open)
         closeFile(m_connection);
+    // Once a run: the sessions a killed program left open are ended.
+    if (m_open && !m_leftOpenClosed)
+        m_leftOpenClosed = !closeSessionsLeftOpen(QSqlDatabase::database(m_connection, false),
+            m_currentStart ? m_currentStart->sessionId : QString())
+                                .isValid();
     return m_open;
 }
 

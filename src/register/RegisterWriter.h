@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
-#include "register/RegisterRows.h"
 #include "core/RegisterStatus.h"
+#include "register/RegisterRows.h"
 
 #include <QObject>
 #include <QSqlError>
@@ -38,6 +38,7 @@ private:
     bool m_open = false;
     bool m_neverWritable = false; // a newer version's file, or a read-only one: not retried
     bool m_pagesChecked = false;
+    bool m_leftOpenClosed = false; // the sessions a killed run left open, ended
     std::deque<Row> m_pending;
     std::optional<StartRow> m_currentStart;
     int m_refusedAnswers = 0;

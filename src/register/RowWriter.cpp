@@ -5,6 +5,7 @@
 #include "core/ErrorRules.h"
 #include "core/PupilKey.h"
 #include "core/SessionRecord.h"
+#include "register/ProcedureTallies.h"
 #include "register/RegisterSchema.h"
 
 #include <QSqlDatabase>
@@ -24,18 +25,6 @@ namespace {
     QString nonNull(const QString &text)
     {
         return text.isNull() ? QStringLiteral("") : text;
-    }
-
-    QString errorLabel(const Answer &answer)
-    {
-        JudgedOperation operation;
-        operation.judged = true;
-        operation.minuend = answer.minuend;
-        operation.subtrahend = answer.subtrahend;
-        operation.askedTerm = answer.askedTerm;
-        operation.answer = answer.typed;
-        operation.right = answer.right;
-        return nonNull(Analysis::errorName(Analysis::judge(operation).error));
     }
 
     // Runs one statement with its values bound in order; the error, invalid on success.
@@ -83,22 +72,24 @@ QSqlError writeRow(QSqlDatabase database, const Row &row)
     }
     if (const auto *answer = std::get_if<AnswerRow>(&row)) {
         const Answer &a = answer->answer;
-        return run(database,
+        const QSqlError error = run(database,
             QStringLiteral(
                 "INSERT INTO answers (session_id, operation_no, minuend, subtrahend,"
                 " asked_term, expected, typed, is_right, seconds, error_label, answered_at)"
                 " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
                 " ON CONFLICT (session_id, operation_no) DO NOTHING"),
             { answer->sessionId, a.operationNumber, a.minuend, a.subtrahend, a.askedTerm,
-                a.expected, nonNull(a.typed), a.right ? 1 : 0, a.seconds, errorLabel(a),
+                a.expected, nonNull(a.typed), a.right ? 1 : 0, a.seconds, nonNull(a.errorLabel),
                 storedTime(a.at) });
+        return error.isValid() ? error : forgetTallies(database, answer->sessionId);
     }
     if (const auto *end = std::get_if<EndRow>(&row)) {
         // A changed row is copied to the school server again.
-        return run(database,
+        const QSqlError error = run(database,
             QStringLiteral(
                 "UPDATE sessions SET ended_at = ?, end_reason = ?, sent = 0 WHERE id = ?"),
             { storedTime(end->end.at), endingText(end->end.how), end->sessionId });
+        return error.isValid() ? error : keepTallies(database, end->sessionId);
     }
     const auto &review = std::get<ReviewRow>(row);
     return run(database,
@@ -107,6 +98,15 @@ QSqlError writeRow(QSqlDatabase database, const Row &row)
                        " WHERE session_id = ?), ?, ?, ?)"),
         { review.sessionId, review.sessionId, storedTime(review.review.at), review.review.reviewed,
             review.review.nowRight });
+}
+
+QSqlError closeSessionsLeftOpen(QSqlDatabase database, const QString &currentId)
+{
+    return run(database,
+        QStringLiteral("UPDATE sessions SET end_reason = ?, sent = 0, ended_at = COALESCE("
+                       "(SELECT MAX(answered_at) FROM answers WHERE session_id = sessions.id),"
+                       " started_at) WHERE ended_at IS NULL AND id <> ?"),
+        { endingText(Ending::Interrupted), currentId });
 }
 
 } // namespace Register

@@ -13,4 +13,8 @@ namespace Register {
 // one is open. An answer already kept is not stored twice. The error, invalid on success.
 QSqlError writeRow(QSqlDatabase database, const Row &row);
 
+// Ends as "interrotta" every session a killed program left open, but `currentId`: at its last
+// answer, or at its start when it has none.
+QSqlError closeSessionsLeftOpen(QSqlDatabase database, const QString &currentId);
+
 } // namespace Register

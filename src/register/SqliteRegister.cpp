@@ -16,6 +16,9 @@ SqliteRegister::SqliteRegister(const RegisterPlace &place) : m_place(place)
 
 SqliteRegister::~SqliteRegister()
 {
+    // Every way out of the program passes here: a session still open ends with it.
+    if (m_sessionOpen)
+        sessionEnded({ Ending::Interrupted, QDateTime::currentDateTime() });
     if (!m_thread)
         return;
     // One last try for rows still waiting, then the connection closes in its own thread.
@@ -30,6 +33,7 @@ void SqliteRegister::sessionStarted(const SessionStart &start)
     if (!m_place.switchedOn)
         return;
     m_sessionId = QUuid::createUuid().toString(QUuid::WithoutBraces);
+    m_sessionOpen = true;
     hand(StartRow { m_sessionId, start });
 }
 
@@ -41,8 +45,10 @@ void SqliteRegister::answerJudged(const Answer &answer)
 
 void SqliteRegister::sessionEnded(const SessionEnd &end)
 {
-    if (!m_sessionId.isEmpty())
-        hand(EndRow { m_sessionId, end });
+    if (!m_sessionOpen)
+        return;
+    m_sessionOpen = false;
+    hand(EndRow { m_sessionId, end });
 }
 
 void SqliteRegister::reviewDone(const Review &review)

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "core/PupilRegister.h"
+#include "core/RegisterStatus.h"
 #include "register/RegisterPlace.h"
 #include "register/RegisterRows.h"
-#include "core/RegisterStatus.h"
 
 #include <QThread>
 #include <memory>
@@ -40,4 +40,5 @@ private:
     std::unique_ptr<QThread> m_thread;
     Register::RegisterWriter *m_writer = nullptr; // lives in m_thread, deleted when it ends
     QString m_sessionId; // the current session's key; empty before the first
+    bool m_sessionOpen = false; // started and not yet ended
 };

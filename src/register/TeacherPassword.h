@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/PasswordGate.h"
+#include "core/RegisterStatus.h"
 
 #include <QString>
 #include <functional>
@@ -18,19 +19,42 @@ public:
     virtual bool storeHash(const QString &hash) = 0;
 };
 
-// The teacher's password for the register's screen, kept only as an Argon2id hash. After five
-// wrong tries every try waits thirty seconds without being checked.
+// The wrong tries so far and the end of the wait they earned, kept outside the screen so that
+// closing it or restarting the program starts nothing again.
+struct ThrottleState
+{
+    int wrongTries = 0;
+    qint64 waitUntil = 0; // milliseconds since the epoch
+};
+
+class ThrottleStore
+{
+public:
+    virtual ~ThrottleStore() = default;
+    virtual ThrottleState throttle() = 0;
+    virtual void storeThrottle(const ThrottleState &state) = 0;
+};
+
+// The teacher's password for the register's screen. On a PC it is kept only as an Argon2id
+// hash; on a lab it is the teacher's own login on the school server, checked by logging in.
+// After five wrong tries every try waits thirty seconds without being checked.
 class TeacherPassword final : public PasswordGate
 {
 public:
     static constexpr int TriesBeforeWaiting = 5;
     static constexpr int WaitSeconds = 30;
 
-    // clock: milliseconds on a clock that never jumps.
-    explicit TeacherPassword(PasswordStore &store, std::function<qint64()> clock = {});
+    using ServerLogin = std::function<Register::TeacherLogin(const QString &password)>;
 
-    bool isChosen() override { return m_store.storedHash().has_value(); }
+    // clock: milliseconds since the epoch; throttle: where the wrong tries are kept (in this
+    // object alone when none is given).
+    explicit TeacherPassword(PasswordStore &store, std::function<qint64()> clock = {},
+        ThrottleStore *throttle = nullptr);
+    TeacherPassword(ServerLogin login, ThrottleStore *throttle, std::function<qint64()> clock = {});
+
+    bool isChosen() override { return m_login || m_store->storedHash().has_value(); }
     bool isEmpty() override;
+    bool isOnServer() const override { return bool(m_login); }
     bool choose(const QString &password) override;
     Check check(const QString &password) override;
     Check change(const QString &oldPassword, const QString &newPassword) override;
@@ -38,10 +62,14 @@ public:
 
 private:
     bool store(const QString &password);
+    Check verify(const QString &password);
+    ThrottleState throttleState() const;
+    void keepThrottle(const ThrottleState &state);
 
-    PasswordStore &m_store;
+    PasswordStore *m_store = nullptr;
+    ServerLogin m_login;
     bool m_sodiumReady = false;
     std::function<qint64()> m_clock;
-    int m_wrongTries = 0;
-    qint64 m_waitUntil = 0;
+    ThrottleStore *m_throttle = nullptr;
+    ThrottleState m_ownThrottle; // without a store
 };

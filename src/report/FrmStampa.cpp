@@ -3,17 +3,17 @@
 #include "report/FrmStampa.h"
 
 #include "core/PupilName.h"
+#include "core/ReportLayout.h"
+#include "core/ReportWords.h"
 #include "core/SessionRecord.h"
+#include "core/StoredSession.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
 #include "frame/PageDrawing.h"
 #include "frame/PagePrinting.h"
 #include "frame/ScreenRegistry.h"
-#include "frame/Services.h"
 #include "frame/SpokenStop.h"
 #include "report/ReportFont.h"
-#include "report/ReportLayout.h"
-#include "report/ReportWords.h"
 
 #include <QAction>
 #include <QLabel>
@@ -35,11 +35,11 @@ QFont qFont(const ReportFont::CellFont &font)
 }
 } // namespace
 
-FrmStampa::FrmStampa(SessionRecord &session, Services &services, Kind kind)
-    : m_session(session), m_services(services), m_kind(kind)
+FrmStampa::FrmStampa(
+    SessionRecord &session, ScreenRegistry &screens, PagePrinting::Roles roles, Kind kind)
+    : m_session(session), m_screens(screens), m_roles(roles), m_kind(kind)
 {
     setObjectName(QStringLiteral("FrmStampa"));
-    setWindowTitle(QStringLiteral("STAMPA DELLE OPERAZIONI"));
     buildControls();
     useFixedDialogFrame();
     setClientSize(11910, 8340);
@@ -59,8 +59,7 @@ void FrmStampa::buildControls()
     mnuAnalisi = MnuFile->addAction(QStringLiteral("&Analisi degli errori"));
     mnuAnalisi->setObjectName(QStringLiteral("mnuAnalisi"));
     connect(mnuAnalisi, &QAction::triggered, this, [this] {
-        m_services.screens().show(
-            m_kind == Kind::Stored ? ScreenId::StoredAnalysis : ScreenId::Analysis);
+        m_screens.show(m_kind == Kind::Stored ? ScreenId::StoredAnalysis : ScreenId::Analysis);
     });
     MnuEsci = MnuFile->addAction(QStringLiteral("Esci"));
     MnuEsci->setObjectName(QStringLiteral("MnuEsci"));
@@ -142,15 +141,16 @@ void FrmStampa::buildControls()
 
 void FrmStampa::Form_Load()
 {
-    m_fontName = ReportFont::findCourier(m_services.pageDrawing().fontNames());
+    m_fontName = ReportFont::findCourier(m_roles.printing.pageDrawing().fontNames());
     if (m_fontName.isEmpty())
-        m_services.messageBox(ReportFont::missingFontMessage(), MsgBox::OkOnly, QString());
+        m_roles.messages.messageBox(ReportFont::missingFontMessage(), MsgBox::OkOnly, QString());
     fill();
 }
 
 // Without a Courier face the lines would not line up: the screen keeps its design state.
 void FrmStampa::fill()
 {
+    setWindowTitle(Register::windowTitleFor(QStringLiteral("STAMPA DELLE OPERAZIONI"), m_session));
     if (m_fontName.isEmpty())
         return;
     const int count = std::clamp(m_session.OpCount, 0, ReportLayout::RecordCount);
@@ -206,7 +206,7 @@ void FrmStampa::CmdStampaS_Click()
 
 void FrmStampa::Command2_Click()
 {
-    m_services.screens().show(ScreenId::Certificate);
+    m_screens.show(ScreenId::Certificate);
 }
 
 void FrmStampa::mnuEsci_Click()
@@ -218,22 +218,22 @@ void FrmStampa::printOperations()
 {
     const QString fontName = courierForPage();
     if (!fontName.isEmpty())
-        PagePrinting::print(m_services, page(fontName));
+        PagePrinting::print(m_roles, page(fontName));
 }
 
 void FrmStampa::mnuSalvaPdf_Click()
 {
     const QString fontName = courierForPage();
     if (!fontName.isEmpty())
-        PagePrinting::saveAsPdf(m_services, page(fontName));
+        PagePrinting::saveAsPdf(m_roles, page(fontName));
 }
 
 // Without a Courier face the columns of the records would not line up: no page at all.
 QString FrmStampa::courierForPage()
 {
-    const QString fontName = ReportFont::findCourier(m_services.pageDrawing().fontNames());
+    const QString fontName = ReportFont::findCourier(m_roles.printing.pageDrawing().fontNames());
     if (fontName.isEmpty())
-        m_services.messageBox(ReportFont::missingFontMessage(), MsgBox::OkOnly, QString());
+        m_roles.messages.messageBox(ReportFont::missingFontMessage(), MsgBox::OkOnly, QString());
     return fontName;
 }
 

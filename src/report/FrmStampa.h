@@ -12,7 +12,7 @@ class QLabel;
 class QMenu;
 class PageDrawing;
 class QPushButton;
-class Services;
+class ScreenRegistry;
 class SpokenStop;
 struct SessionRecord;
 
@@ -29,7 +29,9 @@ public:
     // register, whose analysis is the stored one and which has no certificate to show.
     enum class Kind { Current, Stored };
 
-    FrmStampa(SessionRecord &session, Services &services, Kind kind = Kind::Current);
+    // The page roles give the printer's fonts, the messages and the way out for the page.
+    FrmStampa(SessionRecord &session, ScreenRegistry &screens, PagePrinting::Roles roles,
+        Kind kind = Kind::Current);
 
     // Prints the header, the records and the four exercise times on one page.
     void printOperations();
@@ -58,7 +60,8 @@ private:
     void printHeader(PageDrawing &printer);
 
     SessionRecord &m_session;
-    Services &m_services;
+    ScreenRegistry &m_screens;
+    PagePrinting::Roles m_roles;
     Kind m_kind;
     QString m_fontName; // the Courier name found, empty when the printer has none
 

@@ -2,11 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "review/FrmRipasso.h"
 
-#include "core/ErrorRules.h"
-#include "core/NumberText.h"
-#include "core/OperationDisplay.h"
-#include "core/ReviewInput.h"
-#include "core/Scoring.h"
 #include "core/SessionFacts.h"
 #include "core/SessionRecord.h"
 #include "core/StartChoices.h"
@@ -15,11 +10,11 @@
 #include "drill/Keypad.h"
 #include "drill/ModeColours.h"
 #include "drill/OperationPanel.h"
+#include "frame/Clock.h"
 #include "frame/Colour.h"
 #include "frame/ColumnWorkingView.h"
 #include "frame/Controls.h"
-#include "frame/KeyPressFilter.h"
-#include "frame/Services.h"
+#include "frame/Messages.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -35,17 +30,15 @@ const AnswerDrill::Prompts Prompts { AskPrompt, AskPrompt, AskPrompt, GoOnPrompt
 
 } // namespace
 
-FrmRipasso::FrmRipasso(SessionRecord &session, Services &services)
-    : m_session(session), m_services(services)
+FrmRipasso::FrmRipasso(SessionRecord &session, const Roles &roles)
+    : m_session(session), m_roles(roles),
+      m_practice(session, roles.pupilRegister, roles.clock.timeOfDay())
 {
     setObjectName(QStringLiteral("FrmRipasso"));
     setWindowTitle(QStringLiteral("RIPASSO"));
     AnswerDrill::shapeScreen(this);
     buildControls();
     readSession();
-
-    m_random.seed(m_services.timeOfDay());
-    m_sequence = std::make_unique<Review::Sequence>(Review::reviewInputFrom(m_session), m_random);
     ask();
 }
 
@@ -64,7 +57,7 @@ void FrmRipasso::buildControls()
     Controls::setTextColour(lblDomanda, Colour::rgb(128, 0, 0));
     Controls::place(lblDomanda, -30, 540, 11985, 555);
 
-    m_drill = new AnswerDrill(area, m_services);
+    m_drill = new AnswerDrill(area, m_roles.messages, m_roles.sound, m_roles.launcher);
     TxtRisultato = m_drill->answerField();
     Controls::setTextColour(TxtRisultato, Colour::fromValue(StartChoices::AnswerTextColour));
 
@@ -110,7 +103,7 @@ void FrmRipasso::buildControls()
     // "V e r i f i c a " shows only while there is an answer to check.
     m_drill->attach({ nullptr, nullptr, cmdVerifica, cmdAvanti, cmdTorna }, Prompts, true);
     connect(m_drill, &AnswerDrill::submitted, this, &FrmRipasso::check);
-    connect(m_drill, &AnswerDrill::submittedEmpty, this, [this] { m_services.beep(); });
+    connect(m_drill, &AnswerDrill::submittedEmpty, this, [this] { m_roles.messages.beep(); });
     connect(cmdAvanti, &QPushButton::clicked, this, &FrmRipasso::next);
     connect(cmdTorna, &QPushButton::clicked, this, &FrmRipasso::close);
 }
@@ -124,17 +117,12 @@ void FrmRipasso::readSession()
 
 void FrmRipasso::ask()
 {
-    if (m_sequence->isFinished()) {
+    if (m_practice.isFinished()) {
         finish();
         return;
     }
-    const Review::Operation &operation = m_sequence->current();
-    const auto view =
-        Exercise::operationView(operation.difference, operation.subtrahend, operation.askedTerm);
-    if (view)
-        m_expected = NumberText::plainForm(view->expected);
-    m_drill->ask(view);
-    lblDomanda->setText(QStringLiteral(" Domanda %1").arg(m_sequence->asked() + 1));
+    m_drill->ask(m_practice.ask());
+    lblDomanda->setText(m_practice.questionTitle());
     lblGiusto->clear();
     showWorking(false);
     m_drill->enter(AnswerDrill::State::Waiting);
@@ -142,23 +130,20 @@ void FrmRipasso::ask()
 
 void FrmRipasso::check()
 {
-    const bool right = m_drill->judge(m_expected);
-    const Review::Operation &operation = m_sequence->current();
-    const int minuend = operation.difference + operation.subtrahend;
-    const bool working =
-        !right && Analysis::kindOf(minuend, operation.subtrahend) == Analysis::Kind::WithBorrow;
-    if (working)
-        picColonna->showWorking(minuend, operation.subtrahend, operation.askedTerm);
-    if (!right)
-        lblGiusto->setText(QStringLiteral("Il risultato giusto è ") + m_expected);
-    m_sequence->answer(right);
+    const Review::Operation operation = m_practice.current();
+    const Review::Practice::Check result = m_practice.check(TxtRisultato->text());
+    m_drill->showVerdict(result.right);
+    if (result.showsWorking)
+        picColonna->showWorking(
+            operation.difference + operation.subtrahend, operation.subtrahend, operation.askedTerm);
+    lblGiusto->setText(result.rightResult);
     // A screen reader says the verdict, the right result after a wrong answer and the worked
     // solution in words, with the button the focus goes to.
     m_drill->enter(AnswerDrill::State::Judged,
-        right ? QStringLiteral("Esatto.")
-              : QStringLiteral("Errato. Il risultato giusto è %1.").arg(m_expected)
-                + (working ? QLatin1Char(' ') + picColonna->accessibleDescription() : QString()));
-    showWorking(working);
+        result.spoken
+            + (result.showsWorking ? QLatin1Char(' ') + picColonna->accessibleDescription()
+                                   : QString()));
+    showWorking(result.showsWorking);
 }
 
 void FrmRipasso::next()
@@ -169,14 +154,8 @@ void FrmRipasso::next()
 
 void FrmRipasso::finish()
 {
-    Review::noteOutcome(m_session, m_sequence->reviewedCount(), m_sequence->nowRightCount());
-    m_services.pupilRegister().reviewDone(
-        { m_sequence->reviewedCount(), m_sequence->nowRightCount(),
-            Register::momentOf(m_services.today(), m_services.timeOfDay()) });
-    const int reviewed = m_sequence->reviewedCount();
-    lblFine->setText((reviewed == 1 ? QStringLiteral("Hai ripassato 1 operazione")
-                                    : QStringLiteral("Hai ripassato %1 operazioni").arg(reviewed))
-        + QStringLiteral(": ora ne sai fare %1!").arg(m_sequence->nowRightCount()));
+    lblFine->setText(
+        m_practice.finish(Register::momentOf(m_roles.clock.today(), m_roles.clock.timeOfDay())));
     lblDomanda->clear();
     lblGiusto->clear();
     // No question follows: the answer and the verdict go, and the closing words take the

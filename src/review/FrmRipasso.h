@@ -2,29 +2,39 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
-#include "core/RandomSource.h"
+#include "core/ReviewPractice.h"
 #include "frame/Screen.h"
-#include "review/ReviewSequence.h"
-
-#include <memory>
 
 class AnswerDrill;
 class AnswerField;
 class ColumnWorkingView;
 class QLabel;
 class QPushButton;
-class Services;
+class Clock;
+class Launcher;
+class Messages;
+class PupilRegister;
+class Sound;
 struct SessionRecord;
 
-// "RIPASSO": the operations the pupil missed, asked again among known ones in the order of a
-// Review::Sequence, with the exercise screen's look and its answer drill.
-// It is practice: nothing of the session changes but the review's outcome, noted at its end.
+// "RIPASSO": the operations the pupil missed, asked again among known ones as a Review::Practice
+// says, with the exercise screen's look and its answer drill.
 class FrmRipasso : public Screen
 {
     Q_OBJECT
 
 public:
-    FrmRipasso(SessionRecord &session, Services &services);
+    // The desktop's services this screen uses, one role each.
+    struct Roles
+    {
+        Clock &clock;
+        Messages &messages;
+        Sound &sound;
+        Launcher &launcher;
+        PupilRegister &pupilRegister;
+    };
+
+    FrmRipasso(SessionRecord &session, const Roles &roles);
 
     void readSession() override;
 
@@ -38,10 +48,8 @@ private:
     void showWorking(bool shown);
 
     SessionRecord &m_session;
-    Services &m_services;
-    MixingRandomSource m_random;
-    std::unique_ptr<Review::Sequence> m_sequence;
-    QString m_expected;
+    Roles m_roles;
+    Review::Practice m_practice;
 
     QLabel *lblTitolo = nullptr;
     QLabel *lblDomanda = nullptr;

@@ -27,7 +27,7 @@ QLabel *scaleLabel(QWidget *panel, const QString &name, const QString &text, con
 
 } // namespace
 
-FrmValutazione::FrmValutazione(SessionRecord &, Services &)
+FrmValutazione::FrmValutazione()
 {
     setObjectName(QStringLiteral("FrmValutazione"));
     useFixedDialogFrame();

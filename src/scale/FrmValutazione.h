@@ -6,18 +6,16 @@
 
 class QFrame;
 class QLabel;
-class Services;
-struct SessionRecord;
 
 // The marks scale of the certificate and how the certificate is used: fixed texts, nothing to
 // press. A click on the bare background closes it; it lives on its own, whatever the start
-// screen does.
+// screen does. It needs neither the session nor any service.
 class FrmValutazione : public Screen
 {
     Q_OBJECT
 
 public:
-    FrmValutazione(SessionRecord &session, Services &services);
+    FrmValutazione();
 
 protected:
     void onBackgroundClick() override;

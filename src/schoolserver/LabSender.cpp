@@ -14,6 +14,7 @@
 namespace SchoolServer {
 
 constexpr int KeepSentDays = 1;
+constexpr int KeepSetAsideDays = 30;
 constexpr int RemoveEveryMilliseconds = 3600 * 1000;
 
 // The sender's objects, made and ended in the sender's thread, as its connections must be.
@@ -48,7 +49,8 @@ private:
     void step()
     {
         if (!m_sinceRemoval.isValid() || m_sinceRemoval.elapsed() > RemoveEveryMilliseconds) {
-            m_outbox->removeSentBefore(QDateTime::currentDateTime().addDays(-KeepSentDays));
+            const QDateTime now = QDateTime::currentDateTime();
+            m_outbox->removeSentBefore(now.addDays(-KeepSentDays), now.addDays(-KeepSetAsideDays));
             m_sinceRemoval.start();
         }
         QElapsedTimer clock;

@@ -16,11 +16,9 @@ public:
     // Up to `answers` unsent answers in the order written, with every unsent row before them
     // and the parents they need; nothing when the PC's file cannot be read now.
     virtual std::optional<Batch> nextBatch(int answers) = 0;
-    // After the server committed the batch; a row changed meanwhile stays unsent.
-    virtual bool markSent(const Batch &batch) = 0;
-    // A copy of the lab's teacher password hash, which guards this PC's own rows when the
-    // server is away.
-    virtual void keepTeacherHash(const QString &hash) = 0;
+    // After the server committed the batch; a row changed meanwhile stays unsent. The rows at
+    // the indexes `refused` are set aside: never sent again, and counted for the teacher.
+    virtual bool markSent(const Batch &batch, const QList<int> &refused) = 0;
 };
 
 } // namespace SchoolServer

@@ -17,7 +17,13 @@ const QList<TableColumns> &tables()
             { QStringLiteral("id"), QStringLiteral("pupil_key"), QStringLiteral("started_at"),
                 QStringLiteral("ended_at"), QStringLiteral("end_reason"), QStringLiteral("mode"),
                 QStringLiteral("range_level"), QStringLiteral("range_low"),
-                QStringLiteral("range_high") },
+                QStringLiteral("range_high"),
+                // The server adds the pupil with the session: a pupil deleted there comes back
+                // only with a session started after the deletion.
+                QStringLiteral(
+                    "(SELECT display_name FROM pupils WHERE name_key = sessions.pupil_key)"),
+                QStringLiteral(
+                    "(SELECT first_seen FROM pupils WHERE name_key = sessions.pupil_key)") },
             QStringLiteral("id") },
         { Table::Answers, QStringLiteral("answers"),
             { QStringLiteral("session_id"), QStringLiteral("operation_no"),
@@ -47,18 +53,13 @@ int Batch::count(Table table) const
 
 QString insertStatement(Table table)
 {
+    if (table == Table::Pupils)
+        return QString();
     const TableColumns &t = columnsOf(table);
     QStringList marks;
     marks.fill(QStringLiteral("?"), t.columns.size());
-    QString statement = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3) ON CONFLICT (%4) ")
-                            .arg(t.name, t.columns.join(QStringLiteral(", ")),
-                                marks.join(QStringLiteral(", ")), t.key);
-    if (table == Table::Sessions)
-        return statement
-            + QStringLiteral(
-                "DO UPDATE SET ended_at = excluded.ended_at, end_reason = excluded.end_reason"
-                " WHERE sessions.ended_at IS NULL AND excluded.ended_at IS NOT NULL");
-    return statement + QStringLiteral("DO NOTHING");
+    return QStringLiteral("SELECT lab_add_%1(%2)")
+        .arg(t.name.chopped(1), marks.join(QStringLiteral(", ")));
 }
 
 } // namespace SchoolServer

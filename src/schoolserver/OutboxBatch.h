@@ -22,8 +22,6 @@ struct TableColumns
 };
 
 const QList<TableColumns> &tables();
-// The key of the teacher's password hash in the settings table, on the PC and on the server.
-inline const QString TeacherPasswordKey = QStringLiteral("teacher_password");
 const TableColumns &columnsOf(Table table);
 // The session's end, which arrives after its start: the one change the server accepts.
 constexpr int SessionEndedAtColumn = 3;
@@ -46,8 +44,9 @@ struct Batch
     int count(Table table) const;
 };
 
-// The server's statement for a table's rows: a row it has already changes nothing, except a
-// session's end.
+// The server's statement for a table's rows, one of the functions that are all the lab PCs'
+// role may run: a row it has already changes nothing, except a session's end; a row of a pupil
+// deleted after the session started is dropped. Empty for the pupils, who go with their sessions.
 QString insertStatement(Table table);
 
 } // namespace SchoolServer

@@ -19,9 +19,8 @@ public:
     PostgresLink &operator=(const PostgresLink &) = delete;
 
     bool connect() override;
-    bool send(const Batch &batch) override;
+    Delivery send(const Batch &batch) override;
     void disconnect() override;
-    std::optional<QString> teacherHash() override;
 
 private:
     QString m_service;

@@ -16,34 +16,56 @@ QString serverAwayNotice()
         "computer e verranno inviati appena possibile.");
 }
 
-RegisterSource openRegisterSource(const RegisterPlace &place, const QString &service)
+TeacherRegister openTeacherRegister(const QString &service, const QString &password)
 {
-    RegisterSource source;
-    if (!service.isEmpty()) {
-        const QString connection = QStringLiteral("register-server-reader-")
-            + QUuid::createUuid().toString(QUuid::WithoutBraces);
-        if (openServer(connection, service, ReadConnectSeconds)) {
-            if (ensureTables(connection)) {
-                source.queries =
-                    std::make_unique<Register::RegisterQueries>(connection, Register::State::Ready);
-                source.fromServer = true;
-                return source;
-            }
-            closeServer(connection);
+    TeacherRegister opened;
+    const QString connection = QStringLiteral("register-server-teacher-")
+        + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    if (openServer(connection, service, ReadConnectSeconds, TeacherRole, password)) {
+        if (ensureTables(connection)) {
+            opened.login = Register::TeacherLogin::Opened;
+            opened.queries =
+                std::make_unique<Register::RegisterQueries>(connection, Register::State::Ready);
+            return opened;
         }
-        source.notice = serverAwayNotice();
+        closeServer(connection);
+        return opened;
     }
-    source.queries = std::make_unique<Register::RegisterQueries>(place.filePath);
-    return source;
+    // The lab PCs' own login tells a wrong password from a server away.
+    const QString probe = connection + QStringLiteral("-lab");
+    if (openServer(probe, service, ReadConnectSeconds)) {
+        closeServer(probe);
+        opened.login = Register::TeacherLogin::WrongPassword;
+    }
+    return opened;
 }
 
-Register::Opened openForScreens(const RegisterPlace &place, const QString &service)
+Register::Opened openForScreens(const RegisterPlace &place, ThrottleStore *throttle)
 {
-    RegisterSource source = openRegisterSource(place, service);
+    auto queries = std::make_unique<Register::RegisterQueries>(place.filePath);
     Register::Opened opened;
-    opened.password = std::make_unique<TeacherPassword>(*source.queries);
-    opened.reader = std::move(source.queries);
-    opened.notice = source.notice;
+    opened.password = std::make_unique<TeacherPassword>(*queries, nullptr, throttle);
+    opened.reader = std::move(queries);
+    return opened;
+}
+
+Register::Opened openTeacherForScreens(
+    const QString &service, const QString &password, ThrottleStore *throttle)
+{
+    Register::Opened opened;
+    std::unique_ptr<Register::RegisterQueries> queries;
+    TeacherPassword login(
+        [&](const QString &typed) {
+            TeacherRegister teacher = openTeacherRegister(service, typed);
+            queries = std::move(teacher.queries);
+            return teacher.login;
+        },
+        throttle);
+    opened.login = login.check(password);
+    opened.secondsToWait = login.secondsToWait();
+    if (opened.login == PasswordGate::Check::ServerAway)
+        opened.notice = serverAwayNotice();
+    opened.reader = std::move(queries);
     return opened;
 }
 

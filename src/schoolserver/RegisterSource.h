@@ -10,23 +10,28 @@
 
 namespace SchoolServer {
 
-// Where "REGISTRO DELLA CLASSE" and "I miei progressi" read: the school server's register, the
-// whole class from any PC, or, without a server or with the server away, this PC's file.
-struct RegisterSource
-{
-    std::unique_ptr<Register::RegisterQueries> queries;
-    bool fromServer = false;
-    QString notice; // one line for the screen, empty when there is nothing to say
-};
-
 // A server that does not answer within this many seconds is taken as away.
 constexpr int ReadConnectSeconds = 3;
 
-RegisterSource openRegisterSource(const RegisterPlace &place, const QString &service);
+// The school server's register as the teacher reads it, with the teacher's own login: the lab
+// PCs' role reads nothing there. queries is set only when the login opened.
+struct TeacherRegister
+{
+    Register::TeacherLogin login = Register::TeacherLogin::ServerAway;
+    std::unique_ptr<Register::RegisterQueries> queries;
+};
+
+TeacherRegister openTeacherRegister(const QString &service, const QString &password);
 
 QString serverAwayNotice();
 
-// The same, with the teacher's password kept in it, for the screens' reader thread.
-Register::Opened openForScreens(const RegisterPlace &place, const QString &service);
+// This PC's file for the screens' reader thread, with the teacher's password kept in it and
+// its wrong tries counted in throttle.
+Register::Opened openForScreens(const RegisterPlace &place, ThrottleStore *throttle);
+
+// The school server's register for the teacher's screen on a lab, opened by logging in as the
+// teacher with this password, its wrong tries counted in throttle; for the reader's thread.
+Register::Opened openTeacherForScreens(
+    const QString &service, const QString &password, ThrottleStore *throttle);
 
 } // namespace SchoolServer

@@ -24,12 +24,14 @@ bool isValidServiceName(const QString &name)
     return plain.match(name).hasMatch();
 }
 
-bool openServer(const QString &connection, const QString &service, int timeoutSeconds)
+bool openServer(const QString &connection, const QString &service, int timeoutSeconds,
+    const QString &user, const QString &password)
 {
     bool open = false;
     {
         QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), connection);
-        // No host, database, user or password of ours: libpq takes them from the service. A
+        // No host or database of ours: libpq takes them from the service, with the user and
+        // password too but for the teacher's own login. A
         // server that stops answering once connected is given up by the keepalives (a machine
         // gone), by the unacknowledged-data limit (a network gone) and by the server's own
         // statement limit (a statement stuck there).
@@ -41,7 +43,8 @@ bool openServer(const QString &connection, const QString &service, int timeoutSe
                 .arg(service)
                 .arg(timeoutSeconds)
                 .arg(StatementMilliseconds));
-        open = database.open();
+        // The teacher's password goes to the server alone, never to a file.
+        open = user.isEmpty() ? database.open() : database.open(user, password);
     }
     if (!open)
         QSqlDatabase::removeDatabase(connection);

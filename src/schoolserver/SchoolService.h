@@ -23,10 +23,14 @@ bool isValidServiceName(const QString &name);
 // The longest a statement may run on the server, and data may stay unacknowledged, before the
 // connection gives up.
 constexpr int StatementMilliseconds = 20000;
+// The teacher's own login on the school server, made by scripts/registro-postgresql.sql.
+inline const QString TeacherRole = QStringLiteral("vovo_insegnante");
 
 // Opens a PostgreSQL connection with that name in the calling thread, giving up after
-// timeoutSeconds; false (and the connection removed) when the server does not answer.
-bool openServer(const QString &connection, const QString &service, int timeoutSeconds);
+// timeoutSeconds; false (and the connection removed) when the server does not answer or
+// refuses us. As the lab PCs' role of the service, or as `user` with its password.
+bool openServer(const QString &connection, const QString &service, int timeoutSeconds,
+    const QString &user = QString(), const QString &password = QString());
 void closeServer(const QString &connection);
 
 } // namespace SchoolServer

@@ -13,13 +13,10 @@ SenderMachine::Step SenderMachine::step()
     const std::optional<Batch> batch = m_outbox.nextBatch(BatchAnswers);
     if (!batch || batch->isEmpty())
         return {};
-    if (!m_connected) {
-        if (!(m_connected = m_link.connect()))
-            return failed();
-        if (const std::optional<QString> hash = m_link.teacherHash())
-            m_outbox.keepTeacherHash(*hash);
-    }
-    if (!m_link.send(*batch)) {
+    if (!m_connected && !(m_connected = m_link.connect()))
+        return failed();
+    const Delivery delivery = m_link.send(*batch);
+    if (!delivery.committed) {
         // A refusal or a broken connection alike: a new connection at the next try.
         m_link.disconnect();
         m_connected = false;
@@ -27,10 +24,13 @@ SenderMachine::Step SenderMachine::step()
     }
     m_failures = 0;
     // Not marked (a busy file): sent again next time, and the server keeps one copy.
-    const bool marked = m_outbox.markSent(*batch);
-    const int answers = batch->count(Table::Answers);
+    const bool marked = m_outbox.markSent(*batch, delivery.refused);
+    int answers = batch->count(Table::Answers);
+    for (int index : delivery.refused)
+        answers -= batch->rows.at(index).table == Table::Answers ? 1 : 0;
     // More may be waiting: straight on while batches come full.
-    return { marked && answers == BatchAnswers ? 0 : IdleMilliseconds, marked ? answers : 0 };
+    return { marked && batch->count(Table::Answers) == BatchAnswers ? 0 : IdleMilliseconds,
+        marked ? answers : 0 };
 }
 
 SenderMachine::Step SenderMachine::failed()

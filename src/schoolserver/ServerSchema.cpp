@@ -28,7 +28,8 @@ namespace {
                    "SELECT to_regclass('pupils') IS NOT NULL AND to_regclass('sessions') IS NOT "
                    "NULL"
                    " AND to_regclass('answers') IS NOT NULL AND to_regclass('reviews') IS NOT NULL"
-                   " AND to_regclass('settings') IS NOT NULL"))
+                   " AND to_regclass('deletions') IS NOT NULL"
+                   " AND to_regproc('lab_add_review') IS NOT NULL"))
             && query.next() && query.value(0).toBool();
     }
 

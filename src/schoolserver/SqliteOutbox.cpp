@@ -6,12 +6,36 @@
 #include "register/RegisterFile.h"
 #include "register/RegisterSchema.h"
 
+#include "schoolserver/SchoolService.h"
+
 #include <QFile>
 #include <QSet>
 #include <QSqlQuery>
 #include <QUuid>
+#include <sys/stat.h>
 
 namespace SchoolServer {
+
+namespace {
+
+    // A row's "sent" mark: 0 waiting, 1 on the server, 2 set aside (refused by the server).
+    constexpr int SetAsideMark = 2;
+
+    // The file on the disk, whatever its name: the writer moves a damaged file aside and starts a
+    // new one under the same name, which the outbox must follow.
+    QString fileIdentity(const QString &path)
+    {
+        struct stat status
+        {
+        };
+        if (::stat(QFile::encodeName(path).constData(), &status) != 0)
+            return QString();
+        return QStringLiteral("%1:%2")
+            .arg(static_cast<qulonglong>(status.st_dev))
+            .arg(static_cast<qulonglong>(status.st_ino));
+    }
+
+} // namespace
 
 SqliteOutbox::SqliteOutbox(const QString &filePath)
     : m_filePath(filePath), m_connection(QStringLiteral("register-outbox-")
@@ -27,14 +51,23 @@ SqliteOutbox::~SqliteOutbox()
 
 bool SqliteOutbox::ensureOpen()
 {
+    const QString identity = fileIdentity(m_filePath);
+    if (m_open && identity != m_identity) {
+        qCDebug(lcSchoolServer, "the register's file was replaced: opened again");
+        Register::closeFile(m_connection);
+        m_open = false;
+    }
     // The register's writer makes the file; before its first session there is nothing to send.
-    if (m_open || !QFile::exists(m_filePath))
+    if (m_open || identity.isEmpty())
         return m_open;
     const Register::Opening opening =
         Register::openFile(m_filePath, m_connection, Register::PageCheck::None);
     m_open = opening.state == Register::State::Ready;
     if (!m_open && opening.isOpen())
         Register::closeFile(m_connection);
+    m_identity = fileIdentity(m_filePath);
+    if (m_open)
+        publishSetAside();
     return m_open;
 }
 
@@ -96,8 +129,7 @@ std::optional<Batch> SqliteOutbox::nextBatch(int answers)
         if (row.table == Table::Sessions)
             pupilKeys.insert(row.values.at(1).toString());
     addParents(Table::Pupils, pupilKeys);
-    database.commit();
-    if (!read)
+    if (!database.commit() || !read)
         return std::nullopt;
 
     Batch batch;
@@ -109,24 +141,29 @@ std::optional<Batch> SqliteOutbox::nextBatch(int answers)
     return batch;
 }
 
-bool SqliteOutbox::markSent(const Batch &batch)
+bool SqliteOutbox::markSent(const Batch &batch, const QList<int> &refused)
 {
     if (!ensureOpen())
         return false;
     QSqlDatabase database = QSqlDatabase::database(m_connection, false);
-    return Register::allOrNothing(database, [&batch](QSqlQuery &query) {
-        for (const OutboxRow &row : batch.rows) {
-            if (!row.unsent)
+    const bool marked = Register::allOrNothing(database, [&](QSqlQuery &query) {
+        for (int index = 0; index < batch.rows.size(); ++index) {
+            const OutboxRow &row = batch.rows.at(index);
+            const bool setAside = refused.contains(index);
+            if (!row.unsent && !setAside)
                 continue;
-            if (row.table == Table::Sessions) {
+            const int mark = setAside ? SetAsideMark : 1;
+            if (row.table == Table::Sessions && !setAside) {
                 // A session that ended after it was read must go again, with its end.
                 query.prepare(QStringLiteral(
-                    "UPDATE sessions SET sent = 1 WHERE rowid = ? AND ended_at IS ?"));
+                    "UPDATE sessions SET sent = ? WHERE rowid = ? AND ended_at IS ?"));
+                query.addBindValue(mark);
                 query.addBindValue(row.localId);
                 query.addBindValue(row.values.at(SessionEndedAtColumn));
             } else {
-                query.prepare(QStringLiteral("UPDATE %1 SET sent = 1 WHERE rowid = ?")
+                query.prepare(QStringLiteral("UPDATE %1 SET sent = ? WHERE rowid = ?")
                                   .arg(columnsOf(row.table).name));
+                query.addBindValue(mark);
                 query.addBindValue(row.localId);
             }
             if (!query.exec())
@@ -134,30 +171,46 @@ bool SqliteOutbox::markSent(const Batch &batch)
         }
         return true;
     });
+    if (marked && !refused.isEmpty())
+        publishSetAside();
+    return marked;
 }
 
-void SqliteOutbox::keepTeacherHash(const QString &hash)
+void SqliteOutbox::publishSetAside()
 {
-    if (!ensureOpen())
-        return;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
-    query.prepare(QStringLiteral("INSERT INTO settings (key, value) VALUES (?, ?)"
-                                 " ON CONFLICT (key) DO UPDATE SET value = excluded.value"));
-    query.addBindValue(TeacherPasswordKey);
-    query.addBindValue(hash);
-    query.exec();
+    SetAsideRows rows;
+    if (query.exec(QStringLiteral("SELECT (SELECT COUNT(*) FROM sessions WHERE sent = 2)"
+                                  " + (SELECT COUNT(*) FROM answers WHERE sent = 2)"
+                                  " + (SELECT COUNT(*) FROM reviews WHERE sent = 2)"))
+        && query.next())
+        rows.rows = query.value(0).toInt();
+    if (rows.rows > 0
+        && query.exec(QStringLiteral(
+            "SELECT DISTINCT p.display_name FROM sessions s JOIN pupils p"
+            " ON p.name_key = s.pupil_key WHERE s.sent = 2"
+            " OR EXISTS (SELECT 1 FROM answers a WHERE a.session_id = s.id AND a.sent = 2)"
+            " OR EXISTS (SELECT 1 FROM reviews r WHERE r.session_id = s.id AND r.sent = 2)"
+            " ORDER BY p.display_name")))
+        while (query.next())
+            rows.pupils.append(query.value(0).toString());
+    setAsideBoard().publish(rows);
 }
 
-bool SqliteOutbox::removeSentBefore(const QDateTime &before)
+bool SqliteOutbox::removeSentBefore(const QDateTime &before, const QDateTime &setAsideBefore)
 {
     if (!ensureOpen())
         return false;
     QSqlDatabase database = QSqlDatabase::database(m_connection, false);
-    return Register::allOrNothing(database, [&before](QSqlQuery &query) {
+    const bool removed = Register::allOrNothing(database, [&](QSqlQuery &query) {
+        // A session with rows set aside stays longer, for the teacher to hear of them.
         const QString old = QStringLiteral(
-            "SELECT id FROM sessions s WHERE s.sent = 1 AND s.started_at < ?"
+            "SELECT id FROM sessions s WHERE s.sent <> 0 AND s.started_at < ?"
             " AND NOT EXISTS (SELECT 1 FROM answers a WHERE a.session_id = s.id AND a.sent = 0)"
-            " AND NOT EXISTS (SELECT 1 FROM reviews r WHERE r.session_id = s.id AND r.sent = 0)");
+            " AND NOT EXISTS (SELECT 1 FROM reviews r WHERE r.session_id = s.id AND r.sent = 0)"
+            " AND (s.started_at < ? OR (s.sent = 1"
+            " AND NOT EXISTS (SELECT 1 FROM answers a WHERE a.session_id = s.id AND a.sent = 2)"
+            " AND NOT EXISTS (SELECT 1 FROM reviews r WHERE r.session_id = s.id AND r.sent = 2)))");
         for (const QString &statement : {
                  QStringLiteral("DELETE FROM answers WHERE session_id IN (%1)").arg(old),
                  QStringLiteral("DELETE FROM reviews WHERE session_id IN (%1)").arg(old),
@@ -165,6 +218,7 @@ bool SqliteOutbox::removeSentBefore(const QDateTime &before)
              }) {
             query.prepare(statement);
             query.addBindValue(Register::storedTime(before));
+            query.addBindValue(Register::storedTime(setAsideBefore));
             if (!query.exec())
                 return false;
         }
@@ -172,6 +226,9 @@ bool SqliteOutbox::removeSentBefore(const QDateTime &before)
             QStringLiteral("DELETE FROM pupils WHERE sent = 1 AND NOT EXISTS"
                            " (SELECT 1 FROM sessions WHERE pupil_key = pupils.name_key)"));
     });
+    if (removed)
+        publishSetAside();
+    return removed;
 }
 
 } // namespace SchoolServer

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "schoolserver/Outbox.h"
+#include "schoolserver/SetAside.h"
 
 #include <QDateTime>
 #include <QSqlDatabase>
@@ -21,18 +22,22 @@ public:
     SqliteOutbox &operator=(const SqliteOutbox &) = delete;
 
     std::optional<Batch> nextBatch(int answers) override;
-    bool markSent(const Batch &batch) override;
-    void keepTeacherHash(const QString &hash) override;
+    bool markSent(const Batch &batch, const QList<int> &refused) override;
     // Removes the sessions started before `before` whose every row the server has, with their
-    // answers and reviews, and the pupils left without sessions.
-    bool removeSentBefore(const QDateTime &before);
+    // answers and reviews, and the pupils left without sessions; a session with rows set aside
+    // goes once started before `setAsideBefore`.
+    bool removeSentBefore(const QDateTime &before, const QDateTime &setAsideBefore);
 
 private:
+    // Open on the file now under the register's name; false when there is none to read.
     bool ensureOpen();
+    // Tells the teacher's screens how many rows are set aside, and whose.
+    void publishSetAside();
     bool readRows(Batch &batch, Table table, const QString &where, const QVariantList &values);
 
     QString m_filePath;
     QString m_connection;
+    QString m_identity; // of the file opened
     bool m_open = false;
 };
 

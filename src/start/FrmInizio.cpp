@@ -7,8 +7,9 @@
 #include "frame/Colour.h"
 #include "frame/Controls.h"
 #include "frame/KeyPressFilter.h"
+#include "frame/Launcher.h"
+#include "frame/Messages.h"
 #include "frame/ScreenRegistry.h"
-#include "frame/Services.h"
 #include "frame/SpokenLabel.h"
 #include "start/NameField.h"
 
@@ -53,8 +54,9 @@ QPushButton *rangeButton(QWidget *panel, const QString &name, int button, int le
 
 } // namespace
 
-FrmInizio::FrmInizio(SessionRecord &session, Services &services)
-    : m_session(session), m_services(services)
+FrmInizio::FrmInizio(
+    SessionRecord &session, ScreenRegistry &screens, Messages &messages, Launcher &launcher)
+    : m_session(session), m_screens(screens), m_messages(messages), m_launcher(launcher)
 {
     setObjectName(QStringLiteral("FrmInizio"));
     useFixedDialogFrame();
@@ -100,8 +102,7 @@ void FrmInizio::buildMenus()
     connect(mnuEsci, &QAction::triggered, this, &FrmInizio::mnuEsci_Click);
     connect(mnuInfo, &QAction::triggered, this, &FrmInizio::mnuInfo_Click);
     connect(mnuValutazione, &QAction::triggered, this, &FrmInizio::mnuValutazione_Click);
-    connect(mnuRegistro, &QAction::triggered, this,
-        [this] { m_services.screens().show(ScreenId::Register); });
+    connect(mnuRegistro, &QAction::triggered, this, [this] { m_screens.show(ScreenId::Register); });
 }
 
 void FrmInizio::buildTitle()
@@ -207,7 +208,7 @@ void FrmInizio::buildNamePanel()
     Controls::place(cmdFine, 300, 3825, 6210, 510);
 
     new KeyPressFilter(txtNome, [this](int &KeyAscii) { TxtNome_KeyPress(KeyAscii); });
-    connect(txtNome, &NameField::digitsRefused, this, [this] { m_services.beep(); });
+    connect(txtNome, &NameField::digitsRefused, this, [this] { m_messages.beep(); });
     connect(cmdAvanti, &QPushButton::clicked, this, &FrmInizio::cmdAvanti_Click);
     connect(cmdFine, &QPushButton::clicked, this, &FrmInizio::cmdFine_Click);
 }
@@ -252,7 +253,7 @@ void FrmInizio::Form_Load()
 void FrmInizio::TxtNome_KeyPress(int &KeyAscii)
 {
     if (KeyAscii > 0 && QChar(KeyAscii).isDigit()) {
-        m_services.beep();
+        m_messages.beep();
         KeyAscii = 0;
     }
     if (KeyAscii == 13)
@@ -275,11 +276,8 @@ void FrmInizio::cmdAvanti_Click()
 
 void FrmInizio::askForName()
 {
-    m_session.MsgText = QStringLiteral("Introduci il nome");
-    m_session.MsgTitle = QStringLiteral("distrazione");
-    m_session.MsgStyle = MsgBox::OkOnly;
-    m_session.MsgResponse =
-        m_services.messageBox(m_session.MsgText, m_session.MsgStyle, m_session.MsgTitle);
+    m_messages.messageBox(
+        QStringLiteral("Introduci il nome"), MsgBox::OkOnly, QStringLiteral("distrazione"));
     txtNome->setFocus();
 }
 
@@ -383,7 +381,7 @@ void FrmInizio::Smistamento()
         propriet3();
         break;
     }
-    m_services.screens().show(ScreenId::Exercise);
+    m_screens.show(ScreenId::Exercise);
 }
 
 void FrmInizio::propriet1()
@@ -412,17 +410,17 @@ void FrmInizio::setUpMode(const StartChoices::Mode &mode)
 void FrmInizio::mnuInfo_Click()
 {
 #ifdef Q_OS_WIN
-    const QString program = m_services.programFolder() + QStringLiteral("/www.exe");
+    const QString program = m_launcher.programFolder() + QStringLiteral("/www.exe");
 #else
-    const QString program = m_services.programFolder() + QStringLiteral("/www");
+    const QString program = m_launcher.programFolder() + QStringLiteral("/www");
 #endif
-    if (!m_services.startProgram(program))
-        m_services.messageBox(QStringLiteral("File mancante"), MsgBox::OkOnly, programTitle());
+    if (!m_launcher.startProgram(program))
+        m_messages.messageBox(QStringLiteral("File mancante"), MsgBox::OkOnly, programTitle());
 }
 
 void FrmInizio::mnuValutazione_Click()
 {
-    m_services.screens().show(ScreenId::Scale);
+    m_screens.show(ScreenId::Scale);
 }
 
 void FrmInizio::cmdFine_Click()
@@ -443,11 +441,11 @@ void FrmInizio::mnuEsci_Click()
 void FrmInizio::onClose()
 {
     // Closing the window by any means is an exit too; the screen itself is already closing.
-    m_services.screens().close(ScreenId::Background);
+    m_screens.close(ScreenId::Background);
 }
 
 void FrmInizio::exits()
 {
-    m_services.screens().close(ScreenId::Background);
+    m_screens.close(ScreenId::Background);
     close();
 }

@@ -10,8 +10,10 @@ class QComboBox;
 class QFrame;
 class QLabel;
 class QMenu;
+class Launcher;
+class Messages;
 class QPushButton;
-class Services;
+class ScreenRegistry;
 struct SessionRecord;
 namespace StartChoices {
 struct Mode;
@@ -27,7 +29,8 @@ class FrmInizio : public Screen
     Q_OBJECT
 
 public:
-    FrmInizio(SessionRecord &session, Services &services);
+    FrmInizio(
+        SessionRecord &session, ScreenRegistry &screens, Messages &messages, Launcher &launcher);
 
 protected:
     void onClose() override;
@@ -71,7 +74,9 @@ private:
     void exits();
 
     SessionRecord &m_session;
-    Services &m_services;
+    ScreenRegistry &m_screens;
+    Messages &m_messages;
+    Launcher &m_launcher;
 
     QMenu *mnuFile = nullptr;
     QAction *mnuEsci = nullptr;

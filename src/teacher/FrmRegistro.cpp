@@ -33,6 +33,7 @@ struct PasswordState
 {
     bool chosen = false;
     bool empty = false;
+    int secondsToWait = 0;
     Register::State state = Register::State::Unavailable;
     QString setAsideFile;
     QString notice;
@@ -43,6 +44,17 @@ struct Entry
     PasswordGate::Check check = PasswordGate::Check::Wrong;
     int secondsToWait = 0;
     bool chosen = false;
+    bool kept = true; // the first password chosen was stored
+};
+
+// How the teacher's login on a lab's school server went, and the register it opened.
+struct Login
+{
+    PasswordGate::Check check = PasswordGate::Check::Wrong;
+    int secondsToWait = 0;
+    Register::State state = Register::State::Unavailable;
+    QString setAsideFile;
+    QString notice;
 };
 
 } // namespace
@@ -61,6 +73,14 @@ FrmRegistro::FrmRegistro(Roles roles, SessionRecord &chosenSession)
         centreOnScreen();
     }
 
+    if (m_roles.reading.registerOnServer()) {
+        // On a lab the password is the teacher's own login on the school server: the class's
+        // register there opens with it alone, on ENTRA.
+        m_onServer = true;
+        m_passwordChosen = true;
+        askPassword();
+        return;
+    }
     m_reader = m_roles.reading.openReader();
     if (!m_reader) {
         showClass();
@@ -77,6 +97,7 @@ FrmRegistro::FrmRegistro(Roles roles, SessionRecord &chosenSession)
             PasswordState read;
             read.chosen = opened.password->isChosen();
             read.empty = opened.password->isEmpty();
+            read.secondsToWait = opened.password->secondsToWait();
             read.state = opened.reader->state();
             read.setAsideFile = opened.reader->setAsideFile();
             read.notice = opened.notice;
@@ -91,6 +112,7 @@ FrmRegistro::FrmRegistro(Roles roles, SessionRecord &chosenSession)
                 return;
             }
             m_passwordChosen = read.chosen;
+            m_secondsToWait = read.secondsToWait;
             if (read.chosen && read.empty)
                 showClass();
             else
@@ -115,6 +137,9 @@ void FrmRegistro::askPassword(bool change)
     cmdEntra->setText(first ? QStringLiteral("SALVA")
             : change        ? QStringLiteral("CAMBIA")
                             : QStringLiteral("ENTRA"));
+    if (m_secondsToWait > 0)
+        lblPassword->setText(
+            QStringLiteral("Troppi tentativi: riprova tra %1 secondi.").arg(m_secondsToWait));
     lblNuova->setVisible(change);
     txtNuova->setVisible(change);
     txtPassword->show();
@@ -134,6 +159,8 @@ void FrmRegistro::cmdEntra_Click()
     const bool first = !m_passwordChosen;
     txtPassword->clear();
     txtNuova->clear();
+    if (m_onServer)
+        return logIn(typed);
     // Hashing a password takes a good part of a second: it runs with the register.
     m_reader->run(
         [typed, newPassword, changing, first](Register::Opened &opened) {
@@ -141,7 +168,7 @@ void FrmRegistro::cmdEntra_Click()
             if (first) {
                 // A file that cannot be written keeps no password: the register is shown all
                 // the same.
-                opened.password->choose(typed);
+                entry.kept = opened.password->choose(typed);
                 entry.check = PasswordGate::Check::Right;
             } else {
                 entry.check = changing ? opened.password->change(typed, newPassword)
@@ -158,26 +185,79 @@ void FrmRegistro::cmdEntra_Click()
                 return;
             }
             m_passwordChosen = entry.chosen;
-            switch (entry.check) {
-            case PasswordGate::Check::Right:
-                showClass();
-                if (changing)
-                    lblEsito->setText(QStringLiteral("La password è cambiata."));
-                return;
-            case PasswordGate::Check::Wrong:
-                lblPassword->setText(entry.secondsToWait > 0
-                        ? QStringLiteral(
-                            "Password sbagliata. Troppi tentativi: riprova tra %1 secondi.")
-                              .arg(entry.secondsToWait)
-                        : QStringLiteral("Password sbagliata. Riprova:"));
-                break;
-            case PasswordGate::Check::Waiting:
-                lblPassword->setText(QStringLiteral("Troppi tentativi: riprova tra %1 secondi.")
-                                         .arg(entry.secondsToWait));
-                break;
-            }
-            m_roles.messages.beep();
+            m_secondsToWait = entry.secondsToWait;
+            showEntry(entry.check, changing);
+            if (first && !entry.kept)
+                lblEsito->setText(QStringLiteral(
+                    "Il registro non si può modificare: la password non è stata salvata."));
         });
+}
+
+void FrmRegistro::logIn(const QString &password)
+{
+    if (m_login)
+        return; // the last login is still on its way
+    m_login = m_roles.reading.openTeacherReader(password);
+    m_login->run(
+        [](Register::Opened &opened) {
+            Login login;
+            login.check = opened.login;
+            login.secondsToWait = opened.secondsToWait;
+            login.notice = opened.notice;
+            if (opened.reader) {
+                login.state = opened.reader->state();
+                login.setAsideFile = opened.reader->setAsideFile();
+            }
+            return login;
+        },
+        [this](const Login &login, bool failed) {
+            m_secondsToWait = login.secondsToWait;
+            m_serverNotice = login.notice;
+            if (failed) {
+                lblPassword->setText(Register::readFailedText());
+                m_roles.messages.beep();
+            } else if (login.check == PasswordGate::Check::Right) {
+                m_state = login.state;
+                m_setAsideFile = login.setAsideFile;
+                m_reader = std::move(m_login);
+            }
+            if (!failed)
+                showEntry(login.check, false);
+            // A failed login's thread ends with the next try, or with the screen.
+            if (m_login)
+                m_finishedLogin = std::move(m_login);
+        });
+}
+
+void FrmRegistro::showEntry(PasswordGate::Check check, bool changing)
+{
+    switch (check) {
+    case PasswordGate::Check::Right:
+        showClass();
+        if (changing)
+            lblEsito->setText(QStringLiteral("La password è cambiata."));
+        return;
+    case PasswordGate::Check::Wrong:
+        lblPassword->setText(m_secondsToWait > 0
+                ? QStringLiteral("Password sbagliata. Troppi tentativi: riprova tra %1 secondi.")
+                      .arg(m_secondsToWait)
+                : QStringLiteral("Password sbagliata. Riprova:"));
+        break;
+    case PasswordGate::Check::Waiting:
+        lblPassword->setText(
+            QStringLiteral("Troppi tentativi: riprova tra %1 secondi.").arg(m_secondsToWait));
+        break;
+    case PasswordGate::Check::ServerAway:
+        lblPassword->setText(m_serverNotice
+            + QStringLiteral(" Il registro della classe si apre quando il server risponde."));
+        break;
+    case PasswordGate::Check::NotKept:
+        showClass();
+        lblEsito->setText(
+            QStringLiteral("Il registro non si può modificare: la password non è cambiata."));
+        return;
+    }
+    m_roles.messages.beep();
 }
 
 void FrmRegistro::showClass()
@@ -187,6 +267,8 @@ void FrmRegistro::showClass()
     const bool usable = m_reader != nullptr;
     for (QPushButton *button : { cmdEsporta, cmdStampa, cmdElimina, cmdSvuota, cmdCambia })
         button->setVisible(usable);
+    // A lab's password is the server's login: its administrator changes it.
+    cmdCambia->setVisible(usable && !m_onServer);
     fillClass();
     txtCerca->setFocus();
 }

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "core/PasswordGate.h"
 #include "core/RegisterStatus.h"
 #include "frame/Screen.h"
 #include "frame/ScreenRegistry.h"
@@ -70,6 +71,10 @@ private:
     void buildClassPanel(QWidget *area);
     // The password panel: to choose the first password, to enter, or to change it.
     void askPassword(bool change = false);
+    // On a lab: logs in to the school server as the teacher, in the register's own thread.
+    void logIn(const QString &password);
+    // The class after a right password; else the reason on the password panel, with a beep.
+    void showEntry(PasswordGate::Check check, bool changing);
     void showClass();
     void fillClass();
     void showStatus();
@@ -92,6 +97,8 @@ private:
     QString m_setAsideFile;
     QString m_serverNotice;
     bool m_passwordChosen = false;
+    bool m_onServer = false; // a lab PC: the password is the teacher's login on the server
+    int m_secondsToWait = 0; // after the last check
     int m_pupilReadings = 0; // only the last pupil's result is shown
 
     QLabel *lblTitolo = nullptr;
@@ -116,4 +123,6 @@ private:
     QPushButton *cmdEsci = nullptr;
     // Last: ended first, so that no result arrives at a screen half gone.
     std::unique_ptr<Register::ReaderThread> m_reader; // none when the register is off
+    std::unique_ptr<Register::ReaderThread> m_login; // a lab's login on its way
+    std::unique_ptr<Register::ReaderThread> m_finishedLogin; // the last one that did not open
 };

@@ -2,7 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 // The teacher's actions on the register's screen: export, deletions, the progress sheet and a
 // stored session's screens. Each change runs on the register's thread; the screen stays live.
+#include "core/DrillCodes.h"
 #include "core/ReaderThread.h"
+#include "core/ReviewInput.h"
 #include "core/SessionRecord.h"
 #include "core/ShortDate.h"
 #include "core/StoredSession.h"
@@ -157,16 +159,14 @@ void FrmRegistro::openChosenSession(ScreenId screen)
             if (failed)
                 return tellReadFailed();
             QList<Register::Answer> answers;
-            for (const Register::StoredAnswer &one : stored) {
-                const JudgedOperation &operation = one.operation;
-                answers.append({ one.operationNumber, operation.minuend, operation.subtrahend,
-                    operation.askedTerm, 0, operation.answer, operation.right, one.seconds,
-                    one.at });
-            }
+            for (const Register::StoredAnswer &one : stored)
+                answers.append(Register::storedAnswerOf(
+                    one.operation, one.operationNumber, one.seconds, one.at));
             const Register::SessionStart start { pupil, session.mode, session.rangeLevel,
                 session.rangeLow, session.rangeHigh, session.started };
             m_chosenSession = Register::storedSession(
                 start, answers, shortDateText(session.started.date(), QLocale()));
+            Review::noteOutcome(m_chosenSession, session.reviewed, session.reviewedNowRight);
             m_roles.screens.show(screen);
         });
 }

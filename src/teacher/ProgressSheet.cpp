@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "teacher/ProgressSheet.h"
 
+#include "core/DrillCodes.h"
+#include "core/ChartPoints.h"
+#include "core/SecondsAxis.h"
 #include "frame/PageText.h"
 
 #include <QLocale>
@@ -28,18 +31,6 @@ namespace {
     const QColor RightInk(0, 128, 0);
     const QColor SecondsInk(0, 64, 192);
 
-    QString modeWord(int mode)
-    {
-        switch (mode) {
-        case 2:
-            return QStringLiteral("Minuendo o sottraendo");
-        case 3:
-            return QStringLiteral("Tutti i termini");
-        default:
-            return QStringLiteral("Resto");
-        }
-    }
-
 } // namespace
 
 QStringList headings()
@@ -50,7 +41,13 @@ QStringList headings()
 
 QStringList cells(const Register::SessionSummary &session)
 {
-    return { session.started.toString(QStringLiteral("dd/MM/yyyy HH:mm")), modeWord(session.mode),
+    // How the session ended, when not with its fortieth answer: cut short, or still going (a
+    // killed program's session is ended at the PC's next start).
+    const QString ending = session.ending == QLatin1String("completata") ? QString()
+        : session.ending.isEmpty() ? QStringLiteral(" in corso")
+                                   : QLatin1Char(' ') + session.ending;
+    return { session.started.toString(QStringLiteral("dd/MM/yyyy HH:mm")) + ending,
+        modeName(modeOf(session.mode)),
         QStringLiteral("%1–%2").arg(session.rangeLow).arg(session.rangeHigh),
         QStringLiteral("%1 / %2").arg(session.right).arg(session.judged),
         session.judged > 0 ? QLocale(QLocale::Italian).toString(session.medianSeconds, 'f', 1)
@@ -70,21 +67,22 @@ void paintChart(QPainter &painter, const QRectF &box, const QList<Register::DayP
     const QPen frame(Qt::black, unit * 0.12);
     const QPen grid(QColor(190, 190, 190), unit * 0.08);
 
-    double slowest = 1.0;
+    double slowest = 0.0;
     for (const Register::DayPoint &day : days)
         slowest = std::max(slowest, day.medianSeconds);
-    // A multiple of four, so that each of the four steps is whole seconds.
-    const double secondsTop = 4.0 * std::ceil(slowest * 1.2 / 4.0);
-    for (int step = 0; step <= 4; ++step) {
-        const qreal y = plot.bottom() - plot.height() * step / 4.0;
+    const int secondsTop = SecondsAxis::top(slowest);
+    const int secondsStep = secondsTop / SecondsAxis::Steps;
+    for (int step = 0; step <= SecondsAxis::Steps; ++step) {
+        const qreal y = plot.bottom() - plot.height() * step / SecondsAxis::Steps;
         painter.setPen(grid);
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
         painter.setPen(RightInk);
         painter.drawText(QRectF(box.left(), y - unit, unit * 5.5, unit * 2),
-            Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("%1 %").arg(step * 25));
+            Qt::AlignRight | Qt::AlignVCenter,
+            QStringLiteral("%1 %").arg(step * 100 / SecondsAxis::Steps));
         painter.setPen(SecondsInk);
         painter.drawText(QRectF(plot.right() + unit * 0.5, y - unit, unit * 5.5, unit * 2),
-            Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("%1 s").arg(secondsTop * step / 4.0));
+            Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("%1 s").arg(secondsStep * step));
     }
     painter.setPen(frame);
     painter.setBrush(Qt::NoBrush);
@@ -124,10 +122,12 @@ void paintChart(QPainter &painter, const QRectF &box, const QList<Register::DayP
         for (const auto &[path, ink] : { std::pair { right, RightInk }, { seconds, SecondsInk } }) {
             painter.setPen(QPen(ink, unit * 0.3));
             painter.drawPath(path);
-            painter.setBrush(ink);
-            for (int i = 0; i < path.elementCount(); ++i)
-                painter.drawEllipse(QPointF(path.elementAt(i)), unit * 0.5, unit * 0.5);
-            painter.setBrush(Qt::NoBrush);
+            if (days.size() <= MostDaysWithPoints) {
+                painter.setBrush(ink);
+                for (int i = 0; i < path.elementCount(); ++i)
+                    painter.drawEllipse(QPointF(path.elementAt(i)), unit * 0.5, unit * 0.5);
+                painter.setBrush(Qt::NoBrush);
+            }
         }
     }
 

@@ -6,6 +6,7 @@
 #include "analysis/FrmAnalisi.h"
 #include "core/ErrorRules.h"
 #include "core/SessionRecord.h"
+#include "register/SqliteRegister.h"
 #include "report/FrmStampa.h"
 
 #include <QAccessible>
@@ -86,8 +87,8 @@ private slots:
         services->registry.setFactory(ScreenId::Analysis, [this] {
             return new FrmAnalisi(session, { *services, *services, *services, *services });
         });
-        services->registry.setFactory(
-            ScreenId::Report, [this] { return new FrmStampa(session, *services); });
+        services->registry.setFactory(ScreenId::Report,
+            [this] { return new FrmStampa(session, services->screens(), *services); });
     }
     void cleanup()
     {
@@ -179,6 +180,35 @@ private slots:
         QVERIFY2(services->printerDouble.pages.first().pdfPath.contains(
                      QStringLiteral("Analisi - Mario - ")),
             qPrintable(services->printerDouble.pages.first().pdfPath));
+    }
+
+    // A recurring error seen on an earlier day: the printed page carries the register's note
+    // after the sentence, as the screen does.
+    void printedNoteFromTheRegister()
+    {
+        QTemporaryDir dir;
+        services->registerPath = dir.filePath(QStringLiteral("registro.sqlite"));
+        {
+            const QDateTime earlier(QDate(2026, 12, 3), QTime(9, 0));
+            SqliteRegister reg({ services->registerPath, true });
+            reg.sessionStarted({ QStringLiteral("Mario"), 1, 4, 10, 99, earlier });
+            // 53 − 17, 63 − 17, 73 − 17, each with the smaller units digit taken from the larger.
+            for (int n = 1; n <= 3; ++n)
+                reg.answerJudged({ n, 43 + 10 * n, 17, 1, 26 + 10 * n,
+                    QString::number(10 * (3 + n) + 4), false, 9, earlier.addSecs(10 * n) });
+            reg.sessionEnded({ Register::Ending::Completed, earlier.addSecs(60) });
+            reg.waitUntilWritten();
+        }
+        marioSession(session);
+        FrmAnalisi screen(session, { *services, *services, *services, *services });
+        const QString sentence = accessibleName(screen.findChild<QLabel *>("lblErrore1"));
+        QVERIFY2(sentence.startsWith(Borrow + QStringLiteral(" — già visto il 3/12: ")),
+            qPrintable(sentence));
+        screen.findChild<QPushButton *>("cmdStampaA")->click();
+        QString printed;
+        for (const FakePrinter::Line &line : services->printerDouble.pages.last().lines)
+            printed += line.text;
+        QVERIFY2(squeezed(printed).contains(squeezed(sentence)), qPrintable(printed));
     }
 
     // The page through the real print path, into a PDF read back: one page, every line on it.

@@ -66,7 +66,7 @@ QList<DatedSession> throughRegister(const QList<DatedSession> &sessions, const Q
             for (const JudgedOperation &operation : dated.operations)
                 reg.answerJudged({ ++number, operation.minuend, operation.subtrahend,
                     operation.askedTerm, operation.minuend - operation.subtrahend, operation.answer,
-                    operation.right, 3.0, at.addSecs(number) });
+                    operation.right, 3.0, at.addSecs(number), QString() });
         }
         reg.waitUntilWritten();
     }

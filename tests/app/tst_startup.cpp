@@ -6,8 +6,8 @@
 #include "core/PlatformChoice.h"
 #include "core/SessionRecord.h"
 #include "desktop/QtServices.h"
-#include "start/FrmInizio.h"
 #include "register/RegisterQueries.h"
+#include "start/FrmInizio.h"
 
 #include <QAction>
 #include <QApplication>
@@ -289,7 +289,7 @@ private slots:
         QtServices real;
         services.folder = folder.path();
         services.realLauncher = &real;
-        FrmInizio start(session, services);
+        FrmInizio start(session, services.screens(), services, services);
         QAction *info = start.findChild<QAction *>(QStringLiteral("mnuInfo"));
         info->trigger();
         const QList<FakeServices::Message> whenMissing = services.messages;

@@ -67,7 +67,7 @@ private slots:
         QtPdfPrinting pdf(services, printed);
         services.pdfAnswers = { file };
         services.registry.setFactory(
-            ScreenId::Certificate, [&] { return new FrmAttestato(session, services); });
+            ScreenId::Certificate, [&] { return new FrmAttestato(session, services, services); });
         auto *screen = qobject_cast<FrmAttestato *>(services.screens().show(ScreenId::Certificate));
         QVERIFY(screen);
         QVERIFY(QTest::qWaitForWindowActive(screen));

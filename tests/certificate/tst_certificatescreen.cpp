@@ -89,8 +89,8 @@ private slots:
         m_session->RangeHigh = 10;
         m_session->ModeCaption = QStringLiteral(" Calcola il resto / differenza");
         m_services = new FakeServices;
-        m_services->registry.setFactory(
-            ScreenId::Certificate, [this] { return new FrmAttestato(*m_session, *m_services); });
+        m_services->registry.setFactory(ScreenId::Certificate,
+            [this] { return new FrmAttestato(*m_session, *m_services, *m_services); });
         // The screens underneath, as far as the certificate is concerned.
         m_services->registry.setFactory(ScreenId::Exercise, [] { return new Screen; });
         m_services->registry.setFactory(ScreenId::Report, [] { return new Screen; });

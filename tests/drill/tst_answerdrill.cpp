@@ -32,7 +32,7 @@ private slots:
         QFETCH(State, state);
         FakeServices services;
         QWidget area;
-        AnswerDrill drill(&area, services);
+        AnswerDrill drill(&area, services, services, services);
         QList<QPushButton *> buttons;
         for (int role = 0; role < 5; ++role)
             buttons.append(new QPushButton(QString::number(role), &area));

@@ -4,7 +4,7 @@
 # A private PostgreSQL 15 for the school-server cases and the load check: its data, log and
 # socket in one folder, no TCP at all, a database "registro" made with
 # scripts/registro-postgresql.sql, and a libpq service file naming it as the service "registro"
-# for the lab's role. PostgreSQL refuses to run as root: then the folder belongs to the user
+# for the lab's role. The teacher's role logs in with a SCRAM password, every other with none. PostgreSQL refuses to run as root: then the folder belongs to the user
 # "postgres" of the Debian package and the server runs as that user.
 #
 #   postgres_create            makes the folder; sets postgres_root and PGSERVICEFILE
@@ -41,6 +41,9 @@ listen_addresses = ''
 unix_socket_directories = '$postgres_root'
 fsync = on
 CONF
+    local hba="$postgres_root/data/pg_hba.conf"
+    { echo "local all vovo_insegnante scram-sha-256"; cat "$hba"; } >"$hba.new" && mv "$hba.new" "$hba"
+    [ "$(id -u)" -eq 0 ] && chown postgres: "$hba"
     export PGSERVICEFILE="$postgres_root/pg_service.conf"
     cat >"$PGSERVICEFILE" <<CONF
 [registro]

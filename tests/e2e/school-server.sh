@@ -5,11 +5,13 @@
 # two lab PCs with one libpq service file. PC a is the real program (the HOME of run-e2e.sh),
 # PC b a lab PC without a screen (tests/schoolserver/labpc: the register's writer and the
 # sender, fed at a pupil's pace) playing its forty answers at the same time. drive.py stops the
-# server after PC a's fifteenth answer and starts it after its thirtieth. Afterwards: on the
-# server the eighty answers, each once; the class from either PC with both pupils and with
-# rows of a hostile writer as stored; the lab's password (chosen on PC a's teacher screen, which
-# drive.py has also seen say, with the server stopped, that it is away) and a deletion through
-# the lab's role; a session left on a PC goes at its next start.
+# server after PC a's fifteenth answer and starts it after its thirtieth. Afterwards: the lab's
+# role, through psql, reads no answer, deletes nothing and writes no password; on the server
+# the eighty answers, each once; the class, with the teacher's login, from either PC with both
+# pupils and with rows of a hostile writer as stored, and its CSV read back unchanged; the
+# teacher's login (which drive.py has also used on PC a's teacher screen, and seen say, with the
+# server stopped, that it is away); a pupil deleted by the teacher does not come back from a PC
+# that still held rows of hers, and a session left on a PC goes at its next start.
 #
 # Sourced by run-e2e.sh, which sets work, labpc and the array started.
 # shellcheck disable=SC2154 # work, labpc and started belong to run-e2e.sh
@@ -28,8 +30,14 @@ on_pc() { # on_pc a|b COMMAND...: as lab PC a (the program's HOME) or b
     env HOME="$home" XDG_DATA_HOME="$home/.local/share" XDG_CONFIG_HOME="$home/.config" "${@:2}"
 }
 
+readonly teacher_password="maestra'; --"
+
 school_server_start() {
     postgres_create
+    # The administrator's step: the teacher's login gets its password, kept by the server alone.
+    printf '%s\n' "SET password_encryption = 'scram-sha-256';" \
+        "ALTER ROLE vovo_insegnante PASSWORD :'password';" |
+        psql -q -v ON_ERROR_STOP=1 -v password="$teacher_password" "service=registro-admin" >/dev/null
     mkdir -p "$work/xdg"
     printf '[Registro]\nservizio=registro\n' >"$work/xdg/vovorudoroz.conf"
     export XDG_CONFIG_DIRS="$work/xdg"
@@ -43,6 +51,10 @@ school_server_start() {
     pc_b=$!
 }
 
+as_lab() { # as_lab SQL: true when the lab PCs' role may run it
+    psql -qtAX -v ON_ERROR_STOP=1 "service=registro" -c "$1" >/dev/null 2>&1
+}
+
 school_server_checks() {
     wait "$pc_b" || fail "PC b still has rows to send"
     local answers distinct
@@ -51,44 +63,85 @@ school_server_checks() {
     [ "$answers:$distinct" = 80:80 ] || fail "the server has $answers answers, $distinct distinct"
     echo "on the server: 80 answers, each once"
 
+    # The password every lab PC holds opens nothing: it adds rows, and that is all.
+    local refused
+    for refused in "SELECT * FROM answers" "SELECT name_key FROM pupils" "SELECT * FROM deletions" \
+        "SELECT ended_at FROM sessions" "DELETE FROM answers" "DELETE FROM pupils" "TRUNCATE answers" \
+        "UPDATE sessions SET end_reason = 'x'" "ALTER ROLE vovo_insegnante PASSWORD 'nuova'" \
+        "CREATE TABLE settings (key text, value text)" \
+        "INSERT INTO pupils VALUES ('eva', 'Eva', 'oggi')"; do
+        as_lab "$refused" && fail "the lab's role may: $refused"
+    done
+    as_lab "SELECT lab_add_answer('nessuna', 1, 1, 1, 1, 0, '0', 1, 1, '', 'oggi')" ||
+        fail "the lab's role may not add"
+    [ "$(postgres_count 'SELECT COUNT(*) FROM answers')" = 80 ] || fail "an answer without its session was kept"
+    echo "the lab's role: no reading, no deletion, no password, nothing but its own rows"
+
     # Rows another version or a hostile writer left: kept as they are, never run as SQL.
     psql -q -v ON_ERROR_STOP=1 "service=registro-admin" >/dev/null <<'SQL'
-INSERT INTO pupils VALUES ('x''); delete from answers;--', 'Bob''); DELETE FROM answers;--', 'ieri');
+INSERT INTO pupils VALUES ('x''); delete from answers;--', '=Bob''); DELETE FROM answers;--', 'ieri');
 INSERT INTO sessions (id, pupil_key, started_at, mode, range_level, range_low, range_high)
     VALUES ('non-un-uuid', 'x''); delete from answers;--', 'non è una data', 99, -4, 500, -500);
-INSERT INTO answers VALUES ('non-un-uuid', 1, -7, 2147483647, 9, 0, 'abc', 5, -1, 'ignoto', 'mai'),
-    ('non-un-uuid', 2, 99999, -3, 0, 1, '', 1, 1e300, '', '');
+INSERT INTO answers VALUES ('non-un-uuid', 1, -7, 2147483647, 9, 0, '@abc', 5, -1, 'ignoto', 'mai'),
+    ('non-un-uuid', 2, 99999, -3, 0, 1, '', 1, 1e300, '+1', '');
 SQL
     local pc
     for pc in a b; do
-        on_pc "$pc" "$labpc" class >"$work/class-$pc.log" || fail "the class on PC $pc ended with an error"
+        on_pc "$pc" "$labpc" class "$teacher_password" >"$work/class-$pc.log" ||
+            fail "the class on PC $pc ended with an error"
         grep -qxF "server" "$work/class-$pc.log" || fail "PC $pc did not read the server"
         grep -qF "alunno mario | sessioni 1 | risposte 40" "$work/class-$pc.log" || fail "PC $pc misses mario"
         grep -qF "alunno Anna O'Neil; DROP TABLE pupils;-- | sessioni 1 | risposte 40" "$work/class-$pc.log" ||
             fail "PC $pc misses Anna"
-        grep -qF "alunno Bob'); DELETE FROM answers;-- | sessioni 1 | risposte 2" "$work/class-$pc.log" ||
+        grep -qF "alunno =Bob'); DELETE FROM answers;-- | sessioni 1 | risposte 2" "$work/class-$pc.log" ||
             fail "PC $pc misses the hostile rows as stored"
     done
-    [ "$(on_pc b "$labpc" csv "$work/classe.csv")" = "righe 82" ] || fail "the class's CSV from the server"
+    on_pc a "$labpc" class "altra" >/dev/null && fail "a wrong password read the class"
+    [ "$(on_pc b "$labpc" csv "$work/classe.csv" "$teacher_password")" = "righe 82" ] ||
+        fail "the class's CSV from the server"
     [ "$(postgres_count 'SELECT COUNT(*) FROM answers')" = 82 ] || fail "reading changed the server"
-    echo "the class from either PC: both pupils and the hostile rows as stored"
+    # Formula-like cells are text to a spreadsheet, and the same text once the quote is taken off.
+    grep -qF "\"'=Bob'); DELETE FROM answers;--\";" "$work/classe.csv" || fail "a name read as a formula"
+    python3 - "$work/classe.csv" <<'PY' || fail "the CSV does not read back as stored"
+import csv, sys
+rows = list(csv.reader(open(sys.argv[1], encoding="utf-8-sig"), delimiter=";"))[1:]
+plain = lambda cell: cell[1:] if cell[:2] in ("'=", "'+", "'-", "'@") else cell
+names = {plain(row[0]) for row in rows}
+typed = {plain(row[10]) for row in rows if row[0].startswith("'=")}
+errors = {plain(row[13]) for row in rows if row[0].startswith("'=")}
+assert names == {"mario", "Anna O'Neil; DROP TABLE pupils;--", "=Bob'); DELETE FROM answers;--"}, names
+assert typed == {"@abc", ""} and errors == {"ignoto", "+1"}, (typed, errors)
+assert {row[1] for row in rows if row[0].startswith("'=")} == {"non è una data"}
+PY
+    echo "the class from either PC with the teacher's login: both pupils, the hostile rows as stored, a safe CSV"
 
-    # One teacher's password for the whole lab, kept on the server; "ELIMINA ALUNNO" acts there.
-    [ "$(on_pc a "$labpc" teacher "maestra'; --")" = "giusta" ] || fail "the screen's password is not the server's"
-    [ "$(on_pc b "$labpc" teacher "maestra'; --")" = "giusta" ] || fail "PC b does not know the lab's password"
+    [ "$(on_pc b "$labpc" teacher "$teacher_password")" = "giusta" ] || fail "PC b does not know the teacher's login"
     [ "$(on_pc b "$labpc" teacher "altra")" = "sbagliata" ] || fail "PC b took a wrong password"
-    on_pc b "$labpc" delete "x'); delete from answers;--" || fail "the lab's role could not delete a pupil"
+    on_pc b "$labpc" delete "x'); delete from answers;--" "altra" && fail "a wrong password deleted a pupil"
+    on_pc b "$labpc" delete "x'); delete from answers;--" "$teacher_password" ||
+        fail "the teacher could not delete a pupil"
     [ "$(postgres_count 'SELECT COUNT(*) FROM answers')" = 80 ] || fail "the deletion took other answers"
-    echo "the lab's password from either PC; a pupil deleted on the server"
+    echo "the teacher's login from either PC; a pupil deleted on the server"
 
-    # A session played with the server away and the PC switched off goes at the PC's next start;
-    # the sender then keeps a copy of the lab's password for the PC's own rows.
+    # Luca practises on PC a with the server there, then on PC b with the server away. The
+    # teacher deletes him: PC b's rows, older than the deletion, do not bring him back when they
+    # go; a session started after the deletion does.
+    on_pc a "$labpc" play "Luca" 1 0 60 >"$work/pc-a-luca.log" || fail "PC a did not send Luca's session"
     postgres_stop
     on_pc b "$labpc" play "Luca" 1 0 3 >"$work/pc-b-2.log" && fail "PC b sent with the server stopped"
+    [ "$(on_pc b "$labpc" teacher "$teacher_password")" = "assente" ] || fail "the login did not find the server away"
     postgres_start
-    on_pc b "$labpc" play "Luca" 0 0 60 >"$work/pc-b-3.log" || fail "PC b did not send at its next start"
-    [ "$(postgres_count 'SELECT COUNT(*) FROM answers')" = 120 ] || fail "the second session did not arrive whole"
-    postgres_stop
-    [ "$(on_pc b "$labpc" teacher "maestra'; --")" = "giusta" ] || fail "PC b has no copy of the lab's password"
-    echo "the next start sent the pending session; the lab's password guards the PC's own rows"
+    [ "$(postgres_count "SELECT COUNT(*) FROM pupils WHERE name_key = 'luca'")" = 1 ] || fail "PC a's Luca is missing"
+    sleep 1
+    on_pc a "$labpc" delete "Luca" "$teacher_password" || fail "the teacher could not delete Luca"
+    on_pc b "$labpc" play "Luca" 0 0 60 >"$work/pc-b-3.log" || fail "PC b did not empty its outbox"
+    [ "$(postgres_count "SELECT COUNT(*) FROM pupils WHERE name_key = 'luca'")" = 0 ] ||
+        fail "the deleted pupil came back from PC b"
+    [ "$(postgres_count 'SELECT COUNT(*) FROM answers')" = 80 ] || fail "the deleted pupil's answers came back"
+    sleep 1
+    on_pc b "$labpc" play "Luca" 1 0 60 >"$work/pc-b-4.log" || fail "PC b did not send Luca's new session"
+    [ "$(postgres_count 'SELECT COUNT(*) FROM answers')" = 120 ] || fail "the new session did not arrive whole"
+    [ "$(postgres_count "SELECT COUNT(*) FROM sessions WHERE pupil_key = 'luca' AND end_reason = 'completata'")" = 1 ] ||
+        fail "Luca's new session is not the one the server has"
+    echo "a deleted pupil stays deleted; a session after the deletion and one left on a PC arrive whole"
 }

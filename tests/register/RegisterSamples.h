@@ -13,8 +13,9 @@ inline void practise(
     reg.sessionStarted({ name, 1, 4, 10, 40, at });
     for (int n = 1; n <= answers; ++n) {
         const bool right = n % 3 != 0;
-        reg.answerJudged({ n, 30 + n, 12, 1, 18 + n,
-            right ? QString::number(18 + n) : QStringLiteral("7"), right, 3.5, at.addSecs(n * 4) });
+        reg.answerJudged(
+            { n, 30 + n, 12, 1, 18 + n, right ? QString::number(18 + n) : QStringLiteral("7"),
+                right, 3.5, at.addSecs(n * 4), QString() });
     }
     reg.sessionEnded({ Register::Ending::Completed, at.addSecs(answers * 4 + 1) });
     reg.waitUntilWritten();

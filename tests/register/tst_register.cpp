@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "RegisterSamples.h"
+#include "core/ProgressWords.h"
 #include "core/PupilKey.h"
-#include "progress/ProgressWords.h"
 #include "register/CsvExport.h"
 #include "register/RegisterQueries.h"
 #include "register/SqliteRegister.h"
+#include "register/TeacherPassword.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -45,6 +46,40 @@ void writeNewerFile(const QString &path)
     QSqlDatabase::removeDatabase(QStringLiteral("newer"));
 }
 
+// A session of `answers` operations of the pupil: every fourth one 53 - 17 answered 44 (the
+// smaller digit taken from the larger) when `slipping`, the others right.
+void practiseProcedure(SqliteRegister &reg, const QString &name, int day, bool slipping, bool ended)
+{
+    const QDateTime at = Monday.addDays(day);
+    reg.sessionStarted({ name, 1, 4, 10, 98, at });
+    for (int n = 1; n <= 12; ++n) {
+        const bool wrong = slipping && n % 4 == 0;
+        const int minuend = wrong ? 53 : 40 + n;
+        reg.answerJudged({ n, minuend, 17, 1, minuend - 17,
+            QString::number(wrong ? 44 : minuend - 17), !wrong, 3.0, at.addSecs(n * 4) });
+    }
+    if (ended)
+        reg.sessionEnded({ Register::Ending::Completed, at.addSecs(60) });
+    reg.waitUntilWritten();
+}
+
+int talliesWithoutSession(const QString &path)
+{
+    int count = -1;
+    {
+        QSqlDatabase database = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "tallies");
+        database.setDatabaseName(path);
+        QSqlQuery query(database);
+        if (database.open()
+            && query.exec(QStringLiteral("SELECT COUNT(*) FROM procedure_tallies t WHERE NOT EXISTS"
+                                         " (SELECT 1 FROM sessions s WHERE s.id = t.session_id)"))
+            && query.next())
+            count = query.value(0).toInt();
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("tallies"));
+    return count;
+}
+
 } // namespace
 
 class TestRegister : public QObject
@@ -74,34 +109,6 @@ private slots:
         QFETCH(QString, other);
         QFETCH(bool, samePupil);
         QCOMPARE(pupilKey(typed) == pupilKey(other), samePupil);
-    }
-
-    void encouragement_data()
-    {
-        QTest::addColumn<QList<int>>("percents");
-        QTest::addColumn<QList<double>>("seconds");
-        QTest::addColumn<QString>("sentence");
-        QTest::newRow("first day") << QList<int> { 60 } << QList<double> { 6 }
-                                   << "È il tuo primo giorno di allenamento: continua così!";
-        QTest::newRow("three fewer in ten than the first day")
-            << QList<int> { 50, 90, 80 } << QList<double> { 6, 6, 7 }
-            << "Rispetto alla prima volta sbagli 3 operazioni in meno su 10";
-        QTest::newRow("as many mistakes, faster today")
-            << QList<int> { 80, 80 } << QList<double> { 6.4, 3.5 }
-            << "Oggi sei stato più veloce: 4 secondi invece di 6";
-        QTest::newRow("neither") << QList<int> { 80, 76 } << QList<double> { 4, 4.4 }
-                                 << "Ogni giorno di allenamento conta: continua così!";
-    }
-    void encouragement()
-    {
-        QFETCH(QList<int>, percents);
-        QFETCH(QList<double>, seconds);
-        QFETCH(QString, sentence);
-        QList<DayPoint> days;
-        for (int i = 0; i < percents.size(); ++i)
-            days.append({ QDate(2026, 12, 8).addDays(i + 1 - percents.size()), 10, percents[i],
-                seconds[i] });
-        QCOMPARE(Register::encouragement(days, QDate(2026, 12, 8)), sentence);
     }
 
     void oneNameOnePupilAcrossSessions()
@@ -210,6 +217,148 @@ private slots:
             QVERIFY(file.open(QIODevice::ReadOnly));
             QVERIFY2(!file.readAll().contains("Zebedeo"), qPrintable(name));
         }
+    }
+
+    void csvCells_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("field");
+        QTest::newRow("plain") << "mario" << QByteArray("mario");
+        QTest::newRow("empty") << "" << QByteArray("");
+        QTest::newRow("equals") << "=1+2" << QByteArray("\"'=1+2\"");
+        QTest::newRow("plus") << "+39 333" << QByteArray("\"'+39 333\"");
+        QTest::newRow("minus") << "-5" << QByteArray("\"'-5\"");
+        QTest::newRow("at") << "@SUM(A1)" << QByteArray("\"'@SUM(A1)\"");
+        QTest::newRow("tab") << "\tx" << QByteArray("\"'\tx\"");
+        QTest::newRow("carriage return") << "\r=x" << QByteArray("\"'\r=x\"");
+        QTest::newRow("formula with quotes") << "=\"a\";b" << QByteArray("\"'=\"\"a\"\";b\"");
+        QTest::newRow("inside, not first") << "a=b-c" << QByteArray("a=b-c");
+        QTest::newRow("separator") << "a;b" << QByteArray("\"a;b\"");
+        QTest::newRow("leading blank") << " =x" << QByteArray(" =x");
+    }
+
+    void csvCells()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, field);
+        QByteArray out;
+        appendCsvField(out, text);
+        QCOMPARE(out, field);
+    }
+
+    // Esci, the close box, "FINE SESSIONE" and SIGTERM all end the program through the
+    // register's end; a killed program's session is ended at the next start.
+    void sessionsLeftOpenAreEnded()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("registro.sqlite"));
+        {
+            SqliteRegister killed({ path, true });
+            practise(killed, QStringLiteral("Ada"), 2);
+            killed.sessionStarted({ QStringLiteral("Ada"), 1, 4, 10, 40, Monday.addDays(1) });
+            killed.answerJudged({ 1, 31, 12, 1, 19, QStringLiteral("19"), true, 3.5,
+                Monday.addDays(1).addSecs(7) });
+            killed.waitUntilWritten();
+            // As a kill leaves it: copied before the program's end could be written.
+            QVERIFY(QFile::copy(path, dir.filePath(QStringLiteral("ucciso.sqlite"))));
+            QVERIFY(QFile::copy(
+                path + QStringLiteral("-wal"), dir.filePath(QStringLiteral("ucciso.sqlite-wal"))));
+        }
+        const QString adaKey = pupilKey(QStringLiteral("Ada"));
+        QList<SessionSummary> sessions = RegisterQueries(path).sessions(adaKey);
+        QCOMPARE(sessions.size(), 2);
+        QCOMPARE(sessions[0].ending, QStringLiteral("completata"));
+        QCOMPARE(sessions[1].ending, QStringLiteral("interrotta")); // at the program's end
+
+        const QString killedPath = dir.filePath(QStringLiteral("ucciso.sqlite"));
+        QCOMPARE(RegisterQueries(killedPath).sessions(adaKey)[1].ending, QString());
+        {
+            SqliteRegister next({ killedPath, true });
+            next.sessionStarted({ QStringLiteral("Bea"), 1, 4, 10, 40, Monday.addDays(2) });
+            next.waitUntilWritten();
+            RegisterQueries queries(killedPath);
+            sessions = queries.sessions(adaKey);
+            QCOMPARE(sessions[1].ending, QStringLiteral("interrotta"));
+            QCOMPARE(queries.sessions(pupilKey(QStringLiteral("Bea")))[0].ending, QString());
+            QSqlQuery ended(QSqlDatabase::database(queries.connectionName()));
+            QVERIFY(ended.exec(QStringLiteral("SELECT ended_at FROM sessions WHERE started_at = '"
+                                              "2026-12-08 09:30:00'"))
+                && ended.next());
+            QCOMPARE(ended.value(0).toString(), QStringLiteral("2026-12-08 09:30:07"));
+        }
+    }
+
+    void emptyPasswordIsAChoiceKept()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("registro.sqlite"));
+        {
+            RegisterQueries queries(path);
+            QVERIFY(TeacherPassword(queries).choose(QString()));
+        }
+        RegisterQueries queries(path);
+        TeacherPassword password(queries);
+        QVERIFY(password.isChosen() && password.isEmpty());
+        QCOMPARE(password.change(QString(), QStringLiteral("lupo")), TeacherPassword::Check::Right);
+        QCOMPARE(password.change(QStringLiteral("lupo"), QString()), TeacherPassword::Check::Right);
+        QVERIFY(TeacherPassword(queries).isEmpty());
+    }
+
+    void overviewHypothesesAsJudgedFromTheAnswers_data()
+    {
+        QTest::addColumn<bool>("lastEnded");
+        QTest::addColumn<bool>("olderFile");
+        QTest::newRow("every session ended") << true << false;
+        QTest::newRow("the last session still open") << false << false;
+        QTest::newRow("a file written before the tallies were kept") << true << true;
+    }
+    void overviewHypothesesAsJudgedFromTheAnswers()
+    {
+        QFETCH(bool, lastEnded);
+        QFETCH(bool, olderFile);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("registro.sqlite"));
+        {
+            SqliteRegister reg({ path, true });
+            // Zeno: recurring, then overcome, then back (confirmed); Ugo: recurring once on the
+            // last day; Bea: never.
+            for (int day : { 0, 2, 5 })
+                practiseProcedure(reg, QStringLiteral("Zeno"), day, day != 2, true);
+            practiseProcedure(reg, QStringLiteral("Ugo"), 0, false, true);
+            practiseProcedure(reg, QStringLiteral("Ugo"), 6, true, lastEnded);
+            practiseProcedure(reg, QStringLiteral("Bea"), 1, false, true);
+        }
+        if (olderFile) {
+            {
+                QSqlDatabase older = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "older");
+                older.setDatabaseName(path);
+                QVERIFY(older.open());
+                QSqlQuery query(older);
+                QVERIFY(query.exec(QStringLiteral("DROP TABLE procedure_tallies")));
+                QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = 1")));
+            }
+            QSqlDatabase::removeDatabase(QStringLiteral("older"));
+        }
+        RegisterQueries queries(path);
+        const QList<PupilOverview> overview = queries.classOverview();
+        QCOMPARE(overview.size(), 3);
+        QStringList states;
+        for (const PupilOverview &pupil : overview) {
+            const QList<Hypothesis::Found> judged =
+                Hypothesis::stillOpen(queries.datedSessions(pupil.key));
+            QCOMPARE(pupil.openHypotheses.size(), judged.size());
+            for (qsizetype i = 0; i < judged.size(); ++i) {
+                QCOMPARE(pupil.openHypotheses[i].label, judged[i].label);
+                QCOMPARE(pupil.openHypotheses[i].status.state, judged[i].status.state);
+                QCOMPARE(pupil.openHypotheses[i].status.firstSeen, judged[i].status.firstSeen);
+                states.append(
+                    pupil.name + QLatin1Char(' ') + Hypothesis::stateWord(judged[i].status.state));
+            }
+        }
+        QCOMPARE(states, QStringList({ "Ugo probabile", "Zeno confermato" }));
+
+        QVERIFY(queries.deletePupil(pupilKey(QStringLiteral("Zeno"))));
+        QCOMPARE(talliesWithoutSession(path), 0);
     }
 
     void csvReadBackByAReader()

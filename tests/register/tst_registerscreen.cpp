@@ -61,8 +61,9 @@ private slots:
         });
         services->registry.setFactory(ScreenId::Progress,
             [this] { return new FrmProgressi(session, *services, *services, *services); });
-        services->registry.setFactory(ScreenId::StoredReport,
-            [this] { return new FrmStampa(stored, *services, FrmStampa::Kind::Stored); });
+        services->registry.setFactory(ScreenId::StoredReport, [this] {
+            return new FrmStampa(stored, services->screens(), *services, FrmStampa::Kind::Stored);
+        });
         services->registry.setFactory(ScreenId::StoredAnalysis, [this] {
             return new FrmAnalisi(stored, { *services, *services, *services, *services });
         });
@@ -153,7 +154,9 @@ private slots:
         open(ScreenId::Progress);
         QCOMPARE(find<QLabel>("lblSessioni")->text(), QStringLiteral("Hai fatto 3 sessioni."));
         QCOMPARE(find<QTableWidget>("tblGiorni")->rowCount(), 2);
-        QCOMPARE(find<QTableWidget>("tblGiorni")->item(1, 0)->text(), QStringLiteral("08/12/2026"));
+        // The newest day first.
+        QCOMPARE(find<QTableWidget>("tblGiorni")->item(0, 0)->text(), QStringLiteral("08/12/2026"));
+        QCOMPARE(find<QTableWidget>("tblGiorni")->item(1, 0)->text(), QStringLiteral("07/12/2026"));
         QCOMPARE(find<QLabel>("lblFrase")->text(),
             QStringLiteral("Ogni giorno di allenamento conta: continua così!"));
     }
@@ -167,6 +170,7 @@ private slots:
         {
             SqliteRegister reg({ services->registerPath, true });
             practise(reg, QStringLiteral("Luca"), 6);
+            reg.reviewDone({ 2, 1, SampleMonday.addSecs(60) });
             practise(reg, QStringLiteral("Luca"), 12, SampleMonday.addDays(1));
         }
         open();
@@ -182,6 +186,8 @@ private slots:
         find<QPushButton>("cmdOperazioni")->click();
         auto *report = services->registry.existing(ScreenId::StoredReport);
         QVERIFY(report);
+        QCOMPARE(
+            report->windowTitle(), QStringLiteral("STAMPA DELLE OPERAZIONI — Luca, 07/12/2026"));
         QCOMPARE(report->findChild<QLabel *>(QStringLiteral("LblOp3"))->text(),
             QStringLiteral("33 - 12 =  ?   (7)*  3 Tp"));
         QVERIFY(report->findChild<QLabel *>(QStringLiteral("LblOp7"))->text().isEmpty());
@@ -191,6 +197,16 @@ private slots:
         QVERIFY(analysis->findChild<QLabel *>(QStringLiteral("lblIntestazione1"))
                     ->text()
                     .contains(QStringLiteral("07/12/2026")));
+        QCOMPARE(
+            analysis->windowTitle(), QStringLiteral("ANALISI DEGLI ERRORI — Luca, 07/12/2026"));
+        QStringList sentences;
+        for (const QLabel *line : analysis->findChildren<QLabel *>())
+            if (line->objectName().startsWith(QStringLiteral("lblErrore"))
+                && line->isVisibleTo(analysis))
+                sentences.append(line->text());
+        QVERIFY2(
+            sentences.contains(QStringLiteral("Ripasso: 2 operazioni ripassate, 1 ora corretta")),
+            qPrintable(sentences.join(QLatin1Char('\n'))));
 
         find<QPushButton>("cmdStampa")->click();
         const FakePrinter::Page &sheet = services->printerDouble.pages.last();

@@ -18,6 +18,14 @@ public:
     }
 };
 
+class MemoryThrottle final : public ThrottleStore
+{
+public:
+    ThrottleState state;
+    ThrottleState throttle() override { return state; }
+    void storeThrottle(const ThrottleState &kept) override { state = kept; }
+};
+
 using Check = TeacherPassword::Check;
 
 } // namespace
@@ -48,6 +56,49 @@ private slots:
         QCOMPARE(password.check(QStringLiteral("gatto")), Check::Waiting);
         now += 500;
         QCOMPARE(password.check(QStringLiteral("gatto")), Check::Right);
+    }
+
+    // Each line: the tries of one opening of the screen (w wrong, r right, - waiting), then the
+    // milliseconds the clock moves before the next opening, which starts from the kept state.
+    void waitOutlivesTheScreen_data()
+    {
+        QTest::addColumn<QStringList>("openings");
+        QTest::addColumn<int>("secondsLeft");
+        QTest::newRow("five wrong across openings") << QStringList { "www 1000", "ww 1000" } << 29;
+        QTest::newRow("a restart waits on") << QStringList { "wwwww 20000", "- 0" } << 10;
+        QTest::newRow("clock set back: one wait at most")
+            << QStringList { "wwwww -600000", "- 0" } << 30;
+        QTest::newRow("wait over: checked again") << QStringList { "wwwww 30000", "r 0" } << 0;
+        QTest::newRow("a right one forgets the wrong")
+            << QStringList { "wwww 0", "r 0", "wwww 0" } << 0;
+    }
+
+    void waitOutlivesTheScreen()
+    {
+        QFETCH(QStringList, openings);
+        QFETCH(int, secondsLeft);
+        MemoryStore store;
+        MemoryThrottle throttle;
+        qint64 now = 1'700'000'000'000;
+        QVERIFY(TeacherPassword(store).choose(QStringLiteral("gatto")));
+        for (const QString &opening : openings) {
+            TeacherPassword password(
+                store, [&now] { return now; }, &throttle);
+            const QStringList parts = opening.split(QLatin1Char(' '));
+            for (QChar kind : parts[0]) {
+                const Check expected = kind == QLatin1Char('r') ? Check::Right
+                    : kind == QLatin1Char('w')                  ? Check::Wrong
+                                                                : Check::Waiting;
+                QCOMPARE(password.check(kind == QLatin1Char('r') ? QStringLiteral("gatto")
+                                                                 : QStringLiteral("topo")),
+                    expected);
+            }
+            now += parts[1].toLongLong();
+        }
+        QCOMPARE(TeacherPassword(
+                     store, [&now] { return now; }, &throttle)
+                     .secondsToWait(),
+            secondsLeft);
     }
 
     void changingNeedsTheOldOne()

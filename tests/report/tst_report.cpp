@@ -2,8 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
 #include "ReportSamples.h"
+#include "core/ReportLayout.h"
 #include "report/FrmStampa.h"
-#include "report/ReportLayout.h"
 
 #include <QAction>
 #include <QLabel>
@@ -37,8 +37,8 @@ private slots:
     {
         session = SessionRecord();
         services = std::make_unique<FakeServices>();
-        services->registry.setFactory(
-            ScreenId::Report, [this] { return new FrmStampa(session, *services); });
+        services->registry.setFactory(ScreenId::Report,
+            [this] { return new FrmStampa(session, services->screens(), *services); });
         // The certificate is someone else's screen: a stand-in is enough here.
         services->registry.setFactory(ScreenId::Certificate, [] {
             auto *certificate = new Screen;
@@ -55,7 +55,7 @@ private slots:
     // The fixed parts a pupil sees and tabs through.
     void layout()
     {
-        FrmStampa screen(session, *services);
+        FrmStampa screen(session, services->screens(), *services);
         QCOMPARE(screen.windowTitle(), QStringLiteral("STAMPA DELLE OPERAZIONI"));
         QCOMPARE(screen.client()->size(), QSize(794, 556));
         QCOMPARE(screen.findChild<QLabel *>("Label5")->text(),
@@ -80,7 +80,7 @@ private slots:
     {
         QFETCH(int, count);
         fillSession(session, count);
-        FrmStampa screen(session, *services);
+        FrmStampa screen(session, services->screens(), *services);
         screen.show();
         for (int i = 1; i <= ReportLayout::RecordCount; ++i) {
             const QLabel *label = cell(screen, i);
@@ -108,7 +108,7 @@ private slots:
     void timeBoxes()
     {
         fillSession(session, 10);
-        FrmStampa screen(session, *services);
+        FrmStampa screen(session, services->screens(), *services);
         screen.show();
         QCOMPARE(timeBox(screen, 1)->text(), QStringLiteral("Tempo totale:     53 sec."));
         for (int k = 2; k <= 4; ++k)
@@ -135,7 +135,7 @@ private slots:
         QFETCH(bool, bold);
         services->printerDouble.fonts = fonts;
         fillSession(session, 12);
-        FrmStampa screen(session, *services);
+        FrmStampa screen(session, services->screens(), *services);
         screen.show();
         QCOMPARE(screen.findChild<QLabel *>("Label6")->text(), family);
         for (int i : { 1, 12 }) {
@@ -277,7 +277,7 @@ private slots:
     {
         QFETCH(int, count);
         fillSession(session, count);
-        FrmStampa screen(session, *services);
+        FrmStampa screen(session, services->screens(), *services);
         screen.show();
         button(screen, "cmdStampaS")->click();
         QVERIFY(services->messages.isEmpty());
@@ -327,7 +327,7 @@ private slots:
     {
         services->printerDouble.fonts = { "Courier", "Courier New" };
         fillSession(session, 3);
-        FrmStampa screen(session, *services);
+        FrmStampa screen(session, services->screens(), *services);
         button(screen, "cmdStampaS")->click();
         QCOMPARE(services->printerDouble.pages.size(), 1);
         for (const FakePrinter::Line &line : services->printerDouble.pages[0].lines)
@@ -338,7 +338,7 @@ private slots:
     void onePagePerPress()
     {
         fillSession(session, 10);
-        FrmStampa screen(session, *services);
+        FrmStampa screen(session, services->screens(), *services);
         button(screen, "cmdStampaS")->click();
         fillSession(session, 11);
         button(screen, "cmdStampaS")->click();

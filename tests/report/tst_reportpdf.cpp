@@ -96,7 +96,7 @@ private slots:
         QElapsedTimer timer;
         timer.start();
         {
-            FrmStampa screen(session, services);
+            FrmStampa screen(session, services.screens(), services);
             screen.findChild<QAction *>(QStringLiteral("mnuSalvaPdf"))->trigger();
             qInfo("report built and saved as PDF in %lld ms", timer.elapsed());
             screen.findChild<QPushButton *>(QStringLiteral("cmdStampaS"))->click();
@@ -207,7 +207,7 @@ private slots:
         QtPdfPrinting printer(services, m_dir.filePath(QStringLiteral("printed.pdf")));
         const QString folder = m_dir.filePath(QStringLiteral("missing/folder"));
         services.pdfAnswers = { folder + QStringLiteral("/r.pdf") };
-        FrmStampa screen(session, services);
+        FrmStampa screen(session, services.screens(), services);
         screen.findChild<QAction *>(QStringLiteral("mnuSalvaPdf"))->trigger();
         QCOMPARE(services.messages.size(), 1);
         QCOMPARE(services.messages[0].text,

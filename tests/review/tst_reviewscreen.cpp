@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
-#include "exercise/FrmOperativoMeno.h"
-#include "core/Scoring.h"
-#include "review/FrmRipasso.h"
 #include "core/ReviewInput.h"
+#include "core/Scoring.h"
 #include "core/SessionRecord.h"
+#include "exercise/FrmOperativoMeno.h"
+#include "review/FrmRipasso.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -80,10 +80,15 @@ private slots:
         session->AskedTermLow = 1;
         session->AskedTermHigh = 1;
         services = new FakeServices;
-        services->registry.setFactory(
-            ScreenId::Exercise, [this] { return new FrmOperativoMeno(*session, *services); });
-        services->registry.setFactory(
-            ScreenId::Review, [this] { return new FrmRipasso(*session, *services); });
+        services->registry.setFactory(ScreenId::Exercise, [this] {
+            return new FrmOperativoMeno(*session,
+                { *services, *services, *services, *services, services->screens(),
+                    services->random(), services->pupilRegister() });
+        });
+        services->registry.setFactory(ScreenId::Review, [this] {
+            return new FrmRipasso(*session,
+                { *services, *services, *services, *services, services->pupilRegister() });
+        });
     }
     void cleanup()
     {
@@ -200,6 +205,8 @@ private slots:
         QVERIFY(exercise->client()->isEnabled());
         QCOMPARE(exercise->focusWidget(), on(exercise, "CmdEsercizio"));
         QVERIFY(on(exercise, "CmdEsercizio")->isVisible());
+        // The verdict read with "Nuovo esercizio" before the review is no news after it.
+        QVERIFY(on<QLabel>(exercise, "CmdEsercizioLabel")->text().isEmpty());
         SessionRecord withoutOutcome = *session;
         withoutOutcome.ReviewedOperations = 0;
         withoutOutcome.ReviewedNowRight = 0;

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "core/OperationGenerator.h"
+#include "core/RandomSource.h"
+#include "core/ReviewInput.h"
+#include "core/ReviewSequence.h"
 #include "core/Scoring.h"
 #include "core/SessionFlow.h"
-#include "core/ReviewInput.h"
-#include "review/ReviewSequence.h"
 #include "core/SessionRecord.h"
-#include "core/RandomSource.h"
 
 #include <QHash>
 #include <QTest>

@@ -35,8 +35,10 @@ private slots:
             Exercise::recordJudgement(session, QString(), operation.right);
         }
         FakeServices services;
-        services.registry.setFactory(
-            ScreenId::Review, [&] { return new FrmRipasso(session, services); });
+        services.registry.setFactory(ScreenId::Review, [&] {
+            return new FrmRipasso(
+                session, { services, services, services, services, services.pupilRegister() });
+        });
         Screen *review = services.registry.show(ScreenId::Review);
         QVERIFY(QTest::qWaitForWindowActive(review));
         QWidget *working = review->findChild<QWidget *>(QStringLiteral("picColonna"));

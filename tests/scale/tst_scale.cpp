@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
-#include "scale/FrmValutazione.h"
 #include "app/ScreenWiring.h"
 #include "core/SessionRecord.h"
+#include "scale/FrmValutazione.h"
 
 #include <QAction>
 #include <QApplication>
@@ -74,9 +74,7 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, panel);
         QFETCH(QString, text);
-        SessionRecord session;
-        FakeServices services;
-        FrmValutazione screen(session, services);
+        FrmValutazione screen;
         auto *label = screen.findChild<QLabel *>(name);
         QVERIFY(label);
         QCOMPARE(label->text(), text);
@@ -87,9 +85,7 @@ private slots:
     // Nothing on the screen takes the keyboard focus.
     void nothingTakesFocus()
     {
-        SessionRecord session;
-        FakeServices services;
-        FrmValutazione screen(session, services);
+        FrmValutazione screen;
         screen.show();
         QVERIFY(QTest::qWaitForWindowActive(&screen));
         for (QWidget *child : screen.findChildren<QWidget *>())

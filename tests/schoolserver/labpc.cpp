@@ -6,10 +6,11 @@
 //   labpc play NAME SESSIONS MS_PER_ANSWER [WAIT_S]   prints "risposta N" once answer N is in
 //       the PC's file, then waits (180 s at most) until the server has everything; prints the
 //       sender's lag
-//   labpc class                              prints the class as "REGISTRO DELLA CLASSE" reads it
-//   labpc teacher PASSWORD                   chooses the teacher's password if none is, then checks it
-//   labpc delete NAME                        "ELIMINA ALUNNO" of the teacher's screen
-//   labpc csv FILE                           "ESPORTA CSV" of the whole class; prints its rows
+//   labpc class PASSWORD                     prints the class as "REGISTRO DELLA CLASSE" reads it
+//   labpc teacher PASSWORD                   the teacher's login: giusta, sbagliata or assente
+//   labpc delete NAME PASSWORD               "ELIMINA ALUNNO" of the teacher's screen
+//   labpc csv FILE PASSWORD                  "ESPORTA CSV" of the whole class; prints its rows
+// The teacher's commands log in to the school server as the teacher, with PASSWORD.
 #include "core/PupilKey.h"
 #include "register/CsvExport.h"
 #include "register/RegisterFile.h"
@@ -76,7 +77,7 @@ int play(const QString &name, int sessions, int msPerAnswer, int waitSeconds)
             const bool right = operation % 4 != 0;
             pupilRegister.answerJudged({ operation, minuend, 7, 1, minuend - 7,
                 QString::number(right ? minuend - 7 : minuend - 6), right, 3.5,
-                QDateTime::currentDateTime() });
+                QDateTime::currentDateTime(), QString() });
             pupilRegister.waitUntilWritten();
             writtenAt.append(clock.elapsed());
             out << "risposta " << ++number << Qt::endl;
@@ -108,50 +109,49 @@ int play(const QString &name, int sessions, int msPerAnswer, int waitSeconds)
     return left == 0 ? 0 : 1;
 }
 
-int showClass()
+std::unique_ptr<Register::RegisterQueries> teacherRegister(const QString &password)
+{
+    return SchoolServer::openTeacherRegister(SchoolServer::serviceName(), password).queries;
+}
+
+int showClass(const QString &password)
 {
     QTextStream out(stdout);
-    SchoolServer::RegisterSource source =
-        SchoolServer::openRegisterSource(registerPlace(), SchoolServer::serviceName());
-    out << (source.fromServer ? "server" : "questo computer") << Qt::endl;
-    if (!source.notice.isEmpty())
-        out << source.notice << Qt::endl;
-    for (const Register::PupilOverview &pupil : source.queries->classOverview()) {
+    const auto queries = teacherRegister(password);
+    if (!queries)
+        return 1;
+    out << "server" << Qt::endl;
+    for (const Register::PupilOverview &pupil : queries->classOverview()) {
         int answers = 0;
-        for (const Register::SessionSummary &session : source.queries->sessions(pupil.key))
-            answers += static_cast<int>(source.queries->answers(session.id).size());
+        for (const Register::SessionSummary &session : queries->sessions(pupil.key))
+            answers += static_cast<int>(queries->answers(session.id).size());
         out << "alunno " << pupil.name << " | sessioni " << pupil.sessions << " | risposte "
-            << answers << " | giorni " << source.queries->progress(pupil.key).size() << Qt::endl;
+            << answers << " | giorni " << queries->progress(pupil.key).size() << Qt::endl;
     }
     return 0;
 }
 
 int teacher(const QString &password)
 {
-    SchoolServer::RegisterSource source =
-        SchoolServer::openRegisterSource(registerPlace(), SchoolServer::serviceName());
-    TeacherPassword check(*source.queries);
-    const bool chosenHere = !check.isChosen() && check.choose(password);
-    const bool right = check.check(password) == TeacherPassword::Check::Right;
-    QTextStream(stdout) << (chosenHere ? "scelta " : "") << (right ? "giusta" : "sbagliata")
+    const char *words[] = { "giusta", "sbagliata", "assente" };
+    QTextStream(stdout) << words[static_cast<int>(
+        SchoolServer::openTeacherRegister(SchoolServer::serviceName(), password).login)]
                         << Qt::endl;
     return 0;
 }
 
-int exportClass(const QString &file)
+int exportClass(const QString &file, const QString &password)
 {
-    SchoolServer::RegisterSource source =
-        SchoolServer::openRegisterSource(registerPlace(), SchoolServer::serviceName());
-    const int rows = Register::exportCsv(*source.queries, QString(), file);
+    const auto queries = teacherRegister(password);
+    const int rows = queries ? Register::exportCsv(*queries, QString(), file) : -1;
     QTextStream(stdout) << "righe " << rows << Qt::endl;
     return rows < 0 ? 1 : 0;
 }
 
-int deletePupil(const QString &name)
+int deletePupil(const QString &name, const QString &password)
 {
-    SchoolServer::RegisterSource source =
-        SchoolServer::openRegisterSource(registerPlace(), SchoolServer::serviceName());
-    return source.queries->deletePupil(pupilKey(name)) ? 0 : 1;
+    const auto queries = teacherRegister(password);
+    return queries && queries->deletePupil(pupilKey(name)) ? 0 : 1;
 }
 
 } // namespace
@@ -164,16 +164,16 @@ int main(int argc, char *argv[])
     if (args.size() >= 5 && args.size() <= 6 && args.at(1) == QLatin1String("play"))
         return play(args.at(2), args.at(3).toInt(), args.at(4).toInt(),
             args.value(5, QStringLiteral("180")).toInt());
-    if (args.size() == 2 && args.at(1) == QLatin1String("class"))
-        return showClass();
+    if (args.size() == 3 && args.at(1) == QLatin1String("class"))
+        return showClass(args.at(2));
     if (args.size() == 3 && args.at(1) == QLatin1String("teacher"))
         return teacher(args.at(2));
-    if (args.size() == 3 && args.at(1) == QLatin1String("csv"))
-        return exportClass(args.at(2));
-    if (args.size() == 3 && args.at(1) == QLatin1String("delete"))
-        return deletePupil(args.at(2));
-    std::fputs("labpc play NAME SESSIONS MS_PER_ANSWER [WAIT_S] | class | teacher PASSWORD | "
-               "delete NAME | csv FILE\n",
+    if (args.size() == 4 && args.at(1) == QLatin1String("csv"))
+        return exportClass(args.at(2), args.at(3));
+    if (args.size() == 4 && args.at(1) == QLatin1String("delete"))
+        return deletePupil(args.at(2), args.at(3));
+    std::fputs("labpc play NAME SESSIONS MS_PER_ANSWER [WAIT_S] | class PASSWORD | teacher "
+               "PASSWORD | delete NAME PASSWORD | csv FILE PASSWORD\n",
         stderr);
     return 2;
 }

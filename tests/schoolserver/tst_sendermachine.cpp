@@ -25,16 +25,20 @@ public:
             batch.rows.prepend({ Table::Sessions, 1, false, { QStringLiteral("s") } });
         return batch;
     }
-    bool markSent(const Batch &batch) override
+    bool markSent(const Batch &batch, const QList<int> &refused) override
     {
         if (failMarking)
             return false;
-        for (const OutboxRow &row : batch.rows)
-            if (row.table == Table::Answers)
+        for (int index = 0; index < batch.rows.size(); ++index) {
+            const OutboxRow &row = batch.rows.at(index);
+            if (row.table == Table::Answers) {
                 m_sent[row.localId - 1] = true;
+                if (refused.contains(index))
+                    setAside.append(int(row.localId));
+            }
+        }
         return true;
     }
-    void keepTeacherHash(const QString &) override { }
     QList<int> sent() const
     {
         QList<int> numbers;
@@ -45,6 +49,7 @@ public:
     }
 
     bool failMarking = false;
+    QList<int> setAside; // answers the server refused for good
 
 private:
     QList<bool> m_sent;
@@ -55,33 +60,42 @@ private:
 class FakeServer final : public ServerLink
 {
 public:
-    QString behaviour = QStringLiteral("ok"); // ok, down, refuse, drop3, lost
+    // ok, down, refuse, drop3, lost; bad7: answer 7's data is refused for good
+    QString behaviour = QStringLiteral("ok");
     QList<int> committed;
     int inserts = 0; // statements run, copies refused by the key included
     bool connected = false;
 
     bool connect() override { return connected = behaviour != QLatin1String("down"); }
-    bool send(const Batch &batch) override
+    Delivery send(const Batch &batch) override
     {
         if (!connected || behaviour == QLatin1String("refuse"))
-            return false;
+            return {};
         QList<int> transaction;
-        for (const OutboxRow &row : batch.rows) {
+        Delivery delivery;
+        for (int index = 0; index < batch.rows.size(); ++index) {
+            const OutboxRow &row = batch.rows.at(index);
             if (row.table != Table::Answers)
                 continue;
-            if (behaviour == QLatin1String("drop3") && transaction.size() == 3)
-                return connected = false; // the three inserted so far die with the connection
+            if (behaviour == QLatin1String("drop3") && transaction.size() == 3) {
+                connected = false; // the three inserted so far die with the connection
+                return {};
+            }
             ++inserts;
             const int number = row.values.at(1).toInt();
+            if (behaviour == QLatin1String("bad7") && number == 7) {
+                delivery.refused.append(index);
+                continue;
+            }
             if (!committed.contains(number) && !transaction.contains(number))
                 transaction.append(number);
         }
         committed.append(transaction);
         // "lost": the commit reached the server, its answer did not reach us.
-        return behaviour != QLatin1String("lost");
+        delivery.committed = behaviour != QLatin1String("lost");
+        return delivery;
     }
     void disconnect() override { connected = false; }
-    std::optional<QString> teacherHash() override { return std::nullopt; }
 };
 
 } // namespace
@@ -93,6 +107,7 @@ class TestSenderMachine : public QObject
 private slots:
     void sendsEachAnswerOnce_data();
     void sendsEachAnswerOnce();
+    void refusedRowIsSetAsideAndTheRestFlows();
 };
 
 void TestSenderMachine::sendsEachAnswerOnce_data()
@@ -146,6 +161,22 @@ void TestSenderMachine::sendsEachAnswerOnce()
     QCOMPARE(outbox.sent(), inOrder);
     QCOMPARE(server.inserts, inserts);
     QVERIFY(!machine.serverAway());
+}
+
+void TestSenderMachine::refusedRowIsSetAsideAndTheRestFlows()
+{
+    FakeOutbox outbox(50);
+    FakeServer server;
+    server.behaviour = QStringLiteral("bad7");
+    SenderMachine machine(outbox, server);
+    QCOMPARE(machine.step().answersSent, 39); // the first forty, but answer 7
+    QCOMPARE(machine.step().answersSent, 10);
+    QCOMPARE(outbox.setAside, QList<int> { 7 });
+    QCOMPARE(outbox.sent().size(), 50); // nothing left to hold the sending up
+    QVERIFY(!server.committed.contains(7));
+    QCOMPARE(server.committed.size(), 49);
+    QCOMPARE(machine.step().nextInMilliseconds, SenderMachine::IdleMilliseconds);
+    QCOMPARE(server.inserts, 50);
 }
 
 QTEST_GUILESS_MAIN(TestSenderMachine)

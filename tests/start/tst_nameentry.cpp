@@ -42,7 +42,7 @@ private:
 
         Fixture()
         {
-            screen = new FrmInizio(session, services);
+            screen = new FrmInizio(session, services.screens(), services, services);
             screen->show();
             QVERIFY(QTest::qWaitForWindowActive(screen));
             name = screen->findChild<QLineEdit *>(QStringLiteral("txtNome"));
@@ -212,7 +212,6 @@ private slots:
         QCOMPARE(f.services.messages.first().text, QStringLiteral("Introduci il nome"));
         QCOMPARE(f.services.messages.first().title, QStringLiteral("distrazione"));
         QCOMPARE(f.services.messages.first().style, MsgBox::OkOnly);
-        QCOMPARE(f.session.MsgResponse, MsgAnswer::Ok);
         QVERIFY(f.namePanel()->isVisible());
         QVERIFY(f.session.PupilName.isEmpty());
         QCOMPARE(QApplication::focusWidget(), f.name);

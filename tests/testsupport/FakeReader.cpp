@@ -10,6 +10,7 @@ class OpenGate final : public PasswordGate
 public:
     bool isChosen() override { return true; }
     bool isEmpty() override { return true; }
+    bool isOnServer() const override { return false; }
     bool choose(const QString &) override { return false; }
     Check check(const QString &typed) override
     {

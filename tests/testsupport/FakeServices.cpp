@@ -53,11 +53,23 @@ std::unique_ptr<Register::ReaderThread> FakeServices::openReader()
     if (registerPath.isEmpty())
         return nullptr;
     return std::make_unique<Register::ReaderThread>(
-        [path = registerPath] {
+        [path = registerPath, throttle = &throttleStore] {
             auto queries = std::make_unique<Register::RegisterQueries>(path);
             Register::Opened opened;
-            opened.password = std::make_unique<TeacherPassword>(*queries);
+            opened.password = std::make_unique<TeacherPassword>(*queries, nullptr, throttle);
             opened.reader = std::move(queries);
+            return opened;
+        },
+        readerWhere);
+}
+
+std::unique_ptr<Register::ReaderThread> FakeServices::openTeacherReader(const QString &)
+{
+    // No school server answers here.
+    return std::make_unique<Register::ReaderThread>(
+        [] {
+            Register::Opened opened;
+            opened.login = PasswordGate::Check::ServerAway;
             return opened;
         },
         readerWhere);

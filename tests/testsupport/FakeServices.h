@@ -7,6 +7,7 @@
 #include "core/RandomSource.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
+#include "register/TeacherPassword.h"
 
 #include <QList>
 #include <QStringList>
@@ -23,6 +24,15 @@ public:
 
 private:
     MixingRandomSource m_fallback { 20261208 };
+};
+
+// The teacher's wrong tries, kept as long as the fake services live: across screens.
+class MemoryThrottle final : public ThrottleStore
+{
+public:
+    ThrottleState state;
+    ThrottleState throttle() override { return state; }
+    void storeThrottle(const ThrottleState &kept) override { state = kept; }
 };
 
 // The desktop as tests see it: messages are logged and answered from a queue, clocks move
@@ -71,6 +81,7 @@ public:
     Register::ReaderThread::Where readerWhere = Register::ReaderThread::Where::CallingThread;
     QStringList csvQuestions; // the paths proposed by each CSV dialog
     QList<QString> csvAnswers; // next CSV dialog answers; empty: the path proposed
+    MemoryThrottle throttleStore;
 
     // Moves both clocks on together, as real time does.
     void advance(double seconds);
@@ -102,6 +113,10 @@ public:
     PupilRegister &pupilRegister() override { return registerLog; }
     Register::Status registerStatus() override { return writerStatus; }
     std::unique_ptr<Register::ReaderThread> openReader() override;
+    // A PC without a school server.
+    bool registerOnServer() override { return false; }
+    std::unique_ptr<Register::ReaderThread> openTeacherReader(const QString &password) override;
+    ThrottleStore &passwordThrottle() override { return throttleStore; }
     QString askCsvFilePath(const QString &proposedPath) override;
     // No charts in tests: the screens show their tables alone.
     std::unique_ptr<ProgressChart> progressChart(QWidget *) override { return nullptr; }

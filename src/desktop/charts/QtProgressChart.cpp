@@ -3,6 +3,9 @@
 // The chart module: the one piece of the program on Qt Charts.
 #include "frame/ProgressChart.h"
 
+#include "core/ChartPoints.h"
+#include "core/SecondsAxis.h"
+
 #include <QChart>
 #include <QChartView>
 #include <QDateTimeAxis>
@@ -26,17 +29,19 @@ public:
         QPen rightPen(QColor(0, 128, 0));
         rightPen.setWidth(3);
         m_right->setPen(rightPen);
-        m_right->setPointsVisible(true);
+
         QPen secondsPen(QColor(0, 64, 192));
         secondsPen.setWidth(3);
         m_seconds->setPen(secondsPen);
-        m_seconds->setPointsVisible(true);
+
         chart->addSeries(m_right);
         chart->addSeries(m_seconds);
 
         m_days->setFormat(QStringLiteral("dd/MM"));
         m_percent->setRange(0, 100);
         m_percent->setLabelFormat(QStringLiteral("%d"));
+        // Whole seconds at every tick: the axis's top is a multiple of its steps.
+        m_secondsAxis->setTickCount(SecondsAxis::Steps + 1);
         m_secondsAxis->setLabelFormat(QStringLiteral("%d"));
         chart->addAxis(m_days, Qt::AlignBottom);
         chart->addAxis(m_percent, Qt::AlignLeft);
@@ -53,7 +58,9 @@ public:
     {
         m_right->clear();
         m_seconds->clear();
-        double slowest = 1.0;
+        m_right->setPointsVisible(days.size() <= MostDaysWithPoints);
+        m_seconds->setPointsVisible(days.size() <= MostDaysWithPoints);
+        double slowest = 0.0;
         for (const Day &day : days) {
             const qreal x = QDateTime(day.day, QTime(12, 0)).toMSecsSinceEpoch();
             m_right->append(x, day.rightPercent);
@@ -65,7 +72,7 @@ public:
             m_days->setRange(QDateTime(days.first().day.addDays(-1), QTime(12, 0)),
                 QDateTime(days.last().day.addDays(1), QTime(12, 0)));
         }
-        m_secondsAxis->setRange(0, std::ceil(slowest * 1.2));
+        m_secondsAxis->setRange(0, SecondsAxis::top(slowest));
     }
 
 private:

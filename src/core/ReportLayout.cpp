@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
-#include "report/ReportLayout.h"
+#include "core/ReportLayout.h"
 
 namespace ReportLayout {
 

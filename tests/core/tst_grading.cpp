@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
-#include "certificate/CertificateText.h"
-#include "certificate/Grading.h"
+#include "core/CertificateText.h"
+#include "core/Grading.h"
 #include "core/PupilName.h"
 #include "core/SessionRecord.h"
 

@@ -2,10 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "core/DayPoint.h"
 #include "core/Hypothesis.h"
-#include "core/RegisterValues.h"
 
 #include <QDate>
+#include <QList>
 #include <QString>
 
 // The words of the pupil's own progress screen.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
-#include "progress/ProgressWords.h"
+#include "core/ProgressWords.h"
 
 #include <cmath>
 

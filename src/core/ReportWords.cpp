@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
-#include "report/ReportWords.h"
+#include "core/ReportWords.h"
 
 #include "core/SessionRecord.h"
 
