@@ -81,12 +81,11 @@ public:
     // The real register, so that a check is timed with its hand-over to the writer's thread.
     PupilRegister &pupilRegister() override { return *pupilRecords; }
     Register::Status registerStatus() override { return pupilRecords->status(); }
-    std::unique_ptr<Register::RegisterQueries> openRegister() override { return nullptr; }
+    std::unique_ptr<Register::ReaderThread> openReader() override { return nullptr; }
     bool registerOnServer() override { return false; }
-    Register::TeacherLogin openTeacherRegister(
-        const QString &, std::unique_ptr<Register::RegisterQueries> &) override
+    std::unique_ptr<Register::ReaderThread> openTeacherReader(const QString &) override
     {
-        return Register::TeacherLogin::ServerAway;
+        return nullptr;
     }
     ThrottleStore &passwordThrottle() override { return throttle; }
     QString askCsvFilePath(const QString &) override { return QString(); }

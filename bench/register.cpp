@@ -11,8 +11,10 @@
 // the file's size.
 
 #include "SchoolYear.h"
+#include "core/PupilKey.h"
+#include "core/StartChoices.h"
 #include "register/CsvExport.h"
-#include "register/PupilKey.h"
+#include "register/RegisterFile.h"
 #include "register/RegisterQueries.h"
 #include "register/SqliteRegister.h"
 

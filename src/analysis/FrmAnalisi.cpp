@@ -7,17 +7,19 @@
 #include "analysis/PracticeSheetPage.h"
 #include "core/CertificateText.h"
 #include "core/Hypothesis.h"
+#include "core/PupilKey.h"
 #include "core/PupilName.h"
+#include "core/ReaderThread.h"
 #include "core/SessionRecord.h"
 #include "core/StoredSession.h"
+#include "frame/Clock.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
+#include "frame/Messages.h"
 #include "frame/PageDrawing.h"
 #include "frame/PagePrinting.h"
-#include "frame/Services.h"
+#include "frame/RegisterReading.h"
 #include "frame/SpokenStop.h"
-#include "register/PupilKey.h"
-#include "register/RegisterQueries.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -41,8 +43,7 @@ constexpr int RowStep = 420;
 constexpr int CellHeight = 405;
 } // namespace
 
-FrmAnalisi::FrmAnalisi(SessionRecord &session, Services &services)
-    : m_session(session), m_services(services)
+FrmAnalisi::FrmAnalisi(SessionRecord &session, Roles roles) : m_session(session), m_roles(roles)
 {
     setObjectName(QStringLiteral("FrmAnalisi"));
     setWindowTitle(AnalysisText::title());
@@ -52,6 +53,8 @@ FrmAnalisi::FrmAnalisi(SessionRecord &session, Services &services)
     centreOnScreen();
     fill();
 }
+
+FrmAnalisi::~FrmAnalisi() = default;
 
 void FrmAnalisi::buildControls()
 {
@@ -139,8 +142,8 @@ void FrmAnalisi::buildControls()
         m_errorWords[line] = new SpokenStop(lblErrore[line]);
     // As on the certificate, Ctrl+S saves the page as a PDF file.
     auto *save = new QShortcut(QKeySequence::Save, this);
-    connect(
-        save, &QShortcut::activated, this, [this] { PagePrinting::saveAsPdf(m_services, page()); });
+    connect(save, &QShortcut::activated, this,
+        [this] { PagePrinting::saveAsPdf(printRoles(), page()); });
 
     connect(cmdEsci, &QPushButton::clicked, this, &FrmAnalisi::cmdEsci_Click);
     connect(cmdStampaA, &QPushButton::clicked, this, &FrmAnalisi::cmdStampaA_Click);
@@ -180,7 +183,13 @@ void FrmAnalisi::fill()
     for (int column = 0; column < Columns; ++column)
         lblTabella[0][column]->setVisible(!summary.rows.isEmpty());
 
-    const QStringList sentences = AnalysisText::errorLines(summary, hypothesisNotes(summary));
+    m_notes.clear();
+    showSentences(AnalysisText::errorLines(summary));
+    readHypotheses(summary);
+}
+
+void FrmAnalisi::showSentences(const QStringList &sentences)
+{
     for (int line = 0; line < MostErrorLines; ++line) {
         QLabel *label = lblErrore[line];
         // An example in brackets stays whole on one line; a screen reader reads plain blanks.
@@ -191,19 +200,36 @@ void FrmAnalisi::fill()
     }
 }
 
-QStringList FrmAnalisi::hypothesisNotes(const Analysis::Summary &summary)
+void FrmAnalisi::readHypotheses(const Analysis::Summary &summary)
 {
+    const int reading = ++m_readings;
     if (summary.recurring.isEmpty())
-        return {};
-    const auto queries = m_services.openRegister();
-    if (!queries)
-        return {};
-    QList<Hypothesis::DatedSession> sessions =
-        queries->datedSessions(pupilKey(m_session.PupilName));
+        return;
+    if (!m_reader)
+        m_reader = m_roles.reading.openReader();
+    if (!m_reader)
+        return;
+    m_reader->run([key = pupilKey(m_session.PupilName)](
+                      Register::Opened &opened) { return opened.reader->datedSessions(key); },
+        [this, reading, summary](const QList<Hypothesis::DatedSession> &stored, bool failed) {
+            if (reading != m_readings)
+                return;
+            if (failed) {
+                showSentences(AnalysisText::errorLines(summary) << Register::readFailedText());
+                return;
+            }
+            m_notes = hypothesisNotes(summary, stored);
+            showSentences(AnalysisText::errorLines(summary, m_notes));
+        });
+}
+
+QStringList FrmAnalisi::hypothesisNotes(
+    const Analysis::Summary &summary, QList<Hypothesis::DatedSession> sessions)
+{
     // A session on show counts today, whether or not the register has written it yet: kept
     // twice, it changes nothing, as this day recurs anyway. A session read back from the
     // register is among them already.
-    const QDate today = m_services.today();
+    const QDate today = m_roles.clock.today();
     if (m_session.SessionDate.isEmpty())
         sessions.append({ today, Analysis::judgedOperations(m_session) });
     QStringList notes;
@@ -212,9 +238,14 @@ QStringList FrmAnalisi::hypothesisNotes(const Analysis::Summary &summary)
     return notes;
 }
 
+PagePrinting::Roles FrmAnalisi::printRoles() const
+{
+    return { m_roles.printing, m_roles.messages, m_roles.clock };
+}
+
 QString FrmAnalisi::sessionDate() const
 {
-    return m_session.SessionDate.isEmpty() ? m_services.shortDate() : m_session.SessionDate;
+    return m_session.SessionDate.isEmpty() ? m_roles.clock.shortDate() : m_session.SessionDate;
 }
 
 void FrmAnalisi::onActivate()
@@ -240,16 +271,16 @@ void FrmAnalisi::cmdStampaA_Click()
 
 void FrmAnalisi::printAnalysis()
 {
-    PagePrinting::print(m_services, page());
+    PagePrinting::print(printRoles(), page());
 }
 
 PrintPage FrmAnalisi::page()
 {
-    // The register is read here, on the screen's thread, as for the screen itself.
+    // The notes on show: the register is not read again for the page.
     const Analysis::Summary summary = Analysis::summarise(m_session, sessionDate());
     return PrintPage { QStringLiteral("Analisi"),
         PupilName::capitalised(m_session.PupilName, QLocale()),
-        [summary, notes = hypothesisNotes(summary)](
+        [summary, notes = m_notes](
             PageDrawing &printer) { drawAnalysisPage(printer, summary, notes); } };
 }
 
@@ -262,10 +293,10 @@ void FrmAnalisi::printSheet()
 {
     // Without a range chosen there are no numbers to practise with.
     if (practiceSheet().items.isEmpty()) {
-        m_services.beep();
+        m_roles.messages.beep();
         return;
     }
-    PagePrinting::print(m_services, sheetPage());
+    PagePrinting::print(printRoles(), sheetPage());
 }
 
 PracticeSheet::Sheet FrmAnalisi::practiceSheet() const
@@ -282,6 +313,6 @@ PrintPage FrmAnalisi::sheetPage()
     const QString pupil = PupilName::capitalised(m_session.PupilName, QLocale());
     return PrintPage { QStringLiteral("Scheda"), pupil, [this, pupil](PageDrawing &printer) {
                           drawPracticeSheet(
-                              printer, practiceSheet(), pupil, m_services.shortDate());
+                              printer, practiceSheet(), pupil, m_roles.clock.shortDate());
                       } };
 }

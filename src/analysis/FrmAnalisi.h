@@ -4,15 +4,23 @@
 
 #include "analysis/PracticeSheet.h"
 #include "core/ErrorSummary.h"
+#include "core/Hypothesis.h"
 #include "frame/PagePrinting.h"
 #include "frame/Screen.h"
 
 #include <array>
+#include <memory>
 
+class Clock;
+class Messages;
+class Printing;
 class QLabel;
 class QPushButton;
-class Services;
+class RegisterReading;
 class SpokenStop;
+namespace Register {
+class ReaderThread;
+}
 
 // The analysis of the errors, for the teacher: which kinds of subtraction the pupil masters and
 // which wrong procedures recur. It reads the session whenever it comes to the front and prints
@@ -22,7 +30,16 @@ class FrmAnalisi : public Screen
     Q_OBJECT
 
 public:
-    FrmAnalisi(SessionRecord &session, Services &services);
+    struct Roles
+    {
+        Clock &clock;
+        Messages &messages;
+        Printing &printing;
+        RegisterReading &reading;
+    };
+
+    FrmAnalisi(SessionRecord &session, Roles roles);
+    ~FrmAnalisi() override;
 
     void printAnalysis();
     void printSheet();
@@ -44,9 +61,14 @@ private:
 
     void buildControls();
     void fill();
-    // Each recurring error's state over the pupil's days in the register, in the summary's
-    // order; none when the register is off.
-    QStringList hypothesisNotes(const Analysis::Summary &summary);
+    // Shows the sentences of the errors, the recurring ones first.
+    void showSentences(const QStringList &sentences);
+    // Reads the pupil's days from the register, then adds each recurring error's state over
+    // them to its sentence; nothing when the register is off.
+    void readHypotheses(const Analysis::Summary &summary);
+    QStringList hypothesisNotes(
+        const Analysis::Summary &summary, QList<Hypothesis::DatedSession> sessions);
+    PagePrinting::Roles printRoles() const;
     PrintPage page();
     PrintPage sheetPage();
     PracticeSheet::Sheet practiceSheet() const;
@@ -54,7 +76,10 @@ private:
     QString sessionDate() const;
 
     SessionRecord &m_session;
-    Services &m_services;
+    Roles m_roles;
+    std::unique_ptr<Register::ReaderThread> m_reader; // opened on the first recurring error
+    int m_readings = 0; // only the last reading's result is shown
+    QStringList m_notes; // the recurring errors' notes on show, for the printed page
 
     QLabel *lblTitolo = nullptr;
     std::array<QLabel *, 3> lblIntestazione {};

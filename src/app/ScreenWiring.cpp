@@ -32,15 +32,22 @@ void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services 
         ScreenId::Report, [&] { return new FrmStampa(session, services.screens(), services); });
     registry.setFactory(
         ScreenId::Certificate, [&] { return new FrmAttestato(session, services, services); });
-    registry.setFactory(ScreenId::Analysis, [&] { return new FrmAnalisi(session, services); });
+    const FrmAnalisi::Roles analysis { services, services, services, services };
+    registry.setFactory(
+        ScreenId::Analysis, [&session, analysis] { return new FrmAnalisi(session, analysis); });
     registry.setFactory(ScreenId::Review, [&] {
         return new FrmRipasso(
             session, { services, services, services, services, services.pupilRegister() });
     });
-    registry.setFactory(ScreenId::Register, [&] { return new FrmRegistro(services, stored); });
+    registry.setFactory(ScreenId::Register, [&] {
+        return new FrmRegistro(
+            { services, services, services, services, services.screens(), services }, stored);
+    });
     registry.setFactory(ScreenId::StoredReport, [&] {
         return new FrmStampa(stored, services.screens(), services, FrmStampa::Kind::Stored);
     });
-    registry.setFactory(ScreenId::StoredAnalysis, [&] { return new FrmAnalisi(stored, services); });
-    registry.setFactory(ScreenId::Progress, [&] { return new FrmProgressi(session, services); });
+    registry.setFactory(
+        ScreenId::StoredAnalysis, [analysis] { return new FrmAnalisi(stored, analysis); });
+    registry.setFactory(ScreenId::Progress,
+        [&] { return new FrmProgressi(session, services, services, services); });
 }

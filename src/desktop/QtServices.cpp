@@ -6,7 +6,6 @@
 #include "desktop/LoadModule.h"
 #include "desktop/SettingsThrottle.h"
 #include "desktop/SoundPlayer.h"
-#include "register/RegisterQueries.h"
 #include "register/SqliteRegister.h"
 #include "schoolserver/RegisterSource.h"
 #include "schoolserver/SchoolService.h"
@@ -187,19 +186,20 @@ PupilRegister &QtServices::pupilRegister()
 Register::Status QtServices::registerStatus()
 {
     Register::Status status = m_register ? m_register->status() : Register::Status();
-    status.serverNotice = m_serverNotice;
     const SchoolServer::SetAsideRows setAside = SchoolServer::setAsideBoard().get();
     status.rowsSetAside = setAside.rows;
     status.pupilsSetAside = setAside.pupils;
     return status;
 }
 
-std::unique_ptr<Register::RegisterQueries> QtServices::openRegister()
+std::unique_ptr<Register::ReaderThread> QtServices::openReader()
 {
     const RegisterPlace place = registerPlace();
     if (!place.switchedOn)
         return nullptr;
-    return std::make_unique<Register::RegisterQueries>(place.filePath);
+    return std::make_unique<Register::ReaderThread>([place, throttle = &passwordThrottle()] {
+        return SchoolServer::openForScreens(place, throttle);
+    });
 }
 
 bool QtServices::registerOnServer()
@@ -207,17 +207,13 @@ bool QtServices::registerOnServer()
     return registerPlace().switchedOn && !SchoolServer::serviceName().isEmpty();
 }
 
-Register::TeacherLogin QtServices::openTeacherRegister(
-    const QString &password, std::unique_ptr<Register::RegisterQueries> &queries)
+std::unique_ptr<Register::ReaderThread> QtServices::openTeacherReader(const QString &password)
 {
-    SchoolServer::TeacherRegister opened =
-        SchoolServer::openTeacherRegister(SchoolServer::serviceName(), password);
-    m_serverNotice = opened.login == Register::TeacherLogin::ServerAway
-        ? SchoolServer::serverAwayNotice()
-        : QString();
-    if (opened.queries)
-        queries = std::move(opened.queries);
-    return opened.login;
+    // The login waits on the server: it runs in the reader's thread, never in the screen's.
+    return std::make_unique<Register::ReaderThread>(
+        [service = SchoolServer::serviceName(), password, throttle = &passwordThrottle()] {
+            return SchoolServer::openTeacherForScreens(service, password, throttle);
+        });
 }
 
 ThrottleStore &QtServices::passwordThrottle()

@@ -43,10 +43,9 @@ public:
     // Made on first need; the file opens with the first session, on the register's own thread.
     PupilRegister &pupilRegister() override;
     Register::Status registerStatus() override;
-    std::unique_ptr<Register::RegisterQueries> openRegister() override;
+    std::unique_ptr<Register::ReaderThread> openReader() override;
     bool registerOnServer() override;
-    Register::TeacherLogin openTeacherRegister(
-        const QString &password, std::unique_ptr<Register::RegisterQueries> &queries) override;
+    std::unique_ptr<Register::ReaderThread> openTeacherReader(const QString &password) override;
     ThrottleStore &passwordThrottle() override;
     QString askCsvFilePath(const QString &proposedPath) override;
     // Loads the chart module on the first chart; without it there are no charts.
@@ -61,6 +60,5 @@ private:
     QtPrinterQueue m_queue;
     QElapsedTimer m_monotonic;
     std::unique_ptr<SqliteRegister> m_register;
-    QString m_serverNotice; // when the teacher's last login found the server away
     std::unique_ptr<ThrottleStore> m_throttle;
 };

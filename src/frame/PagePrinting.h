@@ -10,6 +10,8 @@
 #include <concepts>
 #include <functional>
 
+class Clock;
+class Messages;
 class PageDrawing;
 
 // One page a screen hands out: what it is, whose it is, and how to draw it. draw is called

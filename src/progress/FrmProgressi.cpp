@@ -3,14 +3,14 @@
 #include "progress/FrmProgressi.h"
 
 #include "core/ProgressWords.h"
+#include "core/PupilKey.h"
 #include "core/PupilName.h"
 #include "core/SessionRecord.h"
+#include "frame/Clock.h"
 #include "frame/Colour.h"
 #include "frame/Controls.h"
 #include "frame/ProgressChart.h"
-#include "frame/Services.h"
-#include "register/PupilKey.h"
-#include "register/RegisterQueries.h"
+#include "frame/RegisterReading.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -22,11 +22,13 @@ const QColor Background = Colour::rgb(200, 255, 200);
 const QColor DarkGreen = Colour::rgb(0, 96, 0);
 } // namespace
 
-FrmProgressi::FrmProgressi(SessionRecord &session, Services &services)
-    : m_session(session), m_services(services)
+FrmProgressi::FrmProgressi(
+    SessionRecord &session, Clock &clock, Charts &charts, RegisterReading &reading)
+    : m_session(session), m_clock(clock), m_reading(reading)
 {
     setObjectName(QStringLiteral("FrmProgressi"));
     setWindowTitle(QStringLiteral("I MIEI PROGRESSI"));
+    m_chart = charts.progressChart(client());
     buildControls();
     useFixedDialogFrame();
     setClientSize(11910, 9000);
@@ -67,7 +69,6 @@ void FrmProgressi::buildControls()
     tblGiorni->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     tblGiorni->horizontalHeader()->setFont(Controls::arial(12, true));
     // The chart above, when it can be drawn; the table, which a screen reader reads, always.
-    m_chart = m_services.progressChart(area);
     if (m_chart) {
         Controls::place(m_chart->widget(), 510, 3000, 10890, 3300);
         Controls::place(tblGiorni, 510, 6400, 10890, 1600);
@@ -87,28 +88,52 @@ void FrmProgressi::readSession()
 {
     const QString name = PupilName::capitalised(m_session.PupilName, QLocale());
     lblTitolo->setText(QStringLiteral("I PROGRESSI DI ") + name.toUpper());
-    const auto queries = m_services.openRegister();
-    const QString key = pupilKey(m_session.PupilName);
-    const QList<Register::DayPoint> days =
-        queries ? queries->progress(key) : QList<Register::DayPoint>();
-    const int sessions = queries ? queries->countsOf(key).sessions : 0;
+    if (!m_reader)
+        m_reader = m_reading.openReader();
+    if (!m_reader) {
+        showDays({}, false);
+        return;
+    }
+    lblSessioni->setText(QStringLiteral("Carico…"));
+    lblMigliore->clear();
+    lblFrase->clear();
+    const int reading = ++m_readings;
+    m_reader->run(
+        [key = pupilKey(m_session.PupilName)](Register::Opened &opened) {
+            Days read;
+            read.days = opened.reader->progress(key);
+            read.sessions = opened.reader->countsOf(key).sessions;
+            read.celebrated =
+                Register::celebration(Hypothesis::found(opened.reader->datedSessions(key)));
+            return read;
+        },
+        [this, reading](const Days &read, bool failed) {
+            if (reading != m_readings)
+                return;
+            showDays(read, true);
+            if (failed)
+                lblFrase->setText(Register::readFailedText());
+        });
+}
 
-    lblSessioni->setText(sessions == 1 ? QStringLiteral("Hai fatto 1 sessione.")
-                                       : QStringLiteral("Hai fatto %1 sessioni.").arg(sessions));
+void FrmProgressi::showDays(const Days &read, bool registerOn)
+{
+    const QList<Register::DayPoint> &days = read.days;
+    lblSessioni->setText(read.sessions == 1
+            ? QStringLiteral("Hai fatto 1 sessione.")
+            : QStringLiteral("Hai fatto %1 sessioni.").arg(read.sessions));
     const Register::DayPoint best = Register::bestDay(days);
     lblMigliore->setText(best.day.isValid()
             ? QStringLiteral("Il giorno migliore: %1, con il %2 % di risposte esatte.")
                   .arg(best.day.toString(QStringLiteral("dd/MM/yyyy")))
                   .arg(best.rightPercent)
             : QString());
-    const QString celebrated =
-        queries ? Register::celebration(Hypothesis::found(queries->datedSessions(key))) : QString();
     lblFrase->setText(days.isEmpty()
-            ? (queries
+            ? (registerOn
                     ? QStringLiteral("Qui vedrai i tuoi progressi giorno dopo giorno.")
                     : QStringLiteral("Il registro è spento: i progressi non vengono conservati."))
-            : (celebrated.isEmpty() ? QString() : celebrated + QLatin1Char(' '))
-                + Register::encouragement(days, m_services.today()));
+            : (read.celebrated.isEmpty() ? QString() : read.celebrated + QLatin1Char(' '))
+                + Register::encouragement(days, m_clock.today()));
 
     if (m_chart) {
         QList<ProgressChart::Day> points;

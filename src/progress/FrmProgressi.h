@@ -4,14 +4,21 @@
 
 #include "frame/Screen.h"
 
+#include "core/RegisterValues.h"
+
 #include <memory>
 
+class Charts;
+class Clock;
 class ProgressChart;
 class QLabel;
 class QPushButton;
 class QTableWidget;
-class Services;
+class RegisterReading;
 struct SessionRecord;
+namespace Register {
+class ReaderThread;
+}
 
 // "I miei progressi": the pupil's own days of practice, read from the register, in large type:
 // sessions, the best day, one encouraging sentence and a table with one row per day.
@@ -20,16 +27,27 @@ class FrmProgressi : public Screen
     Q_OBJECT
 
 public:
-    FrmProgressi(SessionRecord &session, Services &services);
+    FrmProgressi(SessionRecord &session, Clock &clock, Charts &charts, RegisterReading &reading);
     ~FrmProgressi() override;
 
     void readSession() override;
 
 private:
+    struct Days
+    {
+        QList<Register::DayPoint> days;
+        int sessions = 0;
+        QString celebrated;
+    };
+
     void buildControls();
+    void showDays(const Days &read, bool registerOn);
 
     SessionRecord &m_session;
-    Services &m_services;
+    Clock &m_clock;
+    RegisterReading &m_reading;
+    std::unique_ptr<Register::ReaderThread> m_reader; // opened on the first reading
+    int m_readings = 0; // only the last reading's result is shown
 
     QLabel *lblTitolo = nullptr;
     QLabel *lblSessioni = nullptr;

@@ -5,11 +5,13 @@
 #include "core/DrillCodes.h"
 #include "core/ErrorSummary.h"
 #include "register/AllOrNothing.h"
+#include "register/CsvExport.h"
 #include "register/ProcedureTallies.h"
 #include "register/RegisterFile.h"
 
 #include <QHash>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QUuid>
 #include <algorithm>
@@ -171,6 +173,7 @@ QList<PupilOverview> RegisterQueries::classOverview()
         rowOf.insert(row.key, rows.size());
         rows.append(row);
     }
+    check(query);
 
     // Right answers in the last five sessions with answers, newest first.
     QHash<QString, QList<int>> percents;
@@ -181,6 +184,7 @@ QList<PupilOverview> RegisterQueries::classOverview()
     while (query.next())
         percents[query.value(0).toString()].append(
             percent(query.value(2).toInt(), query.value(1).toInt()));
+    check(query);
     for (auto it = percents.cbegin(); it != percents.cend(); ++it) {
         PupilOverview &row = rows[rowOf.value(it.key())];
         row.lastRightPercent = it.value().last();
@@ -201,6 +205,7 @@ QList<PupilOverview> RegisterQueries::classOverview()
         lastOperations[key].append(operation);
         lastSeconds[key].append(query.value(6).toDouble());
     }
+    check(query);
     for (auto it = lastOperations.cbegin(); it != lastOperations.cend(); ++it) {
         PupilOverview &row = rows[rowOf.value(it.key())];
         row.medianSeconds = median(lastSeconds.value(it.key()));
@@ -256,6 +261,7 @@ QList<SessionSummary> RegisterQueries::sessions(const QString &pupilKey)
             seconds.append(query.value(7).toDouble());
         }
     }
+    check(query);
     closeRow();
     return rows;
 }
@@ -290,6 +296,7 @@ QList<DayPoint> RegisterQueries::progress(const QString &pupilKey)
         right += query.value(1).toInt();
         seconds.append(query.value(2).toDouble());
     }
+    check(query);
     closePoint();
     return points;
 }
@@ -313,6 +320,7 @@ QList<Hypothesis::DatedSession> RegisterQueries::datedSessions(const QString &pu
         }
         sessions.last().operations.append(judgedOperationAt(query, 2, false));
     }
+    check(query);
     return sessions;
 }
 
@@ -336,6 +344,7 @@ QList<StoredAnswer> RegisterQueries::answers(const QString &sessionId)
         row.at = storedDateTime(query.value(8));
         rows.append(row);
     }
+    check(query);
     return rows;
 }
 
@@ -353,6 +362,7 @@ Counts RegisterQueries::countsOf(const QString &pupilKey)
     query.addBindValue(pupilKey);
     if (query.exec() && query.next())
         counts = { query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt() };
+    check(query);
     return counts;
 }
 
@@ -365,6 +375,7 @@ Counts RegisterQueries::countsOfAll()
                            " (SELECT COUNT(*) FROM sessions), (SELECT COUNT(*) FROM answers)"))
         && query.next())
         counts = { query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt() };
+    check(query);
     return counts;
 }
 
@@ -409,6 +420,19 @@ bool RegisterQueries::emptyRegister()
     }) && compact();
 }
 
+int RegisterQueries::exportCsv(
+    const QString &pupilKey, const QString &filePath, const std::function<void(int rows)> &progress)
+{
+    return Register::exportCsv(*this, pupilKey, filePath, progress);
+}
+
+void RegisterQueries::check(const QSqlQuery &query)
+{
+    // A register that could not be opened says so by its state; this is for one that could.
+    if (query.lastError().isValid() && Opening { m_state, QString() }.isOpen())
+        m_failed = true;
+}
+
 bool RegisterQueries::compact()
 {
     // VACUUM rewrites the file without the freed pages; the checkpoint then empties the journal,
@@ -429,6 +453,7 @@ std::optional<QString> RegisterQueries::storedHash()
     query.addBindValue(PasswordKey);
     if (query.exec() && query.next())
         return query.value(0).toString();
+    check(query);
     return std::nullopt;
 }
 

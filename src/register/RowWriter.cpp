@@ -2,8 +2,10 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "register/RowWriter.h"
 
+#include "core/ErrorRules.h"
+#include "core/PupilKey.h"
+#include "core/SessionRecord.h"
 #include "register/ProcedureTallies.h"
-#include "register/PupilKey.h"
 #include "register/RegisterSchema.h"
 
 #include <QSqlDatabase>

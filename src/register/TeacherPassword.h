@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "core/PasswordGate.h"
 #include "core/RegisterStatus.h"
 
 #include <QString>
@@ -37,13 +38,12 @@ public:
 // The teacher's password for the register's screen. On a PC it is kept only as an Argon2id
 // hash; on a lab it is the teacher's own login on the school server, checked by logging in.
 // After five wrong tries every try waits thirty seconds without being checked.
-class TeacherPassword
+class TeacherPassword final : public PasswordGate
 {
 public:
     static constexpr int TriesBeforeWaiting = 5;
     static constexpr int WaitSeconds = 30;
 
-    enum class Check { Right, Wrong, Waiting, ServerAway, NotKept };
     using ServerLogin = std::function<Register::TeacherLogin(const QString &password)>;
 
     // clock: milliseconds since the epoch; throttle: where the wrong tries are kept (in this
@@ -52,17 +52,13 @@ public:
         ThrottleStore *throttle = nullptr);
     TeacherPassword(ServerLogin login, ThrottleStore *throttle, std::function<qint64()> clock = {});
 
-    bool isChosen() { return m_login || m_store->storedHash().has_value(); }
-    bool isEmpty();
-    // On a lab the password is the server's: it is neither chosen nor changed here.
-    bool isOnServer() const { return bool(m_login); }
-    // The first choice; false when one was chosen already or it cannot be stored.
-    bool choose(const QString &password);
-    Check check(const QString &password);
-    // Needs the old password, and counts a wrong one as a wrong try.
-    Check change(const QString &oldPassword, const QString &newPassword);
-    // Whole seconds still to wait, rounded up; 0 when a try is checked now.
-    int secondsToWait() const;
+    bool isChosen() override { return m_login || m_store->storedHash().has_value(); }
+    bool isEmpty() override;
+    bool isOnServer() const override { return bool(m_login); }
+    bool choose(const QString &password) override;
+    Check check(const QString &password) override;
+    Check change(const QString &oldPassword, const QString &newPassword) override;
+    int secondsToWait() const override;
 
 private:
     bool store(const QString &password);

@@ -89,11 +89,17 @@ LabSender::LabSender(const QString &registerFile, const QString &service, int fi
 
 LabSender::~LabSender()
 {
-    // A batch on its way finishes first; what the server does not have goes at the next start.
+    // A batch on its way finishes first, unless the server keeps it longer than the program
+    // may wait to quit: the thread is then left to end with the process. Either way nothing is
+    // lost: rows are marked sent only once the server committed them, and the server takes a
+    // row sent twice once, so what it did not confirm goes again at the next start.
     QMetaObject::invokeMethod(
-        m_worker, [worker = m_worker] { worker->stop(); }, Qt::BlockingQueuedConnection);
+        m_worker, [worker = m_worker] { worker->stop(); }, Qt::QueuedConnection);
     m_thread->quit();
-    m_thread->wait();
+    if (!m_thread->wait(QDeadlineTimer(QuitWaitMilliseconds))) {
+        qCWarning(lcSchoolServer, "the school server holds a batch: quitting without waiting");
+        m_thread.release();
+    }
 }
 
 std::unique_ptr<LabSender> LabSender::forThisPc()

@@ -16,6 +16,8 @@ class SenderWorker;
 class LabSender
 {
 public:
+    static constexpr int QuitWaitMilliseconds = 1000;
+
     // The first look at the register comes after firstStepMilliseconds: at the program's start,
     // once its first screen is up.
     LabSender(

@@ -40,4 +40,33 @@ TeacherRegister openTeacherRegister(const QString &service, const QString &passw
     return opened;
 }
 
+Register::Opened openForScreens(const RegisterPlace &place, ThrottleStore *throttle)
+{
+    auto queries = std::make_unique<Register::RegisterQueries>(place.filePath);
+    Register::Opened opened;
+    opened.password = std::make_unique<TeacherPassword>(*queries, nullptr, throttle);
+    opened.reader = std::move(queries);
+    return opened;
+}
+
+Register::Opened openTeacherForScreens(
+    const QString &service, const QString &password, ThrottleStore *throttle)
+{
+    Register::Opened opened;
+    std::unique_ptr<Register::RegisterQueries> queries;
+    TeacherPassword login(
+        [&](const QString &typed) {
+            TeacherRegister teacher = openTeacherRegister(service, typed);
+            queries = std::move(teacher.queries);
+            return teacher.login;
+        },
+        throttle);
+    opened.login = login.check(password);
+    opened.secondsToWait = login.secondsToWait();
+    if (opened.login == PasswordGate::Check::ServerAway)
+        opened.notice = serverAwayNotice();
+    opened.reader = std::move(queries);
+    return opened;
+}
+
 } // namespace SchoolServer

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "core/ReaderThread.h"
 #include "register/RegisterPlace.h"
 #include "register/RegisterQueries.h"
 
@@ -23,5 +24,14 @@ struct TeacherRegister
 TeacherRegister openTeacherRegister(const QString &service, const QString &password);
 
 QString serverAwayNotice();
+
+// This PC's file for the screens' reader thread, with the teacher's password kept in it and
+// its wrong tries counted in throttle.
+Register::Opened openForScreens(const RegisterPlace &place, ThrottleStore *throttle);
+
+// The school server's register for the teacher's screen on a lab, opened by logging in as the
+// teacher with this password, its wrong tries counted in throttle; for the reader's thread.
+Register::Opened openTeacherForScreens(
+    const QString &service, const QString &password, ThrottleStore *throttle);
 
 } // namespace SchoolServer

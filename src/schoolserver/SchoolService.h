@@ -20,6 +20,9 @@ namespace SchoolServer {
 QString serviceName();
 bool isValidServiceName(const QString &name);
 
+// The longest a statement may run on the server, and data may stay unacknowledged, before the
+// connection gives up.
+constexpr int StatementMilliseconds = 20000;
 // The teacher's own login on the school server, made by scripts/registro-postgresql.sql.
 inline const QString TeacherRole = QStringLiteral("vovo_insegnante");
 

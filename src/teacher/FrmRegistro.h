@@ -2,34 +2,58 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "core/PasswordGate.h"
+#include "core/RegisterStatus.h"
 #include "frame/Screen.h"
-#include "register/RegisterQueries.h"
-#include "register/TeacherPassword.h"
+#include "frame/ScreenRegistry.h"
 
+#include <functional>
 #include <memory>
 
-class ProgressChart;
+class Charts;
+class ClassTable;
+class Clock;
+class Messages;
+class Printing;
+class PupilPanel;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QTableWidget;
 class QWidget;
-class Services;
+class RegisterReading;
 struct SessionRecord;
+namespace Register {
+class ReaderThread;
+struct Opened;
+}
 
 // "REGISTRO DELLA CLASSE", for the teacher: behind the teacher's password, one row per pupil;
 // for the chosen pupil the chart of the days, the sessions, and a session's report and analysis
 // on the stored session record; the progress sheet, the CSV export, and the deletion of a pupil
-// or of the whole register.
+// or of the whole register. Every read and change of the register runs on the register's own
+// thread; the screen shows its result when it comes.
 class FrmRegistro : public Screen
 {
     Q_OBJECT
 
 public:
+    struct Roles
+    {
+        Clock &clock;
+        Messages &messages;
+        Printing &printing;
+        Charts &charts;
+        ScreenRegistry &screens;
+        RegisterReading &reading;
+    };
+
     // chosenSession: where a session read back from the register is set out for the report
     // and the analysis screens that show it.
-    FrmRegistro(Services &services, SessionRecord &chosenSession);
+    FrmRegistro(Roles roles, SessionRecord &chosenSession);
     ~FrmRegistro() override;
+
+protected:
+    void onClose() override;
 
 private slots:
     void cmdEntra_Click();
@@ -43,27 +67,39 @@ private slots:
 
 private:
     void buildControls();
+    void buildPasswordPanel(QWidget *area);
+    void buildClassPanel(QWidget *area);
     // The password panel: to choose the first password, to enter, or to change it.
     void askPassword(bool change = false);
+    // On a lab: logs in to the school server as the teacher, in the register's own thread.
+    void logIn(const QString &password);
+    // The class after a right password; else the reason on the password panel, with a beep.
+    void showEntry(PasswordGate::Check check, bool changing);
     void showClass();
     void fillClass();
-    void filterRows(const QString &typed);
     void showStatus();
-    // The pupil of the chosen row: (key, name), or empty.
-    std::pair<QString, QString> chosenPupil() const;
     // The chart and the sessions of the chosen pupil, or nothing when none is chosen.
     void showPupil();
-    // Sets the chosen session out in the stored session record; false when none is chosen.
-    bool readChosenSession();
+    // Sets the chosen session out in the stored session record, then opens the screen; tells
+    // the teacher to choose one when none is chosen.
+    void openChosenSession(ScreenId screen);
     // After a deletion: the stored session's screens close and nothing of it stays in memory.
     void forgetChosenSession();
+    // Deletes after the teacher's Yes; then the class is read again.
+    void deleteAfterYes(const QString &question, std::function<bool(Register::Opened &)> change,
+        const QString &done, const QString &refused);
+    // Tells the teacher the register could not be read, with a beep.
+    void tellReadFailed();
 
-    Services &m_services;
+    Roles m_roles;
     SessionRecord &m_chosenSession;
-    std::unique_ptr<Register::RegisterQueries> m_queries;
-    QList<Register::DayPoint> m_days; // of the pupil shown
-    QList<Register::SessionSummary> m_sessions;
-    std::unique_ptr<TeacherPassword> m_password;
+    Register::State m_state = Register::State::Off;
+    QString m_setAsideFile;
+    QString m_serverNotice;
+    bool m_passwordChosen = false;
+    bool m_onServer = false; // a lab PC: the password is the teacher's login on the server
+    int m_secondsToWait = 0; // after the last check
+    int m_pupilReadings = 0; // only the last pupil's result is shown
 
     QLabel *lblTitolo = nullptr;
     QWidget *fraPassword = nullptr;
@@ -74,17 +110,19 @@ private:
     QPushButton *cmdEntra = nullptr;
     QWidget *fraClasse = nullptr;
     QLineEdit *txtCerca = nullptr;
-    QTableWidget *tblClasse = nullptr;
-    std::unique_ptr<ProgressChart> m_chart; // made for the first pupil shown; none without charts
-    QTableWidget *tblSessioni = nullptr;
-    QPushButton *cmdOperazioni = nullptr;
-    QPushButton *cmdAnalisi = nullptr;
-    QPushButton *cmdStampa = nullptr;
+    ClassTable *tblClasse = nullptr;
+    QLabel *lblCarico = nullptr;
+    PupilPanel *m_pupil = nullptr;
     QLabel *lblEsito = nullptr;
     QPushButton *cmdEsporta = nullptr;
+    QPushButton *cmdStampa = nullptr;
     QPushButton *cmdElimina = nullptr;
     QPushButton *cmdSvuota = nullptr;
     QPushButton *cmdCambia = nullptr;
     QLabel *lblStato = nullptr;
     QPushButton *cmdEsci = nullptr;
+    // Last: ended first, so that no result arrives at a screen half gone.
+    std::unique_ptr<Register::ReaderThread> m_reader; // none when the register is off
+    std::unique_ptr<Register::ReaderThread> m_login; // a lab's login on its way
+    std::unique_ptr<Register::ReaderThread> m_finishedLogin; // the last one that did not open
 };

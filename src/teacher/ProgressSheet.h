@@ -2,7 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
-#include "register/RegisterQueries.h"
+#include "core/RegisterValues.h"
 
 #include <QList>
 #include <QString>

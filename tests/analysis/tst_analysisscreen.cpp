@@ -84,8 +84,9 @@ private slots:
     {
         session = SessionRecord();
         services = std::make_unique<FakeServices>();
-        services->registry.setFactory(
-            ScreenId::Analysis, [this] { return new FrmAnalisi(session, *services); });
+        services->registry.setFactory(ScreenId::Analysis, [this] {
+            return new FrmAnalisi(session, { *services, *services, *services, *services });
+        });
         services->registry.setFactory(ScreenId::Report,
             [this] { return new FrmStampa(session, services->screens(), *services); });
     }
@@ -99,7 +100,7 @@ private slots:
     void showsTheSession()
     {
         marioSession(session);
-        FrmAnalisi screen(session, *services);
+        FrmAnalisi screen(session, { *services, *services, *services, *services });
         QCOMPARE(screen.windowTitle(), QStringLiteral("ANALISI DEGLI ERRORI"));
         QCOMPARE(text(screen, "lblIntestazione1"), QStringLiteral("Mario, 08/12/2026"));
         QCOMPARE(text(screen, "lblIntestazione2"),
@@ -167,7 +168,7 @@ private slots:
     void noPrinterOffersThePdf()
     {
         marioSession(session);
-        FrmAnalisi screen(session, *services);
+        FrmAnalisi screen(session, { *services, *services, *services, *services });
         auto *print = screen.findChild<QPushButton *>("cmdStampaA");
         QCOMPARE(print->text(), QStringLiteral("STAMPA L'ANALISI"));
         services->printerDouble.state = { PrinterState::None, QString() };
@@ -199,7 +200,7 @@ private slots:
             reg.waitUntilWritten();
         }
         marioSession(session);
-        FrmAnalisi screen(session, *services);
+        FrmAnalisi screen(session, { *services, *services, *services, *services });
         const QString sentence = accessibleName(screen.findChild<QLabel *>("lblErrore1"));
         QVERIFY2(sentence.startsWith(Borrow + QStringLiteral(" — già visto il 3/12: ")),
             qPrintable(sentence));
@@ -221,7 +222,7 @@ private slots:
         const QString pdf = dir.filePath(QStringLiteral("analisi.pdf"));
         marioSession(session);
         QtPdfPrinting printer(*services, pdf);
-        FrmAnalisi screen(session, *services);
+        FrmAnalisi screen(session, { *services, *services, *services, *services });
         screen.findChild<QPushButton *>("cmdStampaA")->click();
         QVERIFY(services->messages.isEmpty());
 
@@ -266,7 +267,7 @@ private slots:
         session.RangeLevel = 6;
         session.AskedTermLow = session.AskedTermHigh = 1;
         {
-            FrmAnalisi screen(session, *services);
+            FrmAnalisi screen(session, { *services, *services, *services, *services });
             services->printerDouble.state = { PrinterState::None, QString() };
             services->answers = { MsgAnswer::Yes };
             screen.findChild<QPushButton *>("cmdStampaScheda")->click();
@@ -281,7 +282,7 @@ private slots:
             QSKIP("pdftotext (poppler-utils) is not installed");
         QTemporaryDir dir;
         QtPdfPrinting printer(*services, QString());
-        FrmAnalisi screen(session, *services);
+        FrmAnalisi screen(session, { *services, *services, *services, *services });
         QStringList printed;
         for (int copy = 0; copy < 2; ++copy) {
             const QString pdf = dir.filePath(QStringLiteral("scheda%1.pdf").arg(copy));

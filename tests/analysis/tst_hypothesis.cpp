@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "core/Hypothesis.h"
-#include "register/PupilKey.h"
+#include "core/PupilKey.h"
 #include "register/RegisterQueries.h"
 #include "register/SqliteRegister.h"
 

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "RegisterSamples.h"
+#include "core/ProgressWords.h"
+#include "core/PupilKey.h"
 #include "register/CsvExport.h"
-#include "register/PupilKey.h"
 #include "register/RegisterQueries.h"
 #include "register/SqliteRegister.h"
 #include "register/TeacherPassword.h"

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#include "FakeReader.h"
 #include "FakeServices.h"
 #include "RegisterSamples.h"
 #include "analysis/FrmAnalisi.h"
@@ -53,15 +54,19 @@ private slots:
     void init()
     {
         services = new FakeServices;
-        services->registry.setFactory(
-            ScreenId::Register, [this] { return new FrmRegistro(*services, stored); });
-        services->registry.setFactory(
-            ScreenId::Progress, [this] { return new FrmProgressi(session, *services); });
+        services->registry.setFactory(ScreenId::Register, [this] {
+            return new FrmRegistro(
+                { *services, *services, *services, *services, services->registry, *services },
+                stored);
+        });
+        services->registry.setFactory(ScreenId::Progress,
+            [this] { return new FrmProgressi(session, *services, *services, *services); });
         services->registry.setFactory(ScreenId::StoredReport, [this] {
             return new FrmStampa(stored, services->screens(), *services, FrmStampa::Kind::Stored);
         });
-        services->registry.setFactory(
-            ScreenId::StoredAnalysis, [this] { return new FrmAnalisi(stored, *services); });
+        services->registry.setFactory(ScreenId::StoredAnalysis, [this] {
+            return new FrmAnalisi(stored, { *services, *services, *services, *services });
+        });
     }
     void cleanup()
     {
@@ -208,6 +213,54 @@ private slots:
         QCOMPARE(sheet.lines.first().text, QStringLiteral("PROGRESSI DI LUCA"));
         QCOMPARE(sheet.pictures.size(), 1);
         QCOMPARE(sheet.lines[sheet.lines.size() - 2].text, QStringLiteral("8 / 12"));
+    }
+
+    // A read that fails is told in one plain line, on the teacher's screen and on the pupil's.
+    void failedReadIsTold()
+    {
+        FakeReader::Content content;
+        content.failing = true;
+        services->readerOpener = FakeReader::opener(content);
+        open();
+        QVERIFY(find("fraClasse")->isVisible());
+        QCOMPARE(find<QLabel>("lblEsito")->text(), Register::readFailedText());
+        screen->close();
+        session.PupilName = QStringLiteral("Luca");
+        open(ScreenId::Progress);
+        QCOMPARE(find<QLabel>("lblFrase")->text(), Register::readFailedText());
+    }
+
+    // As in the program, the register is read on its own thread: "Carico…" meanwhile, then
+    // what was read.
+    void loadingThenData()
+    {
+        FakeReader::Content content;
+        content.held = std::make_shared<QSemaphore>();
+        Register::PupilOverview luca;
+        luca.key = QStringLiteral("luca");
+        luca.name = QStringLiteral("Luca");
+        content.pupils = { luca };
+        content.days[luca.key] = { { QDate(2026, 12, 7), 10, 80, 4.0 },
+            { QDate(2026, 12, 8), 10, 90, 3.5 } };
+        content.sessions[luca.key] = { {}, {} };
+        services->readerOpener = FakeReader::opener(content);
+        services->readerWhere = Register::ReaderThread::Where::OwnThread;
+
+        open();
+        QTRY_VERIFY(find("fraClasse")->isVisible());
+        QCOMPARE(find<QLabel>("lblCarico")->text(), QStringLiteral("Carico…"));
+        QVERIFY(find("lblCarico")->isVisible());
+        content.held->release();
+        QTRY_COMPARE(find<QTableWidget>("tblClasse")->rowCount(), 1);
+        QVERIFY(!find("lblCarico")->isVisible());
+        screen->close();
+
+        session.PupilName = QStringLiteral("Luca");
+        open(ScreenId::Progress);
+        QCOMPARE(find<QLabel>("lblSessioni")->text(), QStringLiteral("Carico…"));
+        content.held->release();
+        QTRY_COMPARE(find<QLabel>("lblSessioni")->text(), QStringLiteral("Hai fatto 2 sessioni."));
+        QCOMPARE(find<QTableWidget>("tblGiorni")->rowCount(), 2);
     }
 
     void switchedOffShowsWhy()

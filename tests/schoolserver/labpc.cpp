@@ -11,8 +11,8 @@
 //   labpc delete NAME PASSWORD               "ELIMINA ALUNNO" of the teacher's screen
 //   labpc csv FILE PASSWORD                  "ESPORTA CSV" of the whole class; prints its rows
 // The teacher's commands log in to the school server as the teacher, with PASSWORD.
+#include "core/PupilKey.h"
 #include "register/CsvExport.h"
-#include "register/PupilKey.h"
 #include "register/RegisterFile.h"
 #include "register/RegisterPlace.h"
 #include "register/SqliteRegister.h"

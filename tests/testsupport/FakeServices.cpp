@@ -3,6 +3,7 @@
 #include "FakeServices.h"
 
 #include "register/RegisterQueries.h"
+#include "register/TeacherPassword.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -45,11 +46,33 @@ QString FakeServices::askCsvFilePath(const QString &proposedPath)
     return csvAnswers.isEmpty() ? proposedPath : csvAnswers.takeFirst();
 }
 
-std::unique_ptr<Register::RegisterQueries> FakeServices::openRegister()
+std::unique_ptr<Register::ReaderThread> FakeServices::openReader()
 {
+    if (readerOpener)
+        return std::make_unique<Register::ReaderThread>(readerOpener, readerWhere);
     if (registerPath.isEmpty())
         return nullptr;
-    return std::make_unique<Register::RegisterQueries>(registerPath);
+    return std::make_unique<Register::ReaderThread>(
+        [path = registerPath, throttle = &throttleStore] {
+            auto queries = std::make_unique<Register::RegisterQueries>(path);
+            Register::Opened opened;
+            opened.password = std::make_unique<TeacherPassword>(*queries, nullptr, throttle);
+            opened.reader = std::move(queries);
+            return opened;
+        },
+        readerWhere);
+}
+
+std::unique_ptr<Register::ReaderThread> FakeServices::openTeacherReader(const QString &)
+{
+    // No school server answers here.
+    return std::make_unique<Register::ReaderThread>(
+        [] {
+            Register::Opened opened;
+            opened.login = PasswordGate::Check::ServerAway;
+            return opened;
+        },
+        readerWhere);
 }
 
 bool FakeServices::startProgram(const QString &absolutePath)

@@ -75,6 +75,10 @@ public:
     RecordingRegister registerLog;
     Register::Status writerStatus;
     QString registerPath; // the teacher's screen opens it; empty: the register is switched off
+    // Set to read from a register of the test's own (a FakeReader) instead of the file.
+    Register::Opener readerOpener;
+    // Where the reading screens' jobs run: at once here, or on a thread as in the program.
+    Register::ReaderThread::Where readerWhere = Register::ReaderThread::Where::CallingThread;
     QStringList csvQuestions; // the paths proposed by each CSV dialog
     QList<QString> csvAnswers; // next CSV dialog answers; empty: the path proposed
     MemoryThrottle throttleStore;
@@ -108,14 +112,10 @@ public:
     void endProgram() override { ++endRequests; }
     PupilRegister &pupilRegister() override { return registerLog; }
     Register::Status registerStatus() override { return writerStatus; }
-    std::unique_ptr<Register::RegisterQueries> openRegister() override;
+    std::unique_ptr<Register::ReaderThread> openReader() override;
     // A PC without a school server.
     bool registerOnServer() override { return false; }
-    Register::TeacherLogin openTeacherRegister(
-        const QString &, std::unique_ptr<Register::RegisterQueries> &) override
-    {
-        return Register::TeacherLogin::ServerAway;
-    }
+    std::unique_ptr<Register::ReaderThread> openTeacherReader(const QString &password) override;
     ThrottleStore &passwordThrottle() override { return throttleStore; }
     QString askCsvFilePath(const QString &proposedPath) override;
     // No charts in tests: the screens show their tables alone.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
-#include "register/PupilKey.h"
+#include "core/PupilKey.h"
 
 QString pupilKey(const QString &name)
 {

@@ -1,0 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
+#pragma once
+
+#include "core/Hypothesis.h"
+#include "core/RegisterStatus.h"
+#include "core/RegisterValues.h"
+
+#include <QList>
+#include <QString>
+#include <functional>
+
+namespace Register {
+
+// What the teacher's and the pupil's screens read from the register, and the teacher's changes
+// to it. One reader works on one connection, in the thread that opened it.
+class Reader
+{
+public:
+    virtual ~Reader() = default;
+
+    // Ready, ReadOnly or Newer when the register could be read.
+    virtual State state() const = 0;
+    virtual QString setAsideFile() const = 0;
+    // Whether a read or a change failed since the last call: what it returned is not the
+    // register's whole content. Clears the mark.
+    virtual bool takeFailure() = 0;
+
+    // One row per pupil, in name order.
+    virtual QList<PupilOverview> classOverview() = 0;
+    // The pupil's sessions, oldest first.
+    virtual QList<SessionSummary> sessions(const QString &pupilKey) = 0;
+    // One point per day with answers, oldest first.
+    virtual QList<DayPoint> progress(const QString &pupilKey) = 0;
+    // The pupil's judged operations, session by session with each session's day, oldest first.
+    virtual QList<Hypothesis::DatedSession> datedSessions(const QString &pupilKey) = 0;
+    // The session's judged operations in their order.
+    virtual QList<StoredAnswer> answers(const QString &sessionId) = 0;
+
+    virtual Counts countsOf(const QString &pupilKey) = 0;
+    virtual Counts countsOfAll() = 0;
+    // Each leaves nothing of what it deleted; false when the register cannot be written.
+    virtual bool deletePupil(const QString &pupilKey) = 0;
+    virtual bool emptyRegister() = 0;
+    // The answers of one pupil or (an empty key) of all as a CSV file; the rows written, or -1
+    // when the file cannot be written. progress hears the rows written so far now and then.
+    virtual int exportCsv(const QString &pupilKey, const QString &filePath,
+        const std::function<void(int rows)> &progress) = 0;
+};
+
+} // namespace Register
