@@ -1205,7 +1205,14 @@ def case_screen_reader():
         speech.hear("the focused print button", r"STAMPA LE OPERAZIONI pulsante\.", heard)
         since = speech.after_keys("alt+f")
         speech.hear("the menu as a menu", r"Menu File\.", since)
-        press_until(speech, "Escape", "the focus back", r"STAMPA LE OPERAZIONI pulsante\.", 3)
+        try:
+            press_until(speech, "Escape", "the focus back", r"STAMPA LE OPERAZIONI pulsante\.", 3)
+        except Failure:
+            # The menu closes onto a focus that never left the button, and Orca does not always
+            # speak it again: away and back says where the focus is.
+            speech.after_keys("Tab")
+            since = speech.after_keys("shift+Tab")
+            speech.hear("the focus back", r"STAMPA LE OPERAZIONI pulsante\.", since)
         tab_until(speech, "the first record", re.escape(records[0]))
         for record in records[1:]:
             since = speech.after_keys("Tab")
