@@ -9,6 +9,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <optional>
 
 namespace Register {
 
@@ -36,12 +37,18 @@ public:
     virtual QList<Hypothesis::DatedSession> datedSessions(const QString &pupilKey) = 0;
     // The session's judged operations in their order.
     virtual QList<StoredAnswer> answers(const QString &sessionId) = 0;
+    // What the pupil's practice of today is chosen from.
+    virtual PracticeFacts practiceFacts(const QString &pupilKey) = 0;
 
     virtual Counts countsOf(const QString &pupilKey) = 0;
     virtual Counts countsOfAll() = 0;
     // Each leaves nothing of what it deleted; false when the register cannot be written.
     virtual bool deletePupil(const QString &pupilKey) = 0;
     virtual bool emptyRegister() = 0;
+    // Sets the families (and range) the pupil's next practices keep to, or clears them (none);
+    // false when the register cannot be written or knows no such pupil.
+    virtual bool setAssignment(
+        const QString &pupilKey, const std::optional<Practice::Assignment> &assignment) = 0;
     // The answers of one pupil or (an empty key) of all as a CSV file; the rows written, or -1
     // when the file cannot be written. progress hears the rows written so far now and then.
     virtual int exportCsv(const QString &pupilKey, const QString &filePath,

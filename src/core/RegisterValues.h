@@ -5,11 +5,13 @@
 #include "core/DayPoint.h"
 #include "core/Hypothesis.h"
 #include "core/SessionRecord.h"
+#include "core/TodayPlan.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <QList>
 #include <QString>
+#include <optional>
 
 // What the teacher's and the pupil's screens read from the register, in plain values.
 namespace Register {
@@ -64,6 +66,18 @@ struct Counts
     int pupils = 0;
     int sessions = 0;
     int answers = 0;
+};
+
+// What today's practice and the pupil's map are chosen from, for one pupil.
+struct PracticeFacts
+{
+    // Every judged answer, session by session with each session's day, oldest first, each with
+    // its seconds rounded as the report shows them.
+    QList<Hypothesis::DatedSession> history;
+    // The probable and confirmed wrong procedures.
+    QList<Hypothesis::Found> procedures;
+    // What the teacher set for the pupil's next practice; none when nothing is set.
+    std::optional<Practice::Assignment> assignment;
 };
 
 } // namespace Register

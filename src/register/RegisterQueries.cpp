@@ -4,10 +4,12 @@
 
 #include "core/DrillCodes.h"
 #include "core/ErrorSummary.h"
+#include "core/FamilyCodes.h"
 #include "register/AllOrNothing.h"
 #include "register/CsvExport.h"
 #include "register/ProcedureTallies.h"
 #include "register/RegisterFile.h"
+#include "register/RegisterSchema.h"
 
 #include <QHash>
 #include <QSqlDatabase>
@@ -22,6 +24,7 @@ namespace Register {
 namespace {
 
     const QString PasswordKey = QStringLiteral("teacher_password");
+    const QString AssignmentsTable = QStringLiteral("assignments");
     constexpr int TrendStep = 5; // percentage points
 
     QDateTime storedDateTime(const QVariant &value)
@@ -303,14 +306,20 @@ QList<DayPoint> RegisterQueries::progress(const QString &pupilKey)
 
 QList<Hypothesis::DatedSession> RegisterQueries::datedSessions(const QString &pupilKey)
 {
+    return datedSessionsOf(pupilKey, false);
+}
+
+QList<Hypothesis::DatedSession> RegisterQueries::datedSessionsOf(
+    const QString &pupilKey, bool withSeconds)
+{
     QList<Hypothesis::DatedSession> sessions;
     QString sessionId;
     QSqlQuery query(QSqlDatabase::database(m_connection, false));
     query.setForwardOnly(true);
     query.prepare(QStringLiteral(
         "SELECT s.id, substr(s.started_at, 1, 10), a.minuend, a.subtrahend, a.asked_term, a.typed,"
-        " a.is_right FROM sessions s JOIN answers a ON a.session_id = s.id WHERE s.pupil_key = ?"
-        " ORDER BY s.started_at, s.id, a.operation_no"));
+        " a.is_right, a.seconds FROM sessions s JOIN answers a ON a.session_id = s.id"
+        " WHERE s.pupil_key = ? ORDER BY s.started_at, s.id, a.operation_no"));
     query.addBindValue(pupilKey);
     query.exec();
     while (query.next()) {
@@ -318,10 +327,61 @@ QList<Hypothesis::DatedSession> RegisterQueries::datedSessions(const QString &pu
             sessionId = query.value(0).toString();
             sessions.append({ QDate::fromString(query.value(1).toString(), Qt::ISODate), {} });
         }
-        sessions.last().operations.append(judgedOperationAt(query, 2, false));
+        sessions.last().operations.append(judgedOperationAt(query, 2, withSeconds));
     }
     check(query);
     return sessions;
+}
+
+PracticeFacts RegisterQueries::practiceFacts(const QString &pupilKey)
+{
+    PracticeFacts facts;
+    facts.history = datedSessionsOf(pupilKey, true);
+    facts.procedures = Hypothesis::stillOpen(facts.history);
+    facts.assignment = assignmentOf(pupilKey);
+    return facts;
+}
+
+std::optional<Practice::Assignment> RegisterQueries::assignmentOf(const QString &pupilKey)
+{
+    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
+    // A file of an older version opened read-only has no assignments: none is set.
+    if (!database.tables().contains(AssignmentsTable))
+        return std::nullopt;
+    QSqlQuery query(database);
+    query.prepare(
+        QStringLiteral("SELECT families, range_level FROM assignments WHERE pupil_key = ?"));
+    query.addBindValue(pupilKey);
+    std::optional<Practice::Assignment> assignment;
+    if (query.exec() && query.next())
+        assignment = Practice::Assignment { Practice::familiesOfCodes(query.value(0).toString()),
+            query.value(1).toInt() };
+    check(query);
+    return assignment;
+}
+
+bool RegisterQueries::setAssignment(
+    const QString &pupilKey, const std::optional<Practice::Assignment> &assignment)
+{
+    if (m_state != State::Ready)
+        return false;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    if (!assignment) {
+        query.prepare(QStringLiteral("DELETE FROM assignments WHERE pupil_key = ?"));
+        query.addBindValue(pupilKey);
+        return query.exec();
+    }
+    // Only for a pupil the register knows: a row of its own would outlive no one.
+    query.prepare(
+        QStringLiteral("INSERT INTO assignments (pupil_key, families, range_level, set_at)"
+                       " SELECT name_key, ?, ?, ? FROM pupils WHERE name_key = ?"
+                       " ON CONFLICT (pupil_key) DO UPDATE SET families = excluded.families,"
+                       " range_level = excluded.range_level, set_at = excluded.set_at"));
+    query.addBindValue(Practice::familyCodes(assignment->families));
+    query.addBindValue(assignment->rangeLevel);
+    query.addBindValue(storedTime(QDateTime::currentDateTime()));
+    query.addBindValue(pupilKey);
+    return query.exec() && query.numRowsAffected() == 1;
 }
 
 QList<StoredAnswer> RegisterQueries::answers(const QString &sessionId)

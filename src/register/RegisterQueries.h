@@ -38,11 +38,14 @@ public:
     QList<DayPoint> progress(const QString &pupilKey) override;
     QList<Hypothesis::DatedSession> datedSessions(const QString &pupilKey) override;
     QList<StoredAnswer> answers(const QString &sessionId) override;
+    PracticeFacts practiceFacts(const QString &pupilKey) override;
 
     Counts countsOf(const QString &pupilKey) override;
     Counts countsOfAll() override;
     bool deletePupil(const QString &pupilKey) override;
     bool emptyRegister() override;
+    bool setAssignment(
+        const QString &pupilKey, const std::optional<Practice::Assignment> &assignment) override;
     int exportCsv(const QString &pupilKey, const QString &filePath,
         const std::function<void(int rows)> &progress) override;
 
@@ -52,6 +55,8 @@ public:
     QString connectionName() const { return m_connection; }
 
 private:
+    QList<Hypothesis::DatedSession> datedSessionsOf(const QString &pupilKey, bool withSeconds);
+    std::optional<Practice::Assignment> assignmentOf(const QString &pupilKey);
     bool compact();
     // Marks the reader as failed when the query's last step failed.
     void check(const QSqlQuery &query);

@@ -72,6 +72,16 @@ namespace {
                     " session_id TEXT PRIMARY KEY REFERENCES sessions(id) ON DELETE CASCADE,"
                     " tallies TEXT NOT NULL)"),
             },
+            {
+                // The teacher's choice for a pupil's next practices: one row per pupil, gone with
+                // the pupil.
+                QStringLiteral(
+                    "CREATE TABLE assignments ("
+                    " pupil_key TEXT PRIMARY KEY REFERENCES pupils(name_key) ON DELETE CASCADE,"
+                    " families TEXT NOT NULL," // family codes, blank-separated (FamilyCodes)
+                    " range_level INTEGER NOT NULL," // 1..6; 0 lets the pupil's history choose
+                    " set_at TEXT NOT NULL)"),
+            },
         };
         return all;
     }

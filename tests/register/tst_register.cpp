@@ -219,6 +219,56 @@ private slots:
         }
     }
 
+    // The teacher's choice for one pupil: kept as set, changed, cleared, refused for a pupil the
+    // register does not know, and gone with the pupil.
+    void assignmentsKeptUntilChangedAndGoneWithThePupil()
+    {
+        using Practice::Family;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("registro.sqlite"));
+        SqliteRegister reg({ path, true });
+        practise(reg, QStringLiteral("Ada"), 6);
+        practise(reg, QStringLiteral("Bea"), 3);
+        RegisterQueries queries(path);
+        const QString ada = pupilKey(QStringLiteral("Ada"));
+        const QString bea = pupilKey(QStringLiteral("Bea"));
+
+        const PracticeFacts facts = queries.practiceFacts(ada);
+        QCOMPARE(facts.history.size(), 1);
+        QCOMPARE(facts.history[0].day, Monday.date());
+        QCOMPARE(facts.history[0].operations.size(), 6);
+        for (const JudgedOperation &operation : facts.history[0].operations)
+            QVERIFY(operation.judged && operation.seconds > 0);
+        QVERIFY(!facts.assignment);
+
+        QVERIFY(!queries.setAssignment(QStringLiteral("nessuno"), Practice::Assignment {}));
+        QVERIFY(queries.setAssignment(
+            ada, Practice::Assignment { { Family::WholeTen, Family::WithinTen }, 3 }));
+        auto set = queries.practiceFacts(ada).assignment;
+        QVERIFY(set);
+        QCOMPARE(set->families, QList<Family>({ Family::WithinTen, Family::WholeTen }));
+        QCOMPARE(set->rangeLevel, 3);
+        QVERIFY(!queries.practiceFacts(bea).assignment);
+
+        QVERIFY(queries.setAssignment(ada, Practice::Assignment { { Family::BridgingTen }, 0 }));
+        set = queries.practiceFacts(ada).assignment;
+        QCOMPARE(set->families, QList<Family>({ Family::BridgingTen }));
+        QCOMPARE(set->rangeLevel, 0);
+        QVERIFY(queries.setAssignment(ada, std::nullopt));
+        QVERIFY(!queries.practiceFacts(ada).assignment);
+
+        // A code this program does not know (written by a newer one) is passed over.
+        QSqlQuery query(QSqlDatabase::database(queries.connectionName()));
+        QVERIFY(queries.setAssignment(bea, Practice::Assignment { { Family::WithinTen }, 1 }));
+        QVERIFY(query.exec(QStringLiteral("UPDATE assignments SET families = 'futuro togli'")));
+        QCOMPARE(queries.practiceFacts(bea).assignment->families,
+            QList<Family>({ Family::TakeAwaySmall }));
+
+        QVERIFY(queries.deletePupil(bea));
+        QVERIFY(query.exec(QStringLiteral("SELECT COUNT(*) FROM assignments")) && query.next());
+        QCOMPARE(query.value(0).toInt(), 0);
+    }
+
     void csvCells_data()
     {
         QTest::addColumn<QString>("text");
@@ -335,6 +385,7 @@ private slots:
                 QVERIFY(older.open());
                 QSqlQuery query(older);
                 QVERIFY(query.exec(QStringLiteral("DROP TABLE procedure_tallies")));
+                QVERIFY(query.exec(QStringLiteral("DROP TABLE assignments")));
                 QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = 1")));
             }
             QSqlDatabase::removeDatabase(QStringLiteral("older"));

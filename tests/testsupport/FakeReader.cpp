@@ -57,6 +57,22 @@ QList<Register::DayPoint> FakeReader::progress(const QString &pupilKey)
     return m_content.days.value(pupilKey);
 }
 
+Register::PracticeFacts FakeReader::practiceFacts(const QString &pupilKey)
+{
+    read();
+    return m_content.failing ? Register::PracticeFacts() : m_content.practice.value(pupilKey);
+}
+
+bool FakeReader::setAssignment(
+    const QString &pupilKey, const std::optional<Practice::Assignment> &assignment)
+{
+    read();
+    if (m_content.failing)
+        return false;
+    m_content.practice[pupilKey].assignment = assignment;
+    return true;
+}
+
 Register::Counts FakeReader::countsOf(const QString &pupilKey)
 {
     return { 1, int(m_content.sessions.value(pupilKey).size()), 0 };

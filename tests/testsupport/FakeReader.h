@@ -19,6 +19,7 @@ public:
         QList<Register::PupilOverview> pupils;
         QHash<QString, QList<Register::DayPoint>> days; // by pupil key
         QHash<QString, QList<Register::SessionSummary>> sessions;
+        QHash<QString, Register::PracticeFacts> practice; // setAssignment changes it
         bool failing = false;
         std::shared_ptr<QSemaphore> held; // each read takes one; none: reads go at once
     };
@@ -36,10 +37,13 @@ public:
     QList<Register::DayPoint> progress(const QString &pupilKey) override;
     QList<Hypothesis::DatedSession> datedSessions(const QString &) override { return {}; }
     QList<Register::StoredAnswer> answers(const QString &) override { return {}; }
+    Register::PracticeFacts practiceFacts(const QString &pupilKey) override;
     Register::Counts countsOf(const QString &pupilKey) override;
     Register::Counts countsOfAll() override;
     bool deletePupil(const QString &) override { return false; }
     bool emptyRegister() override { return false; }
+    bool setAssignment(
+        const QString &pupilKey, const std::optional<Practice::Assignment> &assignment) override;
     int exportCsv(const QString &, const QString &, const std::function<void(int)> &) override
     {
         return -1;
