@@ -81,7 +81,7 @@ CREATE TABLE IF NOT EXISTS reviews (
 -- login alone; gone with its pupil.
 CREATE TABLE IF NOT EXISTS assignments (
     pupil_key text PRIMARY KEY REFERENCES pupils (name_key) ON DELETE CASCADE,
-    families text NOT NULL,             -- the families' numbers in teaching order, 0 up to 10 first
+    families text NOT NULL,             -- the families' codes, blank-separated in teaching order
     range_level integer NOT NULL,       -- 1..6; 0 as the pupil's history says
     set_at text NOT NULL
 );
