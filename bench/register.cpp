@@ -3,9 +3,9 @@
 // Timings of the register on a generated school year: a class of 30 pupils, 200 sessions each
 // of 40 answers (240 000 answers). Measures the class overview as the teacher's screen asks for
 // it (file opened and checked, then queried), one pupil's chart points and session list, the
-// whole class's CSV, and a judged answer from its hand-over to its commit on the disk; checks
-// once that the overview's hypotheses and families learned are those judged again from every
-// answer.
+// whole class's CSV, a judged answer and a session's end from their hand-over to their commit on
+// the disk; checks once that the overview's hypotheses and families learned are those judged
+// again from every answer.
 //
 //   vovo_registerbench ROUNDS FOLDER [PUPILS SESSIONS]
 // prints one line per measurement: name median min max (milliseconds) and the samples, then
@@ -156,6 +156,12 @@ int main(int argc, char *argv[])
                 reg.waitUntilWritten();
             });
         }
+        // The end of the session of a pupil with a year behind him: his families learned are
+        // judged again from every answer of his and kept.
+        time("register_session_end_durable", [&] {
+            reg.sessionEnded({ Ending::Completed, clock.addSecs(5) });
+            reg.waitUntilWritten();
+        });
         if (reg.status().answersNotKept != 0)
             qFatal("answers were not kept");
     }

@@ -9,6 +9,7 @@
 
 #include <QHeaderView>
 #include <QLocale>
+#include <algorithm>
 
 namespace {
 
@@ -39,6 +40,36 @@ QString hypothesesText(const Register::PupilOverview &pupil)
         parts.append(QStringLiteral("%1 (%2)").arg(
             Analysis::errorName(found.label), Hypothesis::stateWord(found.status.state)));
     return parts.join(QStringLiteral("; "));
+}
+
+// "3 di 7", the families' names in its tooltip.
+QTableWidgetItem *learnedCell(const Register::PupilOverview &pupil)
+{
+    QStringList names;
+    for (const Practice::Family family : pupil.familiesLearned)
+        names.append(Practice::familyName(family));
+    const auto learned = int(pupil.familiesLearned.size());
+    auto *cell = new SortedCell(Practice::learnedWords(learned), learned);
+    cell->setToolTip(names.join(QStringLiteral(", ")));
+    return cell;
+}
+
+// The teacher's assignment, marked once each of its families is learned: the teacher sees
+// which pupils are ready for the next.
+QTableWidgetItem *assignmentCell(const Register::PupilOverview &pupil)
+{
+    QString text;
+    if (pupil.assignment) {
+        text = Practice::assignmentWords(*pupil.assignment);
+        if (std::all_of(pupil.assignment->families.cbegin(), pupil.assignment->families.cend(),
+                [&pupil](
+                    Practice::Family family) { return pupil.familiesLearned.contains(family); }))
+            text += QStringLiteral(" — imparate");
+    }
+    auto *cell = new SortedCell(text, text);
+    cell->setToolTip(text);
+    cell->setData(Qt::AccessibleTextRole, text);
+    return cell;
 }
 
 QString trendArrow(Register::Trend trend)
@@ -102,16 +133,6 @@ void ClassTable::setPupils(const QList<Register::PupilOverview> &pupils)
         error->setToolTip(errors);
         error->setData(Qt::AccessibleTextRole, errors);
         m_assignments.insert(pupil.key, pupil.assignment);
-        QStringList learnedNames;
-        for (const Practice::Family family : pupil.familiesLearned)
-            learnedNames.append(Practice::familyName(family));
-        auto *learned = new SortedCell(Practice::learnedWords(int(pupil.familiesLearned.size())),
-            pupil.familiesLearned.size());
-        learned->setToolTip(learnedNames.join(QStringLiteral(", ")));
-        const QString assigned =
-            pupil.assignment ? Practice::assignmentWords(*pupil.assignment) : QString();
-        auto *assignment = new SortedCell(assigned, assigned);
-        assignment->setToolTip(assigned);
         const QList<QTableWidgetItem *> cells { name,
             new SortedCell(QString::number(pupil.sessions), pupil.sessions),
             new SortedCell(
@@ -122,7 +143,7 @@ void ClassTable::setPupils(const QList<Register::PupilOverview> &pupils)
             new SortedCell(trendArrow(pupil.trend), int(pupil.trend)),
             new SortedCell(answered ? secondsText(pupil.medianSeconds) : QStringLiteral("—"),
                 pupil.medianSeconds),
-            learned, assignment, error };
+            learnedCell(pupil), assignmentCell(pupil), error };
         for (int column = 0; column < int(cells.size()); ++column)
             setItem(row, column, cells[column]);
     }

@@ -246,6 +246,12 @@ private slots:
         QCOMPARE(cell(QStringLiteral("Ugo"), AssignedColumn), QStringLiteral("Il numero nascosto"));
         QCOMPARE(find<QLabel>("lblEsito")->text(), QStringLiteral("Assegnazione tolta a Bea."));
 
+        // A family Luca has learned: marked so.
+        choosePupil(QStringLiteral("Luca"));
+        press(openDialog(false, { 1 }, 0), "cmdSalva");
+        QCOMPARE(
+            cell(QStringLiteral("Luca"), AssignedColumn), QStringLiteral("Entro il 10 — imparate"));
+
         const QString path = services->registerPath;
         choosePupil(QStringLiteral("Luca"));
         services->answers = { MsgAnswer::Yes };
