@@ -1527,7 +1527,8 @@ def asked_operation(exercise):
     expected, _ = exercise.expected_answer()
     value = int(expected)
     minuend, subtrahend, difference = [value if v is None else v for v in values]
-    return (minuend, subtrahend, [3, 1, 2][hidden]), expected
+    # Left to right: the minuend, the subtrahend, the difference; the box takes the hidden one.
+    return (minuend, subtrahend, [2, 3, 1][hidden]), expected
 
 
 def play_practice(program, exercise, miss):
@@ -1565,10 +1566,15 @@ def my_map(program, opener):
     opener()
     window = program.window(MAP_TITLE)
     table = wait_until("the map's table", lambda: find(window, "table", "La mia mappa"))
-    cells = wait_until(
-        "the map's rows", lambda: [name(c) for c in find_all(table, "table cell")] or None, 10
-    )
-    rows = list(zip(cells[0::2], cells[1::2]))
+
+    def read_rows():
+        cells = fresh(table).queryTable()
+        return [
+            tuple(name(cells.getAccessibleAt(row, column)) for column in range(2))
+            for row in range(cells.nRows)
+        ]
+
+    rows = wait_until("the map's rows", read_rows, 10)
     sentence = next((t for t in shown_texts(window) if t.startswith("Evviva")), "")
     return window, rows, sentence
 
@@ -1634,6 +1640,7 @@ def case_practice():
     check(back == missed, f"day 1's misses {sorted(missed - back)} did not come back on day 2")
     day, third, _, rows, sentence = practice_day(2, True, never)
     learned = [family for family, state in rows if state == f"imparata il {day:%d/%m}"]
+    log(f"day 3: learned {learned}, {sentence!r}")
     check(learned, f"no family learned on day 3: {rows}")
     check(sentence.startswith("Evviva! Oggi hai imparato"), f"the map's sentence: {sentence!r}")
 
