@@ -6,12 +6,14 @@
 #include "core/ErrorRules.h"
 #include "core/SessionRecord.h"
 #include "core/StartChoices.h"
+#include "register/FamilyMastery.h"
 #include "register/RegisterFile.h"
 #include "register/RowWriter.h"
 
 #include <QDate>
 #include <QRandomGenerator>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 
 #include <cmath>
@@ -116,7 +118,8 @@ bool SchoolYear::generate(const QString &path) const
                 writeRow(database, EndRow { id, { Ending::Completed, clock.addSecs(5) } });
             }
         }
-        done = query.exec(QStringLiteral("COMMIT"))
+        // What the program keeps at each session's end, once for the year's last.
+        done = !keepMissingMastery(database).isValid() && query.exec(QStringLiteral("COMMIT"))
             && query.exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
     }
     closeFile(connection);

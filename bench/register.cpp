@@ -4,7 +4,8 @@
 // of 40 answers (240 000 answers). Measures the class overview as the teacher's screen asks for
 // it (file opened and checked, then queried), one pupil's chart points and session list, the
 // whole class's CSV, and a judged answer from its hand-over to its commit on the disk; checks
-// once that the overview's hypotheses are those judged again from every answer.
+// once that the overview's hypotheses and families learned are those judged again from every
+// answer.
 //
 //   vovo_registerbench ROUNDS FOLDER [PUPILS SESSIONS]
 // prints one line per measurement: name median min max (milliseconds) and the samples, then
@@ -14,6 +15,7 @@
 #include "core/PupilKey.h"
 #include "core/StartChoices.h"
 #include "register/CsvExport.h"
+#include "register/FamilyMastery.h"
 #include "register/RegisterFile.h"
 #include "register/RegisterQueries.h"
 #include "register/SqliteRegister.h"
@@ -52,6 +54,22 @@ void checkHypotheses(RegisterQueries &queries, const QList<PupilOverview> &overv
     }
     std::fprintf(
         stderr, "open hypotheses in the class: %d, the same as judged from the answers\n", open);
+}
+
+// The families learned as the overview reads them, against each pupil's judged again from
+// every answer with its seconds: the same, or the run stops.
+void checkMastery(RegisterQueries &queries, const QList<PupilOverview> &overview)
+{
+    qsizetype learned = 0;
+    for (const PupilOverview &pupil : overview) {
+        if (learnedFamilies(queries.practiceFacts(pupil.key).history) != pupil.familiesLearned)
+            qFatal("the overview's families learned by %s differ from its answers'",
+                qPrintable(pupil.key));
+        learned += pupil.familiesLearned.size();
+    }
+    std::fprintf(stderr,
+        "families learned in the class: %lld, the same as judged from the answers\n",
+        static_cast<long long>(learned));
 }
 
 } // namespace
@@ -103,8 +121,10 @@ int main(int argc, char *argv[])
         });
         if (overview.size() != year.pupils)
             qFatal("the overview misses pupils");
-        if (round == 0)
+        if (round == 0) {
             checkHypotheses(*queries, overview);
+            checkMastery(*queries, overview);
+        }
         time("register_pupil_chart", [&] {
             if (queries->progress(key).size() != year.sessionsPerPupil)
                 qFatal("the chart misses days");

@@ -6,11 +6,13 @@
 --     psql -d registro -f registro-postgresql.sql
 -- It is safe to run again, and brings an older register's roles to these. It makes the
 -- register's tables and two roles:
---  - vovo_lab, the lab PCs' role: it may only add rows, through the lab_* functions below. It
---    reads no answer, no pupil and no password, and deletes nothing. Its password sits in each
---    PC's libpq password file (~/.pgpass), where whoever sits at the PC can read it:
+--  - vovo_lab, the lab PCs' role: it may only add rows, and read what one pupil's "Allenamento
+--    di oggi" needs when it names that pupil, through the lab_* functions below. It lists no
+--    pupil, reads no table and no password, and deletes nothing. Its password sits in each
+--    PC's libpq password file (~/.pgpass), where whoever sits at the PC can read it: whoever
+--    knows a pupil's name can so read that pupil's answers (lab_plan_facts).
 --        ALTER ROLE vovo_lab PASSWORD '...';
---  - vovo_insegnante, the teacher's own login: it reads, exports and deletes. Its password is
+--  - vovo_insegnante, the teacher's own login: it reads, exports, assigns and deletes. Its password is
 --    the one typed in "REGISTRO DELLA CLASSE" at each opening and is never stored on a PC:
 --        SET password_encryption = 'scram-sha-256';
 --        ALTER ROLE vovo_insegnante PASSWORD '...';
@@ -72,6 +74,16 @@ CREATE TABLE IF NOT EXISTS reviews (
     reviewed integer NOT NULL,
     now_right integer NOT NULL,
     UNIQUE (session_id, review_no)
+);
+
+-- What the teacher set for a pupil's "Allenamento di oggi" ("ASSEGNA"): the families to practise
+-- until they are learned or the teacher changes them, and the range. Written by the teacher's
+-- login alone; gone with its pupil.
+CREATE TABLE IF NOT EXISTS assignments (
+    pupil_key text PRIMARY KEY REFERENCES pupils (name_key) ON DELETE CASCADE,
+    families text NOT NULL,             -- the families' codes, blank-separated in teaching order
+    range_level integer NOT NULL,       -- 1..6; 0 as the pupil's history says
+    set_at text NOT NULL
 );
 
 -- What the teacher deleted, so that a PC still holding older rows cannot bring them back: a
@@ -174,6 +186,25 @@ BEGIN
 END
 $$;
 
+-- "Allenamento di oggi" on a lab PC: what the plan needs of ONE pupil, asked by the pupil's key,
+-- and nothing else: the teacher's assignment and every judged answer with its session's day,
+-- session by session, oldest first. No name, no time of day and no session's id: a session is
+-- known by a digest of its id, which lets the PC leave out the sessions its own file still
+-- holds but not add rows to them.
+CREATE OR REPLACE FUNCTION lab_plan_facts(p_pupil_key text) RETURNS json
+    LANGUAGE sql STABLE SECURITY DEFINER SET search_path = public, pg_temp
+    RETURN json_build_object(
+        'assignment', (SELECT json_build_object('families', families, 'range_level', range_level)
+            FROM assignments WHERE pupil_key = p_pupil_key),
+        'sessions', COALESCE((SELECT json_agg(json_build_object(
+                'digest', pupil_digest(s.id), 'day', substr(s.started_at, 1, 10),
+                'answers', (SELECT json_agg(json_build_array(a.minuend, a.subtrahend,
+                        a.asked_term, a.typed, a.is_right, a.seconds) ORDER BY a.operation_no)
+                    FROM answers a WHERE a.session_id = s.id))
+            ORDER BY s.started_at, s.rowid)
+            FROM sessions s WHERE s.pupil_key = p_pupil_key
+                AND EXISTS (SELECT FROM answers a WHERE a.session_id = s.id)), '[]'));
+
 COMMIT;
 -- @end of tables
 
@@ -190,15 +221,19 @@ BEGIN
     END IF;
 END
 $$;
-REVOKE ALL ON pupils, sessions, answers, reviews, deletions FROM PUBLIC, vovo_lab, vovo_insegnante;
-REVOKE ALL ON FUNCTION lab_add_session, lab_add_answer, lab_add_review, remember_deletions,
-    forget_old_deletions, register_emptied FROM PUBLIC;
+REVOKE ALL ON pupils, sessions, answers, reviews, deletions, assignments
+    FROM PUBLIC, vovo_lab, vovo_insegnante;
+REVOKE ALL ON FUNCTION lab_add_session, lab_add_answer, lab_add_review, lab_plan_facts,
+    remember_deletions, forget_old_deletions, register_emptied FROM PUBLIC;
 GRANT CONNECT ON DATABASE registro TO vovo_lab, vovo_insegnante;
 GRANT USAGE ON SCHEMA public TO vovo_lab, vovo_insegnante;
 
--- The lab PCs: add, and nothing else.
-GRANT EXECUTE ON FUNCTION lab_add_session, lab_add_answer, lab_add_review TO vovo_lab;
+-- The lab PCs: add, and read one pupil's plan by the pupil's key; nothing else.
+GRANT EXECUTE ON FUNCTION lab_add_session, lab_add_answer, lab_add_review, lab_plan_facts
+    TO vovo_lab;
 
 -- The teacher: read, export and delete ("ELIMINA ALUNNO", "SVUOTA REGISTRO").
 GRANT SELECT, DELETE ON pupils, sessions, answers, reviews TO vovo_insegnante;
 GRANT EXECUTE ON FUNCTION register_emptied TO vovo_insegnante;
+-- "ASSEGNA".
+GRANT SELECT, INSERT, UPDATE, DELETE ON assignments TO vovo_insegnante;

@@ -34,6 +34,8 @@ struct PupilOverview
     double medianSeconds = 0.0; // of the last session with answers
     QString recurringError; // the last session's most frequent recurring error, if any
     QList<Hypothesis::Found> openHypotheses; // the probable and confirmed ones over every day
+    QList<Practice::Family> familiesLearned; // in teaching order
+    std::optional<Practice::Assignment> assignment; // the teacher's, for the next practice
 };
 
 struct SessionSummary

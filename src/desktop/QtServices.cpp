@@ -197,9 +197,10 @@ std::unique_ptr<Register::ReaderThread> QtServices::openReader()
     const RegisterPlace place = registerPlace();
     if (!place.switchedOn)
         return nullptr;
-    return std::make_unique<Register::ReaderThread>([place, throttle = &passwordThrottle()] {
-        return SchoolServer::openForScreens(place, throttle);
-    });
+    return std::make_unique<Register::ReaderThread>(
+        [place, throttle = &passwordThrottle(), service = SchoolServer::serviceName()] {
+            return SchoolServer::openForScreens(place, throttle, service);
+        });
 }
 
 bool QtServices::registerOnServer()

@@ -7,6 +7,7 @@
 #include "core/FamilyCodes.h"
 #include "register/AllOrNothing.h"
 #include "register/CsvExport.h"
+#include "register/FamilyMastery.h"
 #include "register/ProcedureTallies.h"
 #include "register/RegisterFile.h"
 #include "register/RegisterSchema.h"
@@ -217,8 +218,25 @@ QList<PupilOverview> RegisterQueries::classOverview()
             row.recurringError = Analysis::errorName(summary.recurring.first().error);
     }
     const QHash<QString, QList<Hypothesis::DatedTallies>> tallies = classTallies(database);
-    for (PupilOverview &row : rows)
+    QSqlError judging;
+    const QHash<QString, QList<Practice::Family>> learned = classMastery(database, judging);
+    if (judging.isValid() && Opening { m_state, QString() }.isOpen())
+        m_failed = true;
+    for (PupilOverview &row : rows) {
         row.openHypotheses = Hypothesis::stillOpen(tallies.value(row.key));
+        row.familiesLearned = learned.value(row.key);
+    }
+
+    // A file of an older version opened read-only has no assignments.
+    if (database.tables().contains(AssignmentsTable)) {
+        query.exec(QStringLiteral("SELECT pupil_key, families, range_level FROM assignments"));
+        while (query.next())
+            if (const auto row = rowOf.constFind(query.value(0).toString()); row != rowOf.cend())
+                rows[*row].assignment =
+                    Practice::Assignment { Practice::familiesOfCodes(query.value(1).toString()),
+                        query.value(2).toInt() };
+        check(query);
+    }
     return rows;
 }
 

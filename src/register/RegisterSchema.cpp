@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "register/RegisterSchema.h"
 
+#include "register/FamilyMastery.h"
 #include "register/ProcedureTallies.h"
 
 #include <QSqlDatabase>
@@ -82,6 +83,14 @@ namespace {
                     " range_level INTEGER NOT NULL," // 1..6; 0 lets the pupil's history choose
                     " set_at TEXT NOT NULL)"),
             },
+            {
+                // Each pupil's families learned, written when a session ends (FamilyMastery);
+                // never sent to a school server.
+                QStringLiteral(
+                    "CREATE TABLE family_mastery ("
+                    " pupil_key TEXT PRIMARY KEY REFERENCES pupils(name_key) ON DELETE CASCADE,"
+                    " learned TEXT NOT NULL)"), // family codes, blank-separated (FamilyCodes)
+            },
         };
         return all;
     }
@@ -89,7 +98,14 @@ namespace {
     // What a step's statements cannot do alone: the rows that the program's own rules compute.
     QSqlError fillAfterStep(int version, QSqlDatabase &database)
     {
-        return version == 2 ? keepMissingTallies(database) : QSqlError();
+        switch (version) {
+        case 2:
+            return keepMissingTallies(database);
+        case 4:
+            return keepMissingMastery(database);
+        default:
+            return QSqlError();
+        }
     }
 
 } // namespace

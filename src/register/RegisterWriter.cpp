@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "register/RegisterWriter.h"
 
+#include "register/FamilyMastery.h"
 #include "register/RegisterFile.h"
 #include "register/RowWriter.h"
 
@@ -77,6 +78,13 @@ void RegisterWriter::writePending()
             // A row refused for good (a key that cannot be kept) must not hold up the rest.
             if (error.isValid() && std::holds_alternative<AnswerRow>(m_pending.front()))
                 ++m_refusedAnswers;
+            // What the pupil has learned, for the class's overview: one not kept is judged
+            // there from the answers.
+            if (const auto *end = std::get_if<EndRow>(&m_pending.front());
+                end && !error.isValid()) {
+                QSqlDatabase database = QSqlDatabase::database(m_connection, false);
+                keepMastery(database, end->sessionId);
+            }
             m_pending.pop_front();
             continue;
         }

@@ -5,6 +5,7 @@
 #include "core/ErrorRules.h"
 #include "core/PupilKey.h"
 #include "core/SessionRecord.h"
+#include "register/FamilyMastery.h"
 #include "register/ProcedureTallies.h"
 #include "register/RegisterSchema.h"
 
@@ -81,7 +82,10 @@ QSqlError writeRow(QSqlDatabase database, const Row &row)
             { answer->sessionId, a.operationNumber, a.minuend, a.subtrahend, a.askedTerm,
                 a.expected, nonNull(a.typed), a.right ? 1 : 0, a.seconds, nonNull(a.errorLabel),
                 storedTime(a.at) });
-        return error.isValid() ? error : forgetTallies(database, answer->sessionId);
+        if (error.isValid())
+            return error;
+        const QSqlError forgotten = forgetTallies(database, answer->sessionId);
+        return forgotten.isValid() ? forgotten : forgetMastery(database, answer->sessionId);
     }
     if (const auto *end = std::get_if<EndRow>(&row)) {
         // A changed row is copied to the school server again.

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "schoolserver/RegisterSource.h"
 
+#include "schoolserver/LabReader.h"
 #include "schoolserver/SchoolService.h"
 #include "schoolserver/ServerSchema.h"
 
@@ -40,12 +41,16 @@ TeacherRegister openTeacherRegister(const QString &service, const QString &passw
     return opened;
 }
 
-Register::Opened openForScreens(const RegisterPlace &place, ThrottleStore *throttle)
+Register::Opened openForScreens(
+    const RegisterPlace &place, ThrottleStore *throttle, const QString &service)
 {
     auto queries = std::make_unique<Register::RegisterQueries>(place.filePath);
     Register::Opened opened;
     opened.password = std::make_unique<TeacherPassword>(*queries, nullptr, throttle);
-    opened.reader = std::move(queries);
+    if (service.isEmpty())
+        opened.reader = std::move(queries);
+    else
+        opened.reader = std::make_unique<LabReader>(std::move(queries), service);
     return opened;
 }
 

@@ -26,8 +26,10 @@ TeacherRegister openTeacherRegister(const QString &service, const QString &passw
 QString serverAwayNotice();
 
 // This PC's file for the screens' reader thread, with the teacher's password kept in it and
-// its wrong tries counted in throttle.
-Register::Opened openForScreens(const RegisterPlace &place, ThrottleStore *throttle);
+// its wrong tries counted in throttle; on a lab PC (the school server's service named) today's
+// practice asks that server too.
+Register::Opened openForScreens(
+    const RegisterPlace &place, ThrottleStore *throttle, const QString &service = QString());
 
 // The school server's register for the teacher's screen on a lab, opened by logging in as the
 // teacher with this password, its wrong tries counted in throttle; for the reader's thread.

@@ -29,7 +29,9 @@ namespace {
                    "NULL"
                    " AND to_regclass('answers') IS NOT NULL AND to_regclass('reviews') IS NOT NULL"
                    " AND to_regclass('deletions') IS NOT NULL"
-                   " AND to_regproc('lab_add_review') IS NOT NULL"))
+                   " AND to_regclass('assignments') IS NOT NULL"
+                   " AND to_regproc('lab_add_review') IS NOT NULL"
+                   " AND to_regproc('lab_plan_facts') IS NOT NULL"))
             && query.next() && query.value(0).toBool();
     }
 

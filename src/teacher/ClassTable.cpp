@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "teacher/ClassTable.h"
 
+#include "core/AssignmentWords.h"
 #include "core/ErrorSummary.h"
 #include "core/PupilKey.h"
 #include "frame/Controls.h"
@@ -62,14 +63,15 @@ QString secondsText(double seconds)
 
 } // namespace
 
-ClassTable::ClassTable(QWidget *parent) : QTableWidget(0, 7, parent)
+ClassTable::ClassTable(QWidget *parent) : QTableWidget(0, 9, parent)
 {
     setObjectName(QStringLiteral("tblClasse"));
     setAccessibleName(QStringLiteral("La classe"));
     setFont(Controls::arial(11));
     setHorizontalHeaderLabels({ QStringLiteral("Alunno"), QStringLiteral("Sessioni"),
         QStringLiteral("Ultima sessione"), QStringLiteral("Esatte"), QStringLiteral("Andamento"),
-        QStringLiteral("Secondi"), QStringLiteral("Errore ricorrente") });
+        QStringLiteral("Secondi"), QStringLiteral("Imparate"), QStringLiteral("Assegnato"),
+        QStringLiteral("Errore ricorrente") });
     setEditTriggers(QAbstractItemView::NoEditTriggers);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -88,6 +90,7 @@ void ClassTable::setPupils(const QList<Register::PupilOverview> &pupils)
     setSortingEnabled(false);
     setRowCount(0);
     setRowCount(int(pupils.size()));
+    m_assignments.clear();
     for (int row = 0; row < int(pupils.size()); ++row) {
         const Register::PupilOverview &pupil = pupils[row];
         auto *name = new SortedCell(pupil.name, pupil.key);
@@ -98,6 +101,17 @@ void ClassTable::setPupils(const QList<Register::PupilOverview> &pupils)
         // A long list is cut on screen: whole in its tooltip and for a screen reader.
         error->setToolTip(errors);
         error->setData(Qt::AccessibleTextRole, errors);
+        m_assignments.insert(pupil.key, pupil.assignment);
+        QStringList learnedNames;
+        for (const Practice::Family family : pupil.familiesLearned)
+            learnedNames.append(Practice::familyName(family));
+        auto *learned = new SortedCell(Practice::learnedWords(int(pupil.familiesLearned.size())),
+            pupil.familiesLearned.size());
+        learned->setToolTip(learnedNames.join(QStringLiteral(", ")));
+        const QString assigned =
+            pupil.assignment ? Practice::assignmentWords(*pupil.assignment) : QString();
+        auto *assignment = new SortedCell(assigned, assigned);
+        assignment->setToolTip(assigned);
         const QList<QTableWidgetItem *> cells { name,
             new SortedCell(QString::number(pupil.sessions), pupil.sessions),
             new SortedCell(
@@ -108,7 +122,7 @@ void ClassTable::setPupils(const QList<Register::PupilOverview> &pupils)
             new SortedCell(trendArrow(pupil.trend), int(pupil.trend)),
             new SortedCell(answered ? secondsText(pupil.medianSeconds) : QStringLiteral("—"),
                 pupil.medianSeconds),
-            error };
+            learned, assignment, error };
         for (int column = 0; column < int(cells.size()); ++column)
             setItem(row, column, cells[column]);
     }

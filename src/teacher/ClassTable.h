@@ -4,7 +4,9 @@
 
 #include "core/RegisterValues.h"
 
+#include <QHash>
 #include <QTableWidget>
+#include <optional>
 #include <utility>
 
 // The class in the teacher's register: one row per pupil, sorted by a click on a heading,
@@ -21,4 +23,13 @@ public:
     void filterRows(const QString &typed);
     // The pupil of the chosen row: (key, name), or empty.
     std::pair<QString, QString> chosenPupil() const;
+    // Every pupil of the class, those the search hides too.
+    QStringList pupilKeys() const { return m_assignments.keys(); }
+    std::optional<Practice::Assignment> assignmentOf(const QString &key) const
+    {
+        return m_assignments.value(key);
+    }
+
+private:
+    QHash<QString, std::optional<Practice::Assignment>> m_assignments;
 };

@@ -265,7 +265,8 @@ void FrmRegistro::showClass()
     fraPassword->hide();
     fraClasse->show();
     const bool usable = m_reader != nullptr;
-    for (QPushButton *button : { cmdEsporta, cmdStampa, cmdElimina, cmdSvuota, cmdCambia })
+    for (QPushButton *button :
+        { cmdEsporta, cmdStampa, cmdElimina, cmdSvuota, cmdCambia, cmdAssegna })
         button->setVisible(usable);
     // A lab's password is the server's login: its administrator changes it.
     cmdCambia->setVisible(usable && !m_onServer);

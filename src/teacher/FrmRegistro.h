@@ -9,9 +9,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class Charts;
 class ClassTable;
+class FrmAssegna;
 class Clock;
 class Messages;
 class Printing;
@@ -26,11 +28,15 @@ namespace Register {
 class ReaderThread;
 struct Opened;
 }
+namespace Practice {
+struct Assignment;
+}
 
 // "REGISTRO DELLA CLASSE", for the teacher: behind the teacher's password, one row per pupil;
 // for the chosen pupil the chart of the days, the sessions, and a session's report and analysis
-// on the stored session record; the progress sheet, the CSV export, and the deletion of a pupil
-// or of the whole register. Every read and change of the register runs on the register's own
+// on the stored session record; the progress sheet, the CSV export, what the next "Allenamento
+// di oggi" of a pupil or of the class practises ("ASSEGNA"), and the deletion of a pupil or of
+// the whole register. Every read and change of the register runs on the register's own
 // thread; the screen shows its result when it comes.
 class FrmRegistro : public Screen
 {
@@ -64,6 +70,7 @@ private slots:
     void cmdOperazioni_Click();
     void cmdAnalisi_Click();
     void cmdStampa_Click();
+    void cmdAssegna_Click();
 
 private:
     void buildControls();
@@ -88,6 +95,9 @@ private:
     // Deletes after the teacher's Yes; then the class is read again.
     void deleteAfterYes(const QString &question, std::function<bool(Register::Opened &)> change,
         const QString &done, const QString &refused);
+    // Sets or takes away the assignment of the chosen pupil or, after the teacher's Yes, of every
+    // pupil of the class; then the class is read again.
+    void assign(bool wholeClass, const std::optional<Practice::Assignment> &assignment);
     // Tells the teacher the register could not be read, with a beep.
     void tellReadFailed();
 
@@ -119,6 +129,8 @@ private:
     QPushButton *cmdElimina = nullptr;
     QPushButton *cmdSvuota = nullptr;
     QPushButton *cmdCambia = nullptr;
+    QPushButton *cmdAssegna = nullptr;
+    FrmAssegna *m_assegna = nullptr; // made on the first ASSEGNA
     QLabel *lblStato = nullptr;
     QPushButton *cmdEsci = nullptr;
     // Last: ended first, so that no result arrives at a screen half gone.

@@ -113,10 +113,17 @@ void FrmRegistro::buildClassPanel(QWidget *area)
     cmdCambia->setMinimumSize(Twips::toPixels(3300), Twips::toPixels(450));
     Controls::setBackground(cmdCambia, TeacherLook::background());
     connect(cmdCambia, &QPushButton::clicked, this, &FrmRegistro::cmdCambia_Click);
+    // What the chosen pupil's, or the class's, next "Allenamento di oggi" practises.
+    cmdAssegna = Controls::button(fraClasse, QStringLiteral("cmdAssegna"),
+        QStringLiteral("ASSEGNA"), Controls::arial(9.75, true));
+    cmdAssegna->setMinimumSize(Twips::toPixels(1800), Twips::toPixels(450));
+    Controls::setBackground(cmdAssegna, TeacherLook::background());
+    connect(cmdAssegna, &QPushButton::clicked, this, &FrmRegistro::cmdAssegna_Click);
     auto *search = new QHBoxLayout;
     search->addWidget(find);
     search->addWidget(txtCerca);
     search->addStretch(1);
+    search->addWidget(cmdAssegna);
     search->addWidget(cmdCambia);
 
     tblClasse = new ClassTable(fraClasse);

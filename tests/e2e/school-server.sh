@@ -10,8 +10,11 @@
 # the eighty answers, each once; the class, with the teacher's login, from either PC with both
 # pupils and with rows of a hostile writer as stored, and its CSV read back unchanged; the
 # teacher's login (which drive.py has also used on PC a's teacher screen, and seen say, with the
-# server stopped, that it is away); a pupil deleted by the teacher does not come back from a PC
-# that still held rows of hers, and a session left on a PC goes at its next start.
+# server stopped, that it is away); the teacher's assignments, and what a lab PC's "Allenamento di
+# oggi" reads of one pupil by the pupil's key (that pupil's answers and assignment, nothing of
+# another, no session's key, still no table); a pupil deleted by the teacher does not come back
+# from a PC that still held rows of hers, nor does her assignment stay, and a session left on a
+# PC goes at its next start.
 #
 # Sourced by run-e2e.sh, which sets work, labpc and the array started.
 # shellcheck disable=SC2154 # work, labpc and started belong to run-e2e.sh
@@ -115,6 +118,40 @@ assert {row[1] for row in rows if row[0].startswith("'=")} == {"non è una data"
 PY
     echo "the class from either PC with the teacher's login: both pupils, the hostile rows as stored, a safe CSV"
 
+    # "ASSEGNA" with the teacher's login; a lab PC's "Allenamento di oggi" reads, by the pupil's
+    # key, that pupil's answers and assignment and nothing of anyone else's, and still no table.
+    on_pc a "$labpc" assign mario "entro10 passa" 2 "altra" && fail "a wrong password assigned"
+    on_pc b "$labpc" assign mario "entro10 passa" 2 "$teacher_password" || fail "the teacher could not assign"
+    on_pc b "$labpc" assign "Anna O'Neil; DROP TABLE pupils;--" "prestito" 0 "$teacher_password" ||
+        fail "the teacher could not assign to Anna"
+    on_pc b "$labpc" assign nessuno "togli" 0 "$teacher_password" && fail "an assignment for no pupil was kept"
+    local plan
+    plan="$(on_pc b "$labpc" plan mario)"
+    [ "$plan" = "sessioni 1 | risposte 40 | assegnate entro10 passa | livello 2" ] ||
+        fail "PC b's plan for mario reads: $plan"
+    # PC a holds mario's session itself too: the server's copy is left out.
+    plan="$(on_pc a "$labpc" plan mario)"
+    [ "$plan" = "sessioni 1 | risposte 40 | assegnate entro10 passa | livello 2" ] ||
+        fail "PC a's plan for mario reads: $plan"
+    plan="$(on_pc a "$labpc" plan "Anna O'Neil; DROP TABLE pupils;--")"
+    [ "$plan" = "sessioni 1 | risposte 40 | assegnate prestito | livello 0" ] ||
+        fail "PC a's plan for Anna reads: $plan"
+    plan="$(on_pc a "$labpc" plan "nessuno")"
+    [ "$plan" = "sessioni 0 | risposte 0 | assegnate - | livello -1" ] || fail "a plan for no pupil reads: $plan"
+    for refused in "SELECT * FROM assignments" "DELETE FROM assignments" \
+        "INSERT INTO assignments VALUES ('mario', 'togli', 1, 'oggi')" "SELECT * FROM sessions"; do
+        as_lab "$refused" && fail "the lab's role may: $refused"
+    done
+    local other
+    other="$(psql -qtAX "service=registro" -c "SELECT lab_plan_facts('mario')::text" 2>/dev/null)"
+    case "$other" in
+    *Anna* | *"$teacher_password"* | *"$(postgres_count "SELECT id FROM sessions WHERE pupil_key = 'mario'")"*)
+        fail "the lab's plan of mario tells more than his answers: $other" ;;
+    esac
+    [ "$(on_pc b "$labpc" assign mario "" 0 "$teacher_password" && on_pc b "$labpc" plan mario)" = \
+        "sessioni 1 | risposte 40 | assegnate - | livello -1" ] || fail "the assignment was not taken away"
+    echo "the teacher's assignments; a lab PC reads one pupil's plan by key, no table, no session's key"
+
     [ "$(on_pc b "$labpc" teacher "$teacher_password")" = "giusta" ] || fail "PC b does not know the teacher's login"
     [ "$(on_pc b "$labpc" teacher "altra")" = "sbagliata" ] || fail "PC b took a wrong password"
     on_pc b "$labpc" delete "x'); delete from answers;--" "altra" && fail "a wrong password deleted a pupil"
@@ -133,7 +170,10 @@ PY
     postgres_start
     [ "$(postgres_count "SELECT COUNT(*) FROM pupils WHERE name_key = 'luca'")" = 1 ] || fail "PC a's Luca is missing"
     sleep 1
+    on_pc a "$labpc" assign "Luca" "togli" 1 "$teacher_password" || fail "the teacher could not assign to Luca"
     on_pc a "$labpc" delete "Luca" "$teacher_password" || fail "the teacher could not delete Luca"
+    [ "$(postgres_count "SELECT COUNT(*) FROM assignments WHERE pupil_key = 'luca'")" = 0 ] ||
+        fail "Luca's assignment outlived him"
     on_pc b "$labpc" play "Luca" 0 0 60 >"$work/pc-b-3.log" || fail "PC b did not empty its outbox"
     [ "$(postgres_count "SELECT COUNT(*) FROM pupils WHERE name_key = 'luca'")" = 0 ] ||
         fail "the deleted pupil came back from PC b"

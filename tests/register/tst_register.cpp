@@ -386,6 +386,7 @@ private slots:
                 QSqlQuery query(older);
                 QVERIFY(query.exec(QStringLiteral("DROP TABLE procedure_tallies")));
                 QVERIFY(query.exec(QStringLiteral("DROP TABLE assignments")));
+                QVERIFY(query.exec(QStringLiteral("DROP TABLE family_mastery")));
                 QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = 1")));
             }
             QSqlDatabase::removeDatabase(QStringLiteral("older"));

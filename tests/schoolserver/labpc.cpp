@@ -10,7 +10,12 @@
 //   labpc teacher PASSWORD                   the teacher's login: giusta, sbagliata or assente
 //   labpc delete NAME PASSWORD               "ELIMINA ALUNNO" of the teacher's screen
 //   labpc csv FILE PASSWORD                  "ESPORTA CSV" of the whole class; prints its rows
+//   labpc assign NAME CODES LEVEL PASSWORD   "ASSEGNA": the families' codes, blank-separated
+//       ("" takes the assignment away), and the range level
+//   labpc plan NAME                          what "Allenamento di oggi" on this PC reads of the
+//       pupil: "sessioni S | risposte A | assegnate CODES | livello L"
 // The teacher's commands log in to the school server as the teacher, with PASSWORD.
+#include "core/FamilyCodes.h"
 #include "core/PupilKey.h"
 #include "register/CsvExport.h"
 #include "register/RegisterFile.h"
@@ -154,6 +159,32 @@ int deletePupil(const QString &name, const QString &password)
     return queries && queries->deletePupil(pupilKey(name)) ? 0 : 1;
 }
 
+int assign(const QString &name, const QString &codes, int level, const QString &password)
+{
+    const auto queries = teacherRegister(password);
+    std::optional<Practice::Assignment> assignment;
+    if (!codes.isEmpty())
+        assignment = Practice::Assignment { Practice::familiesOfCodes(codes), level };
+    return queries && queries->setAssignment(pupilKey(name), assignment) ? 0 : 1;
+}
+
+int plan(const QString &name)
+{
+    const Register::Opened opened =
+        SchoolServer::openForScreens(registerPlace(), nullptr, SchoolServer::serviceName());
+    const Register::PracticeFacts facts = opened.reader->practiceFacts(pupilKey(name));
+    qsizetype answers = 0;
+    for (const Hypothesis::DatedSession &session : facts.history)
+        answers += session.operations.size();
+    QTextStream(stdout) << "sessioni " << facts.history.size() << " | risposte " << answers
+                        << " | assegnate "
+                        << (facts.assignment ? Practice::familyCodes(facts.assignment->families)
+                                             : QStringLiteral("-"))
+                        << " | livello " << (facts.assignment ? facts.assignment->rangeLevel : -1)
+                        << Qt::endl;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -172,8 +203,13 @@ int main(int argc, char *argv[])
         return exportClass(args.at(2), args.at(3));
     if (args.size() == 4 && args.at(1) == QLatin1String("delete"))
         return deletePupil(args.at(2), args.at(3));
+    if (args.size() == 6 && args.at(1) == QLatin1String("assign"))
+        return assign(args.at(2), args.at(3), args.at(4).toInt(), args.at(5));
+    if (args.size() == 3 && args.at(1) == QLatin1String("plan"))
+        return plan(args.at(2));
     std::fputs("labpc play NAME SESSIONS MS_PER_ANSWER [WAIT_S] | class PASSWORD | teacher "
-               "PASSWORD | delete NAME PASSWORD | csv FILE PASSWORD\n",
+               "PASSWORD | delete NAME PASSWORD | csv FILE PASSWORD | assign NAME CODES LEVEL "
+               "PASSWORD | plan NAME\n",
         stderr);
     return 2;
 }
