@@ -8,6 +8,7 @@
 #include "exercise/FrmOperativoMeno.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
+#include "map/FrmMappa.h"
 #include "progress/FrmProgressi.h"
 #include "report/FrmStampa.h"
 #include "review/FrmRipasso.h"
@@ -20,8 +21,9 @@ void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services 
     // The session the teacher chose in the register, beside the pupil's own.
     static SessionRecord stored;
     registry.setFactory(ScreenId::Background, [&] { return new FrmSfondo(session, services); });
-    registry.setFactory(ScreenId::Start,
-        [&] { return new FrmInizio(session, services.screens(), services, services); });
+    registry.setFactory(ScreenId::Start, [&] {
+        return new FrmInizio(session, services.screens(), services, services, services, services);
+    });
     registry.setFactory(ScreenId::Exercise, [&] {
         return new FrmOperativoMeno(session,
             { services, services, services, services, services.screens(), services.random(),
@@ -48,6 +50,8 @@ void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services 
     });
     registry.setFactory(
         ScreenId::StoredAnalysis, [analysis] { return new FrmAnalisi(stored, analysis); });
-    registry.setFactory(ScreenId::Progress,
-        [&] { return new FrmProgressi(session, services, services, services); });
+    registry.setFactory(ScreenId::Progress, [&] {
+        return new FrmProgressi(session, services, services, services, services.screens());
+    });
+    registry.setFactory(ScreenId::Map, [&] { return new FrmMappa(session, services, services); });
 }

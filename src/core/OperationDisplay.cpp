@@ -72,6 +72,11 @@ std::optional<OperationView> operationView(int difference, int subtrahend, int a
 std::optional<OperationView> presentOperation(SessionRecord &session, RandomSource &random)
 {
     session.AskedTerm = drawAskedTerm(session.AskedTermLow, session.AskedTermHigh, random);
+    return presentAskedTerm(session);
+}
+
+std::optional<OperationView> presentAskedTerm(SessionRecord &session)
+{
     const auto view = operationView(session.Difference, session.Subtrahend, session.AskedTerm);
     if (!view)
         return std::nullopt;

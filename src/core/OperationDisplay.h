@@ -46,5 +46,7 @@ QString questionPart(const SessionRecord &session);
 // text, writes the question part into OpRecords(OpCount) and returns what to show. For any other
 // code nothing but AskedTerm changes and nothing is returned: the previous operation stays.
 std::optional<OperationView> presentOperation(SessionRecord &session, RandomSource &random);
+// The same for the AskedTerm already set.
+std::optional<OperationView> presentAskedTerm(SessionRecord &session);
 
 } // namespace Exercise

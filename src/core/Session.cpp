@@ -3,6 +3,7 @@
 #include "core/Session.h"
 
 #include "core/OperationGenerator.h"
+#include "core/PracticeSession.h"
 #include "core/Scoring.h"
 #include "core/SessionFacts.h"
 #include "core/SessionFlow.h"
@@ -10,6 +11,7 @@
 #include "core/SpokenText.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace Exercise {
 
@@ -21,6 +23,8 @@ Session::Session(
 
 void Session::begin()
 {
+    if (!m_record.PlannedOperations.isEmpty())
+        m_plan = std::exchange(m_record.PlannedOperations, {});
     startSession(m_record);
     m_register.sessionStarted(Register::sessionStartOf(m_record, now()));
     startExercise(m_record);
@@ -45,8 +49,12 @@ bool Session::nextOperation()
 
 void Session::present()
 {
-    livello(m_record, m_random, m_clock.timeOfDay);
-    m_operation = presentOperation(m_record, m_random);
+    if (m_record.OpCount >= 1 && m_record.OpCount <= m_plan.size()) {
+        m_operation = Practice::presentPlanned(m_record, m_plan[m_record.OpCount - 1]);
+    } else {
+        livello(m_record, m_random, m_clock.timeOfDay);
+        m_operation = presentOperation(m_record, m_random);
+    }
     m_record.AnswerText.clear();
     m_record.StartTime = m_clock.timeOfDay();
     m_state = State::Answering;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/OperationDisplay.h"
+#include "core/PracticeFamily.h"
 #include "core/PupilRegister.h"
 
 #include <QDate>
@@ -54,7 +55,8 @@ public:
         SessionRecord &record, RandomSource &random, PupilRegister &pupilRegister, DayClock clock);
 
     // A new session on the record: nothing judged, no times, the register told, and the first
-    // exercise's first operation on show.
+    // exercise's first operation on show. A plan on the record (today's practice) is taken:
+    // this session, and each begun again after it, asks its operations in order.
     void begin();
     // The next exercise, once the tenth operation of one is judged; refused (false) otherwise.
     bool nextExercise();
@@ -90,6 +92,7 @@ private:
     DayClock m_clock;
     State m_state = State::Ended;
     std::optional<OperationView> m_operation;
+    QList<Practice::Operation> m_plan; // today's practice; empty for drawn operations
 };
 
 } // namespace Exercise

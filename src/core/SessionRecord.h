@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "core/PracticeFamily.h"
+
+#include <QList>
 #include <QString>
 #include <array>
 
@@ -41,6 +44,9 @@ struct SessionRecord
     QString ModeColour; // decimal colour value of the mode's buttons
     QString ModeScreenColour; // decimal colour value of the exercise screen in the chosen mode
     QString ModeCaption; // the mode banner given to the exercise screen (the certificate reads it)
+    // Today's practice, when the pupil chose it: the forty operations in order, taken by the
+    // next session that begins (and kept by it when it starts again).
+    QList<Practice::Operation> PlannedOperations;
 
     // Current operation.
     int Difference = 0;

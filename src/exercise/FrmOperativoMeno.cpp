@@ -85,6 +85,7 @@ FrmOperativoMeno::FrmOperativoMeno(SessionRecord &session, const Roles &roles)
     opens(mnuStampa, ScreenId::Report);
     opens(mnuAttestato, ScreenId::Certificate);
     opens(mnuProgressi, ScreenId::Progress);
+    opens(mnuMappa, ScreenId::Map);
     m_drill->attach({ CmdFine, CmdStampa, CmdVerifica, CmdOperazione, CmdEsercizio }, Prompts);
     connect(m_drill, &AnswerDrill::answerChanged, this,
         [this](const QString &text) { m_session.AnswerText = text; });
@@ -121,6 +122,8 @@ void FrmOperativoMeno::buildMenu()
     mnuRipasso->setEnabled(false);
     mnuProgressi = MnuFile->addAction(QStringLiteral("I miei progressi"));
     mnuProgressi->setObjectName(QStringLiteral("mnuProgressi"));
+    mnuMappa = MnuFile->addAction(QStringLiteral("La mia mappa"));
+    mnuMappa->setObjectName(QStringLiteral("mnuMappa"));
     mnuseparatore = MnuFile->addSeparator();
     mnuseparatore->setObjectName(QStringLiteral("mnuseparatore"));
     MnuEsci = MnuFile->addAction(QStringLiteral("Esci"));

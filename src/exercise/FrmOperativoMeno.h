@@ -92,6 +92,7 @@ private:
     QAction *mnuAttestato = nullptr;
     QAction *mnuRipasso = nullptr;
     QAction *mnuProgressi = nullptr; // the pupil's own progress, from the register
+    QAction *mnuMappa = nullptr; // the families the pupil learns
     QAction *mnuseparatore = nullptr;
     QAction *MnuEsci = nullptr;
 

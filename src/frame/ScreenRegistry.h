@@ -22,6 +22,7 @@ enum class ScreenId {
     Progress, // FrmProgressi
     StoredReport, // FrmStampa on a session read back from the register
     StoredAnalysis, // FrmAnalisi on the same session
+    Map, // FrmMappa
 };
 
 // Every screen exists at most once. The first access creates it through its factory, showing

@@ -11,6 +11,7 @@
 #include "frame/Controls.h"
 #include "frame/ProgressChart.h"
 #include "frame/RegisterReading.h"
+#include "frame/ScreenRegistry.h"
 
 #include <QHeaderView>
 #include <QLabel>
@@ -22,9 +23,9 @@ const QColor Background = Colour::rgb(200, 255, 200);
 const QColor DarkGreen = Colour::rgb(0, 96, 0);
 } // namespace
 
-FrmProgressi::FrmProgressi(
-    SessionRecord &session, Clock &clock, Charts &charts, RegisterReading &reading)
-    : m_session(session), m_clock(clock), m_reading(reading)
+FrmProgressi::FrmProgressi(SessionRecord &session, Clock &clock, Charts &charts,
+    RegisterReading &reading, ScreenRegistry &screens)
+    : m_session(session), m_clock(clock), m_reading(reading), m_screens(screens)
 {
     setObjectName(QStringLiteral("FrmProgressi"));
     setWindowTitle(QStringLiteral("I MIEI PROGRESSI"));
@@ -75,6 +76,13 @@ void FrmProgressi::buildControls()
     } else {
         Controls::place(tblGiorni, 510, 3100, 10890, 4800);
     }
+
+    // The families the pupil learns, one step after another.
+    cmdMappa = Controls::button(area, QStringLiteral("cmdMappa"), QStringLiteral("La mia mappa"),
+        Controls::arial(14.25, true));
+    Controls::place(cmdMappa, 510, 8130, 3600, 585);
+    Controls::setBackground(cmdMappa, Colour::rgb(255, 210, 110));
+    connect(cmdMappa, &QPushButton::clicked, this, [this] { m_screens.show(ScreenId::Map); });
 
     cmdEsci = Controls::button(
         area, QStringLiteral("cmdEsci"), QStringLiteral("ESCI"), Controls::arial(14.25, true));

@@ -15,6 +15,7 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 class RegisterReading;
+class ScreenRegistry;
 struct SessionRecord;
 namespace Register {
 class ReaderThread;
@@ -27,7 +28,8 @@ class FrmProgressi : public Screen
     Q_OBJECT
 
 public:
-    FrmProgressi(SessionRecord &session, Clock &clock, Charts &charts, RegisterReading &reading);
+    FrmProgressi(SessionRecord &session, Clock &clock, Charts &charts, RegisterReading &reading,
+        ScreenRegistry &screens);
     ~FrmProgressi() override;
 
     void readSession() override;
@@ -46,6 +48,7 @@ private:
     SessionRecord &m_session;
     Clock &m_clock;
     RegisterReading &m_reading;
+    ScreenRegistry &m_screens;
     std::unique_ptr<Register::ReaderThread> m_reader; // opened on the first reading
     int m_readings = 0; // only the last reading's result is shown
 
@@ -55,5 +58,6 @@ private:
     QLabel *lblFrase = nullptr;
     std::unique_ptr<ProgressChart> m_chart; // none when the chart module is missing
     QTableWidget *tblGiorni = nullptr;
+    QPushButton *cmdMappa = nullptr;
     QPushButton *cmdEsci = nullptr;
 };

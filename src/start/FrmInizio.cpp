@@ -12,6 +12,7 @@
 #include "frame/ScreenRegistry.h"
 #include "frame/SpokenLabel.h"
 #include "start/NameField.h"
+#include "start/TodayEntry.h"
 
 #include <QAbstractItemView>
 #include <QAccessible>
@@ -54,8 +55,8 @@ QPushButton *rangeButton(QWidget *panel, const QString &name, int button, int le
 
 } // namespace
 
-FrmInizio::FrmInizio(
-    SessionRecord &session, ScreenRegistry &screens, Messages &messages, Launcher &launcher)
+FrmInizio::FrmInizio(SessionRecord &session, ScreenRegistry &screens, Messages &messages,
+    Launcher &launcher, RegisterReading &reading, Clock &clock)
     : m_session(session), m_screens(screens), m_messages(messages), m_launcher(launcher)
 {
     setObjectName(QStringLiteral("FrmInizio"));
@@ -77,6 +78,7 @@ FrmInizio::FrmInizio(
     Combo1->resize(Combo1->width(), Combo1->sizeHint().height());
     buildCredits();
     buildRangePanel();
+    m_today = new TodayEntry(client(), { session, screens, reading, clock });
     buildNamePanel(); // last, so that it lies over the range panel
     setUpTabOrder();
 
@@ -230,9 +232,10 @@ void FrmInizio::buildCredits()
 
 void FrmInizio::setUpTabOrder()
 {
-    // The focus goes round: name, mode list, range buttons, then the name panel's buttons.
+    // The focus goes round: name, mode list, range buttons and today's practice, then the name
+    // panel's buttons.
     const QList<QWidget *> order { txtNome, Combo1, Command1, Command2, Command3, Command4,
-        Command5, Command6, Command9, cmdAvanti, cmdFine };
+        Command5, Command6, m_today->button(), Command9, cmdAvanti, cmdFine };
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order.at(i - 1), order.at(i));
 }
@@ -286,6 +289,7 @@ void FrmInizio::acceptName()
     m_session.PupilName = txtNome->text();
     Frame2->hide();
     Frame1->setEnabled(true);
+    m_today->offer();
     // Said once, with the first range button: what starts the exercise, and where the type is.
     Command1->setAccessibleDescription(QStringLiteral(
         "Scegli il numero massimo e premi Invio per cominciare l'esercizio. Con Maiusc+Tab scegli "

@@ -4,6 +4,7 @@
 
 #include "frame/Screen.h"
 
+class Clock;
 class NameField;
 class QAction;
 class QComboBox;
@@ -13,7 +14,9 @@ class QMenu;
 class Launcher;
 class Messages;
 class QPushButton;
+class RegisterReading;
 class ScreenRegistry;
+class TodayEntry;
 struct SessionRecord;
 namespace StartChoices {
 struct Mode;
@@ -29,8 +32,8 @@ class FrmInizio : public Screen
     Q_OBJECT
 
 public:
-    FrmInizio(
-        SessionRecord &session, ScreenRegistry &screens, Messages &messages, Launcher &launcher);
+    FrmInizio(SessionRecord &session, ScreenRegistry &screens, Messages &messages,
+        Launcher &launcher, RegisterReading &reading, Clock &clock);
 
 protected:
     void onClose() override;
@@ -100,6 +103,7 @@ private:
     QPushButton *Command5 = nullptr;
     QPushButton *Command6 = nullptr;
     QPushButton *Command9 = nullptr;
+    TodayEntry *m_today = nullptr; // "Allenamento di oggi", beside the range buttons
 
     QFrame *Frame2 = nullptr;
     QLabel *Label4 = nullptr;

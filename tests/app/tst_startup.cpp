@@ -289,7 +289,7 @@ private slots:
         QtServices real;
         services.folder = folder.path();
         services.realLauncher = &real;
-        FrmInizio start(session, services.screens(), services, services);
+        FrmInizio start(session, services.screens(), services, services, services, services);
         QAction *info = start.findChild<QAction *>(QStringLiteral("mnuInfo"));
         info->trigger();
         const QList<FakeServices::Message> whenMissing = services.messages;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
+#include "core/PracticeSession.h"
 #include "core/Session.h"
 #include "core/SessionRecord.h"
 
@@ -115,6 +116,50 @@ private slots:
         QVERIFY(run.session.nextOperation());
         QCOMPARE(run.record.OpCount, 2);
         QCOMPARE(run.log.answers.size(), 1);
+    }
+
+    // Today's practice: its forty operations in order, under the range and the mode that hold
+    // them, asked again in the same order when the pupil starts again; the next screen's
+    // session draws its own.
+    void playsThePlanInOrder()
+    {
+        Practice::TodayPlan plan;
+        for (int n = 0; n < Practice::PlanSize; ++n) {
+            const int minuend = 3 + n % 17;
+            plan.operations.append(
+                Practice::PlannedOperation { { minuend, n % 3, n == 7 ? 3 : 1 } });
+        }
+        Run run(6, 1, 1);
+        Practice::preparePractice(run.record, plan);
+        QCOMPARE(run.record.RangeLevel, 2); // minuends up to 19
+        QCOMPARE(run.record.AskedTermLow, 1);
+        QCOMPARE(run.record.AskedTermHigh, 3); // a hidden subtrahend among them: any term
+        run.session.begin();
+        QVERIFY(run.record.PlannedOperations.isEmpty());
+        run.play(QString(Practice::PlanSize, QLatin1Char('R')));
+        QCOMPARE(run.log.answers.size(), Practice::PlanSize);
+        for (int n = 0; n < Practice::PlanSize; ++n) {
+            const Register::Answer &answer = run.log.answers[n];
+            const Practice::Operation &planned = plan.operations[n].operation;
+            QCOMPARE(answer.minuend, planned.minuend);
+            QCOMPARE(answer.subtrahend, planned.subtrahend);
+            QCOMPARE(answer.askedTerm, planned.askedTerm);
+        }
+        QCOMPARE(run.log.answers[7].expected, 7 % 3);
+        QCOMPARE(run.log.starts.last().rangeLevel, 2);
+        QCOMPARE(run.log.starts.last().mode, 3);
+        QVERIFY(run.session.hasEnded());
+
+        run.session.discard();
+        run.session.begin();
+        QCOMPARE(run.record.Difference + run.record.Subtrahend, 3);
+        QCOMPARE(run.record.Subtrahend, 0);
+
+        Session next { run.record, run.random, run.log,
+            { [] { return 36000.0f; }, [] { return QDate(2026, 12, 8); } } };
+        run.record.RangeLevel = 5;
+        next.begin();
+        QVERIFY(run.record.Difference + run.record.Subtrahend >= 40);
     }
 
     void errorLabel_data()

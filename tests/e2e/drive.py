@@ -1497,6 +1497,165 @@ def class_on_screen(password):
         program.stop()
 
 
+# ---- today's practice over three days -------------------------------------------------
+
+PRACTICE = "Allenamento di oggi"
+MAP_TITLE = "LA MIA MAPPA"
+
+
+def practice_screen(program, start, by_keyboard):
+    """Starts "Allenamento di oggi" from the start screen: from the first range button with Tab
+    and Enter, or with a click."""
+    entry = wait_until("the entry to today's practice", lambda: find(start, "push button", PRACTICE))
+    if by_keyboard:
+        activate(start)
+        first_range = button(start, "NUMERO MAX DA 1 A 10")
+        wait_until("the focus on the first range", lambda: focused(first_range), 5)
+        for _ in range(6):  # past the other five range buttons
+            keys("Tab")
+        wait_until("the focus on the entry", lambda: focused(entry), 5)
+        keys("Return")
+    else:
+        click(entry)
+    return ExerciseScreen(program, program.window(EXERCISE_TITLE))
+
+
+def asked_operation(exercise):
+    """(minuend, subtrahend, hidden term 1..3) of the operation on show, and its answer."""
+    values = exercise.operation()
+    hidden = values.index(None)
+    expected, _ = exercise.expected_answer()
+    value = int(expected)
+    minuend, subtrahend, difference = [value if v is None else v for v in values]
+    # Left to right: the minuend, the subtrahend, the difference; the box takes the hidden one.
+    return (minuend, subtrahend, [2, 3, 1][hidden]), expected
+
+
+def play_practice(program, exercise, miss):
+    """Plays the forty operations with digits and Enter; miss(operation, number) says which to
+    answer wrong. Returns the operations in order and the missed ones; Sì shows the report."""
+    asked, missed = [], set()
+    for number in range(1, 41):
+        exercise.wait_for_new_operation()
+        wait_until("the focus in the answer box", lambda: focused(exercise.box), 5)
+        operation, expected = asked_operation(exercise)
+        wrong = miss(operation, number)
+        # A wrong answer that no wrong procedure gives: none of the numbers on show, nor one
+        # or ten away from the right one.
+        shown = set(operation[:2]) | {operation[0] - operation[1]}
+        far = next(int(expected) + k for k in (3, 4, 5, 6) if int(expected) + k not in shown)
+        typed = str(far) if wrong else expected
+        type_text(typed)
+        wait_until("the answer typed", lambda: text_of(exercise.box) == typed, 5)
+        keys("Return")
+        label_shown(exercise.window, WRONG if wrong else RIGHT)
+        asked.append(operation)
+        if wrong:
+            missed.add(operation)
+        if number < 40:
+            keys("Return")
+    alert = program.alert()
+    check(name(alert) == "FINE ESERCITAZIONE", f"the question is titled {name(alert)!r}")
+    keys("Return")
+    wait_until("the message box to close", program.no_alert, 10)
+    return asked, missed
+
+
+def my_map(program, opener):
+    """"La mia mappa" opened by opener(); its table's rows once read, and its sentence."""
+    opener()
+    window = program.window(MAP_TITLE)
+    table = wait_until("the map's table", lambda: find(window, "table", "La mia mappa"))
+
+    def read_rows():
+        cells = fresh(table).queryTable()
+        return [
+            tuple(name(cells.getAccessibleAt(row, column)) for column in range(2))
+            for row in range(cells.nRows)
+        ]
+
+    rows = wait_until("the map's rows", read_rows, 10)
+    sentence = next((t for t in shown_texts(window) if t.startswith("Evviva")), "")
+    return window, rows, sentence
+
+
+def practice_day(days_after, by_keyboard, miss):
+    """One run on a faked day: today's practice played through; returns what was asked and
+    missed, and the map's rows and sentence from "I miei progressi"."""
+    day, clock = on_day(days_after)
+    program = Program(os.environ["E2E_PROGRAM"], clock)
+    try:
+        start = enter_name(program, "nina", "nina")
+        exercise = practice_screen(program, start, by_keyboard)
+        asked, missed = play_practice(program, exercise, miss)
+        report = program.window(REPORT_TITLE)
+        check(len(report_lines(report)) == 40, "the report does not show forty records")
+        press(button(report, "ESCI"))
+        wait_until("the report to close", lambda: not find_window(program, REPORT_TITLE))
+
+        def from_progress():
+            choose_menu(program, exercise.window, "File", "I miei progressi")
+            press(button(program.window("I MIEI PROGRESSI"), "La mia mappa"))
+
+        window, rows, sentence = my_map(program, from_progress)
+        press(button(window, "Esci"))
+        wait_until("the map to close", lambda: not find_window(program, MAP_TITLE))
+        press(button(program.window("I MIEI PROGRESSI"), "Esci"))
+        end_from_exercise(program, start, exercise)
+    finally:
+        program.stop()
+    log(f"day {days_after + 1}: {len(missed)} missed, map {rows}")
+    return day, asked, missed, rows, sentence
+
+
+def set_assignment(families, range_level):
+    """The teacher's assignment for nina, written as the register's reader writes it."""
+    path = os.path.join(os.environ["HOME"], ".local/share/vovorudoroz/registro.sqlite")
+    with sqlite3.connect(path) as database:
+        database.execute(
+            "INSERT INTO assignments (pupil_key, families, range_level, set_at)"
+            " VALUES ('nina', ?, ?, datetime('now', 'localtime'))"
+            " ON CONFLICT (pupil_key) DO UPDATE SET families = excluded.families,"
+            " range_level = excluded.range_level",
+            (families, range_level),
+        )
+
+
+def case_practice():
+    """Today's practice over three faked days: day 1's misses come back on day 2, a family is
+    "imparata" on day 3 in "La mia mappa", and the teacher's assignment changes the next plan.
+    Started by keyboard alone on days 1 and 3, by the mouse on day 2."""
+    counts = {}
+
+    def every_fourth_of_its_kind(operation, number):
+        kind = "hidden" if operation[2] != 1 else "small" if operation[1] in (1, 2) else "other"
+        counts[kind] = counts.get(kind, 0) + 1
+        return counts[kind] % 4 == 0
+
+    never = lambda operation, number: False  # noqa: E731
+    _, first, missed, _, _ = practice_day(0, True, every_fourth_of_its_kind)
+    check(missed, "nothing was missed on day 1")
+    _, second, _, rows, _ = practice_day(1, False, never)
+    back = missed & set(second)
+    check(back == missed, f"day 1's misses {sorted(missed - back)} did not come back on day 2")
+    day, third, _, rows, sentence = practice_day(2, True, never)
+    learned = [family for family, state in rows if state == f"imparata il {day:%d/%m}"]
+    log(f"day 3: learned {learned}, {sentence!r}")
+    check(learned, f"no family learned on day 3: {rows}")
+    check(sentence.startswith("Evviva! Oggi hai imparato"), f"the map's sentence: {sentence!r}")
+
+    set_assignment("nascosto", 0)
+    _, assigned, _, _, _ = practice_day(2, False, never)
+    before = set(first) | set(second) | set(third)
+    new = [operation for operation in assigned if operation not in before]
+    check(new, "the assigned plan brings nothing new")
+    check(
+        all(operation[2] != 1 for operation in new),
+        f"new operations outside the assigned family: {[o for o in new if o[2] == 1]}",
+    )
+    log(f"assigned the hidden term: {len(new)} new operations, all with a hidden term")
+
+
 CASES = {
     "session": case_session,
     "analysis": case_analysis,
@@ -1515,6 +1674,7 @@ CASES = {
     "screen_reader": case_screen_reader,
     "register_kill": case_register_kill,
     "school_server": case_school_server,
+    "practice": case_practice,
 }
 
 

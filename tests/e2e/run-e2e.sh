@@ -30,7 +30,7 @@ skip() {
 case "$case_name" in
 session | analysis | stopped_queue | rejecting_queue | normal_queue) printer=pdf ;;
 failing_queue) printer=failing ;;
-no_printer | midnight | missing_sound | missing_www | end_question | enter_only | assistive_text | review | screen_reader | register_kill | school_server)
+no_printer | midnight | missing_sound | missing_www | end_question | enter_only | assistive_text | review | screen_reader | register_kill | school_server | practice)
     printer=none
     ;;
 *)
@@ -52,7 +52,7 @@ if [ "$printer" != none ]; then
     done
 fi
 faketime_lib=""
-if [ "$case_name" = midnight ] || [ "$case_name" = register_kill ]; then
+if [ "$case_name" = midnight ] || [ "$case_name" = register_kill ] || [ "$case_name" = practice ]; then
     for candidate in /usr/lib/*/faketime/libfaketime.so.1 /usr/lib/faketime/libfaketime.so.1; do
         [ -e "$candidate" ] && faketime_lib="$candidate" && break
     done

@@ -378,7 +378,7 @@ private slots:
     {
         const QList<QAction *> entries = find<QMenu>("MnuFile")->actions();
         QCOMPARE(find<QMenu>("MnuFile")->title(), QStringLiteral("File"));
-        QCOMPARE(entries.size(), 6);
+        QCOMPARE(entries.size(), 7);
         QCOMPARE(entries[0]->objectName(), QStringLiteral("mnuStampa"));
         QCOMPARE(entries[0]->text(), QStringLiteral("Visualizza operazioni"));
         QCOMPARE(entries[1]->objectName(), QStringLiteral("mnuAttestato"));
@@ -387,15 +387,18 @@ private slots:
         QCOMPARE(entries[2]->text(), QStringLiteral("Ripasso degli errori"));
         QCOMPARE(entries[3]->objectName(), QStringLiteral("mnuProgressi"));
         QCOMPARE(entries[3]->text(), QStringLiteral("I miei progressi"));
-        QVERIFY(entries[4]->isSeparator());
-        QCOMPARE(entries[4]->objectName(), QStringLiteral("mnuseparatore"));
-        QCOMPARE(entries[5]->objectName(), QStringLiteral("MnuEsci"));
-        QCOMPARE(entries[5]->text(), QStringLiteral("Esci"));
+        QCOMPARE(entries[4]->objectName(), QStringLiteral("mnuMappa"));
+        QCOMPARE(entries[4]->text(), QStringLiteral("La mia mappa"));
+        QVERIFY(entries[5]->isSeparator());
+        QCOMPARE(entries[5]->objectName(), QStringLiteral("mnuseparatore"));
+        QCOMPARE(entries[6]->objectName(), QStringLiteral("MnuEsci"));
+        QCOMPARE(entries[6]->text(), QStringLiteral("Esci"));
         QVERIFY(!entries[0]->isEnabled());
         QVERIFY(!entries[1]->isEnabled());
         QVERIFY(!entries[2]->isEnabled());
         QVERIFY(entries[3]->isEnabled());
-        QVERIFY(entries[5]->isEnabled());
+        QVERIFY(entries[4]->isEnabled());
+        QVERIFY(entries[6]->isEnabled());
     }
 
     // The start screen colours these controls by name; the colour must show.

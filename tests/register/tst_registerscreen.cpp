@@ -59,8 +59,9 @@ private slots:
                 { *services, *services, *services, *services, services->registry, *services },
                 stored);
         });
-        services->registry.setFactory(ScreenId::Progress,
-            [this] { return new FrmProgressi(session, *services, *services, *services); });
+        services->registry.setFactory(ScreenId::Progress, [this] {
+            return new FrmProgressi(session, *services, *services, *services, services->registry);
+        });
         services->registry.setFactory(ScreenId::StoredReport, [this] {
             return new FrmStampa(stored, services->screens(), *services, FrmStampa::Kind::Stored);
         });

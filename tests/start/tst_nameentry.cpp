@@ -42,7 +42,8 @@ private:
 
         Fixture()
         {
-            screen = new FrmInizio(session, services.screens(), services, services);
+            screen =
+                new FrmInizio(session, services.screens(), services, services, services, services);
             screen->show();
             QVERIFY(QTest::qWaitForWindowActive(screen));
             name = screen->findChild<QLineEdit *>(QStringLiteral("txtNome"));
