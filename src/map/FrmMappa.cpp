@@ -143,4 +143,7 @@ void FrmMappa::showSteps(const QList<Practice::MapStep> &steps)
         tblMappa->setItem(row, 0, new QTableWidgetItem(name));
         tblMappa->setItem(row, 1, new QTableWidgetItem(step.stateText));
     }
+    // The focus starts on the first step, which a screen reader reads at once.
+    if (!tblMappa->currentItem() && tblMappa->rowCount() > 0)
+        tblMappa->setCurrentCell(0, 0);
 }

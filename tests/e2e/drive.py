@@ -1161,6 +1161,13 @@ def case_screen_reader():
         speech.hear("the new type", re.escape(MODES[1] + "."), since)
         since = speech.after_keys("Tab")
         speech.hear("the first range again", r"NUMERO MAX DA 1 A 10 pulsante\.", since)
+        for _ in range(6):
+            since = speech.after_keys("Tab")
+        heard, _ = speech.hear("today's practice", r"Allenamento di oggi pulsante\.", since)
+        speech.hear("what it does", r"Il programma sceglie per te le operazioni di oggi\.", heard)
+        for _ in range(6):
+            since = speech.after_keys("shift+Tab")
+        speech.hear("the first range once more", r"NUMERO MAX DA 1 A 10 pulsante\.", since)
         since = speech.after_keys("Return")
         window = program.window(EXERCISE_TITLE)
         label_shown(window, MODE_CAPTIONS[1])
@@ -1233,6 +1240,20 @@ def case_screen_reader():
         ]:
             tab_until(speech, f"the certificate's {text!r}", re.escape(text) + r" etichetta\.", 12)
         log("the certificate's texts heard in words")
+
+        press(button(certificate_window(program), "ESCI"))
+        wait_until("the certificate to close", lambda: not find_window(program, "ATTESTATO"))
+        press(button(program.window(REPORT_TITLE), "ESCI"))
+        wait_until("the report to close", lambda: not find_window(program, REPORT_TITLE))
+        since = speech.mark()
+        choose_menu(program, window, "File", "La mia mappa")
+        heard, _ = speech.hear("the map opening", r"LA MIA MAPPA cornice\.", since)
+        speech.hear("the first step", r".*1\. Entro il 10.*", heard)
+        since = speech.after_keys("Right")
+        speech.hear("its state", r".*(da iniziare|in allenamento).*", since)
+        since = speech.after_keys("Down")
+        speech.hear("the next step's state", r".*(da iniziare|in allenamento).*", since)
+        log("the map heard step by step")
 
         spelled = [line for line in speech.lines if SPELLED.search(line)]
         check(not spelled, f"Orca spelled: {spelled}")
@@ -1579,12 +1600,15 @@ def my_map(program, opener):
     return window, rows, sentence
 
 
-def practice_day(days_after, by_keyboard, miss):
-    """One run on a faked day: today's practice played through; returns what was asked and
-    missed, and the map's rows and sentence from "I miei progressi"."""
+def practice_day(days_after, by_keyboard, miss, teacher=None):
+    """One run on a faked day: what the teacher does first, if anything, then today's practice
+    played through; returns what was asked and missed, and the map's rows and sentence from
+    "I miei progressi"."""
     day, clock = on_day(days_after)
     program = Program(os.environ["E2E_PROGRAM"], clock)
     try:
+        if teacher:
+            teacher(program, program.window(START_TITLE, 30))
         start = enter_name(program, "nina", "nina")
         exercise = practice_screen(program, start, by_keyboard)
         asked, missed = play_practice(program, exercise, miss)
@@ -1608,17 +1632,25 @@ def practice_day(days_after, by_keyboard, miss):
     return day, asked, missed, rows, sentence
 
 
-def set_assignment(families, range_level):
-    """The teacher's assignment for nina, written as the register's reader writes it."""
-    path = os.path.join(os.environ["HOME"], ".local/share/vovorudoroz/registro.sqlite")
-    with sqlite3.connect(path) as database:
-        database.execute(
-            "INSERT INTO assignments (pupil_key, families, range_level, set_at)"
-            " VALUES ('nina', ?, ?, datetime('now', 'localtime'))"
-            " ON CONFLICT (pupil_key) DO UPDATE SET families = excluded.families,"
-            " range_level = excluded.range_level",
-            (families, range_level),
-        )
+def assign_hidden_term(program, start):
+    """The teacher's "ASSEGNA" in "REGISTRO DELLA CLASSE": nina practises "Il numero nascosto"."""
+    choose_menu(program, start, "Registro")
+    register = program.window("REGISTRO DELLA CLASSE")
+    press(button(register, "SALVA"))  # the first opening: an empty password chosen
+    wait_until("the class", lambda: find(register, "table", "La classe"))
+    choose_pupil(register, "nina")
+    press(button(register, "ASSEGNA"))
+    dialog = program.window("ASSEGNA — REGISTRO DELLA CLASSE")
+    family = wait_until("the hidden term's box", lambda: find(dialog, "check box", "Il numero nascosto"))
+    press(family)
+    wait_until("the box ticked", lambda: fresh(family).getState().contains(pyatspi.STATE_CHECKED), 5)
+    press(button(dialog, "ASSEGNA"))
+    wait_until(
+        "the assignment told",
+        lambda: any(t.startswith("Assegnato a nina") for t in shown_texts(register)),
+    )
+    press(button(register, "Esci"))
+    wait_until("the register to close", lambda: not find_window(program, "REGISTRO DELLA CLASSE"))
 
 
 def case_practice():
@@ -1644,8 +1676,7 @@ def case_practice():
     check(learned, f"no family learned on day 3: {rows}")
     check(sentence.startswith("Evviva! Oggi hai imparato"), f"the map's sentence: {sentence!r}")
 
-    set_assignment("nascosto", 0)
-    _, assigned, _, _, _ = practice_day(2, False, never)
+    _, assigned, _, _, _ = practice_day(2, False, never, assign_hidden_term)
     before = set(first) | set(second) | set(third)
     new = [operation for operation in assigned if operation not in before]
     check(new, "the assigned plan brings nothing new")
