@@ -31,6 +31,7 @@ struct Answer
     double seconds = 0.0;
     QDateTime at;
     QString errorLabel; // the wrong procedure the answer shows; empty for a right answer
+    bool aidUsed = false; // the number line was drawn for this operation before the answer
 };
 
 enum class Ending {

@@ -57,7 +57,14 @@ void Session::present()
     }
     m_record.AnswerText.clear();
     m_record.StartTime = m_clock.timeOfDay();
+    m_aidUsed = false;
     m_state = State::Answering;
+}
+
+void Session::noteAidUsed()
+{
+    if (m_state == State::Answering)
+        m_aidUsed = true;
 }
 
 std::optional<Verdict> Session::judge(const QString &typed, double seconds)
@@ -80,6 +87,7 @@ std::optional<Verdict> Session::judge(const QString &typed, double seconds)
 
     verdict.answer = Register::answerOf(
         m_record, seconds, Register::momentOf(m_clock.today(), m_record.StopTime));
+    verdict.answer.aidUsed = m_aidUsed;
     m_register.answerJudged(verdict.answer);
 
     verdict.spoken = verdictSentence(m_record, verdict.right);

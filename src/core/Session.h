@@ -69,6 +69,9 @@ public:
     // Judges the answer typed for the operation on show, answered in `seconds`; nothing when
     // there is none waiting for an answer.
     std::optional<Verdict> judge(const QString &typed, double seconds);
+    // The pupil asked for the number line while the operation on show waits for its answer: the
+    // answer is kept as an aided one.
+    void noteAidUsed();
 
     // The screen closes: a session not yet ended is reported interrupted, once.
     void interrupt();
@@ -93,6 +96,7 @@ private:
     State m_state = State::Ended;
     std::optional<OperationView> m_operation;
     QList<Practice::Operation> m_plan; // today's practice; empty for drawn operations
+    bool m_aidUsed = false; // for the operation on show
 };
 
 } // namespace Exercise

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/PracticeFamily.h"
+#include "core/PupilMeasures.h"
 
 #include <QList>
 #include <QString>
@@ -47,6 +48,9 @@ struct SessionRecord
     // Today's practice, when the pupil chose it: the forty operations in order, taken by the
     // next session that begins (and kept by it when it starts again).
     QList<Practice::Operation> PlannedOperations;
+    // The accommodations in force for this pupil, read when the name is accepted; the default
+    // value for a pupil without measures.
+    Measures::PupilMeasures PupilMeasures;
 
     // Current operation.
     int Difference = 0;
