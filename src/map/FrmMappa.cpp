@@ -10,10 +10,13 @@
 #include "frame/Controls.h"
 #include "frame/RegisterReading.h"
 
+#include <QEvent>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QTableWidget>
+
+#include <algorithm>
 
 namespace {
 
@@ -100,6 +103,7 @@ void FrmMappa::buildControls()
     Controls::setBackground(cmdEsci, Background);
     connect(cmdEsci, &QPushButton::clicked, this, &QWidget::close);
     QWidget::setTabOrder(tblMappa, cmdEsci);
+    tblMappa->installEventFilter(this);
 }
 
 void FrmMappa::readSession()
@@ -143,7 +147,27 @@ void FrmMappa::showSteps(const QList<Practice::MapStep> &steps)
         tblMappa->setItem(row, 0, new QTableWidgetItem(name));
         tblMappa->setItem(row, 1, new QTableWidgetItem(step.stateText));
     }
-    // The focus starts on the first step, which a screen reader reads at once.
-    if (!tblMappa->currentItem() && tblMappa->rowCount() > 0)
-        tblMappa->setCurrentCell(0, 0);
+    if (tblMappa->hasFocus())
+        focusStep();
+}
+
+// The focus starts on the first step, which a screen reader reads at once. Qt tells a screen
+// reader which cell is current only when the current cell changes while the table has the
+// focus, so the step is made current again each time the focus arrives, whether the steps
+// were read before the window came up or after.
+void FrmMappa::focusStep()
+{
+    if (tblMappa->rowCount() == 0)
+        return;
+    const int row = std::max(tblMappa->currentRow(), 0);
+    const int column = std::max(tblMappa->currentColumn(), 0);
+    tblMappa->setCurrentItem(nullptr);
+    tblMappa->setCurrentCell(row, column);
+}
+
+bool FrmMappa::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == tblMappa && event->type() == QEvent::FocusIn)
+        QMetaObject::invokeMethod(this, &FrmMappa::focusStep, Qt::QueuedConnection);
+    return Screen::eventFilter(watched, event);
 }

@@ -32,9 +32,13 @@ public:
 
     void readSession() override;
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     void buildControls();
     void showSteps(const QList<Practice::MapStep> &steps);
+    void focusStep();
 
     SessionRecord &m_session;
     Clock &m_clock;
