@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "core/PracticeSession.h"
 
+#include "core/DrillCodes.h"
 #include "core/NumberText.h"
 #include "core/SessionRecord.h"
 #include "core/StartChoices.h"
@@ -30,7 +31,7 @@ namespace {
         const auto asks = [&operations](bool difference) {
             return std::any_of(operations.cbegin(), operations.cend(),
                 [difference](const PlannedOperation &planned) {
-                    return (planned.operation.askedTerm == 1) == difference;
+                    return (planned.operation.askedTerm == codeOf(Term::Difference)) == difference;
                 });
         };
         if (!asks(false))
