@@ -130,6 +130,8 @@ int main(int argc, char *argv[])
                 qFatal("the chart misses days");
         });
         time("register_pupil_sessions", [&] { queries->sessions(key); });
+        // What the progress screen reads to celebrate a wrong procedure overcome.
+        time("register_pupil_hypotheses", [&] { Hypothesis::found(queries->datedTallies(key)); });
         time("register_class_csv", [&] {
             if (exportCsv(*queries, QString(), folder.filePath(QStringLiteral("classe.csv")))
                 < year.answers())
