@@ -214,7 +214,7 @@ Register::Status QtServices::registerStatus()
     if (m_store)
         return m_store->status();
     if (m_unkept)
-        return static_cast<UnkeptRegister &>(*m_unkept).status();
+        return m_unkept->status();
     return Register::Status();
 }
 

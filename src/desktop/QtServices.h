@@ -14,6 +14,7 @@
 #include <memory>
 
 class SoundPlayer;
+class UnkeptRegister;
 
 // The desktop services of the running program.
 class QtServices final : public Services
@@ -74,7 +75,7 @@ private:
     QElapsedTimer m_monotonic;
     StoreLoader m_loadStore;
     bool m_storeTried = false;
-    std::unique_ptr<PupilRegister> m_unkept; // the register when the store is missing
+    std::unique_ptr<UnkeptRegister> m_unkept; // the register when the store is missing
     std::unique_ptr<RegisterStore> m_store;
     std::unique_ptr<ThrottleStore> m_throttle;
 };
