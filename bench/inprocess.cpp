@@ -8,6 +8,7 @@
 //   vovo_bench ROUNDS PDF_FOLDER
 // prints one line per measurement: name median min max (milliseconds) and the samples.
 
+#include "Samples.h"
 #include "app/ScreenWiring.h"
 #include "core/RandomSource.h"
 #include "core/SessionRecord.h"
@@ -27,7 +28,6 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMap>
 #include <QPushButton>
 #include <QTest>
 #include <QTime>
@@ -107,23 +107,11 @@ template <class T = QWidget> T *control(QWidget *screen, const char *name)
     return widget;
 }
 
-// Lets the window system catch up, then deletes the screens that closed.
-void settle()
-{
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
-double elapsedMs(const QElapsedTimer &timer)
-{
-    return timer.nsecsElapsed() / 1e6;
-}
-
 struct Bench
 {
     SessionRecord session;
     BenchServices services;
-    QMap<QString, QList<double>> samples;
+    Samples samples;
     QString pdfFolder;
 
     Bench(const QString &folder) : pdfFolder(folder)
@@ -141,7 +129,7 @@ struct Bench
             QStringLiteral(" Calcola il minuen., sottr., resto/differ. secondo richiesta");
     }
 
-    void record(const char *name, double ms) { samples[QString::fromLatin1(name)].append(ms); }
+    void record(const char *name, double ms) { samples.add(QString::fromLatin1(name), ms); }
 
     QWidget *openExercise()
     {
@@ -270,13 +258,6 @@ struct Bench
     }
 };
 
-double median(QList<double> values)
-{
-    std::sort(values.begin(), values.end());
-    const qsizetype n = values.size();
-    return n % 2 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
@@ -289,12 +270,6 @@ int main(int argc, char *argv[])
     for (int i = 1; i <= rounds; ++i)
         bench.round(i);
 
-    for (auto it = bench.samples.cbegin(); it != bench.samples.cend(); ++it) {
-        const QList<double> &values = it.value();
-        std::printf("%s %.3f %.3f %.3f", qPrintable(it.key()), median(values),
-            *std::min_element(values.begin(), values.end()),
-            *std::max_element(values.begin(), values.end()));
-        std::printf(" n=%lld\n", static_cast<long long>(values.size()));
-    }
+    bench.samples.print();
     return 0;
 }

@@ -19,12 +19,12 @@
 #     box to the repainted instruction, a whole check, the report page and the certificate
 #     page built and printed to PDF;
 #   - the register (vovo_registerbench) on a generated school year of a class of 30: the class
-#     overview, one pupil's chart, the whole class's CSV, a judged answer made durable, the
-#     file's size;
-#   - the screens' thread's longest stall (vovo_stallbench) on that year: the teacher's register
-#     with the school server stopped, with a server that takes the connection and never answers
-#     (a listener on 127.0.0.1 started here and stopped by its pid), and on this PC's file, and
-#     the analysis screen opening.
+#     overview, one pupil's chart and hypotheses, the whole class's CSV, a judged answer made
+#     durable, the file's size;
+#   - the screens' thread's longest stall (vovo_stallbench) on that year: the teacher's login
+#     on the school server when it is stopped, and when it takes the connection and never
+#     answers (a listener on 127.0.0.1 started here and stopped by its pid), the teacher's
+#     register on this PC's file, and the analysis screen opening.
 # Prints medians with min and max, the ratios and whether each target is met.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

@@ -59,6 +59,7 @@ program_folder_complete()
     [ -f "$folder/libvovorudoroz_sound.so" ] || { echo "no sound module in $folder"; status=1; }
     [ -f "$folder/libvovorudoroz_spooler.so" ] || { echo "no spooler module in $folder"; status=1; }
     [ -f "$folder/libvovorudoroz_charts.so" ] || { echo "no charts module in $folder"; status=1; }
+    [ -f "$folder/libvovorudoroz_store.so" ] || { echo "no register module in $folder"; status=1; }
     return $status
 }
 

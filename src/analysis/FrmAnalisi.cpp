@@ -210,8 +210,8 @@ void FrmAnalisi::readHypotheses(const Analysis::Summary &summary)
     if (!m_reader)
         return;
     m_reader->run([key = pupilKey(m_session.PupilName)](
-                      Register::Opened &opened) { return opened.reader->datedSessions(key); },
-        [this, reading, summary](const QList<Hypothesis::DatedSession> &stored, bool failed) {
+                      Register::Opened &opened) { return opened.reader->datedTallies(key); },
+        [this, reading, summary](const QList<Hypothesis::DatedTallies> &stored, bool failed) {
             if (reading != m_readings)
                 return;
             if (failed) {
@@ -224,14 +224,14 @@ void FrmAnalisi::readHypotheses(const Analysis::Summary &summary)
 }
 
 QStringList FrmAnalisi::hypothesisNotes(
-    const Analysis::Summary &summary, QList<Hypothesis::DatedSession> sessions)
+    const Analysis::Summary &summary, QList<Hypothesis::DatedTallies> sessions)
 {
     // A session on show counts today, whether or not the register has written it yet: kept
     // twice, it changes nothing, as this day recurs anyway. A session read back from the
     // register is among them already.
     const QDate today = m_roles.clock.today();
     if (m_session.SessionDate.isEmpty())
-        sessions.append({ today, Analysis::judgedOperations(m_session) });
+        sessions.append({ today, Hypothesis::talliesOf(Analysis::judgedOperations(m_session)) });
     QStringList notes;
     for (const Analysis::ErrorTally &tally : summary.recurring)
         notes.append(Hypothesis::note(Hypothesis::status(tally.error, sessions), today));

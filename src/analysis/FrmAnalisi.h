@@ -67,7 +67,7 @@ private:
     // them to its sentence; nothing when the register is off.
     void readHypotheses(const Analysis::Summary &summary);
     QStringList hypothesisNotes(
-        const Analysis::Summary &summary, QList<Hypothesis::DatedSession> sessions);
+        const Analysis::Summary &summary, QList<Hypothesis::DatedTallies> sessions);
     PagePrinting::Roles printRoles() const;
     PrintPage page();
     PrintPage sheetPage();

@@ -13,8 +13,8 @@
 #include "core/PlatformChoice.h"
 #include "core/SessionRecord.h"
 #include "desktop/QtServices.h"
+#include "frame/PngPicture.h"
 #include "frame/ProgramStyle.h"
-#include "schoolserver/LabSender.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -33,7 +33,7 @@ int main(int argc, char *argv[])
     QApplication::setDesktopFileName(QStringLiteral("org.vovorudoroz.Vovorudoroz"));
     QIcon icon;
     for (int size : { 16, 32, 48, 64, 128, 256 })
-        icon.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
+        icon.addPixmap(pngPicture(QStringLiteral(":/icon/%1.png").arg(size)));
     QApplication::setWindowIcon(icon);
     // One look everywhere, and one that honours the buttons' own colours.
     QApplication::setStyle(createProgramStyle());
@@ -50,6 +50,6 @@ int main(int argc, char *argv[])
     // The background screen shows itself and then the start screen above it.
     services.screens().get(ScreenId::Background);
     // A lab PC copies its register to the school's server, when the school named one.
-    const std::unique_ptr<SchoolServer::LabSender> labSender = SchoolServer::LabSender::forThisPc();
+    services.startLabSender();
     return QApplication::exec();
 }

@@ -33,8 +33,9 @@ public:
     virtual QList<SessionSummary> sessions(const QString &pupilKey) = 0;
     // One point per day with answers, oldest first.
     virtual QList<DayPoint> progress(const QString &pupilKey) = 0;
-    // The pupil's judged operations, session by session with each session's day, oldest first.
-    virtual QList<Hypothesis::DatedSession> datedSessions(const QString &pupilKey) = 0;
+    // The tallies of the wrong procedures of each of the pupil's sessions, with its day, in no
+    // particular order: what the pupil's hypotheses are judged from.
+    virtual QList<Hypothesis::DatedTallies> datedTallies(const QString &pupilKey) = 0;
     // The session's judged operations in their order.
     virtual QList<StoredAnswer> answers(const QString &sessionId) = 0;
     // What the pupil's practice of today is chosen from.

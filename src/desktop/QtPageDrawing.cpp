@@ -10,7 +10,7 @@
 #include <QFontMetricsF>
 #include <QImage>
 #include <QPageSize>
-#include <QPrinter>
+#include <QPdfWriter>
 #include <QWidget>
 
 namespace {
@@ -50,12 +50,12 @@ bool QtPageDrawing::beginPage(const QString &pdfPath)
     m_failed = false;
     if (m_painter.isActive())
         m_painter.end();
-    m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    m_printer->setFullPage(false);
-    m_printer->setOutputFormat(QPrinter::PdfFormat);
-    m_printer->setOutputFileName(pdfPath);
-    m_printer->setPageSize(QPageSize(QPageSize::A4));
-    m_printer->setDocName(QStringLiteral("VOVORUDOROZ.1"));
+    // 1200 dots an inch and margins of 10 points: what a high-resolution PDF printer gives.
+    m_printer = std::make_unique<QPdfWriter>(pdfPath);
+    m_printer->setResolution(1200);
+    m_printer->setPageLayout(
+        QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(10, 10, 10, 10)));
+    m_printer->setTitle(QStringLiteral("VOVORUDOROZ.1"));
     m_font = QFont(QStringLiteral("Arial"));
     m_font.setPointSizeF(12);
     m_x = m_y = 0;
@@ -159,7 +159,6 @@ bool QtPageDrawing::endPage()
     if (!startPage(QPageLayout::Portrait))
         return fail();
     const bool ended = m_painter.end();
-    const bool failed = !ended || m_printer->printerState() == QPrinter::Error;
     m_printer.reset();
-    return failed ? fail() : true;
+    return ended ? true : fail();
 }

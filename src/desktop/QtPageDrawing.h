@@ -9,9 +9,10 @@
 #include <QPainter>
 #include <memory>
 
-class QPrinter;
+class QPdfWriter;
 
-// The desktop's page: drawn by Qt into a PDF file, whether for the printer or for the user.
+// The desktop's page: drawn by Qt into a PDF file, whether for the printer or for the user. A
+// PDF writer rather than a printer, so that Qt's printing library stays off the program's start.
 class QtPageDrawing final : public PageDrawing
 {
 public:
@@ -37,7 +38,7 @@ private:
     bool fail();
 
     QStringList m_fontNames;
-    std::unique_ptr<QPrinter> m_printer;
+    std::unique_ptr<QPdfWriter> m_printer;
     QPainter m_painter;
     QFont m_font;
     double m_x = 0;

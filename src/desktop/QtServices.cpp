@@ -6,10 +6,9 @@
 #include "desktop/LoadModule.h"
 #include "desktop/SettingsThrottle.h"
 #include "desktop/SoundPlayer.h"
-#include "register/SqliteRegister.h"
-#include "schoolserver/RegisterSource.h"
-#include "schoolserver/SchoolService.h"
-#include "schoolserver/SetAside.h"
+#include "desktop/UnkeptRegister.h"
+#include "register/RegisterPlace.h"
+#include "schoolserver/ServiceName.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -62,13 +61,38 @@ private:
 
 } // namespace
 
-QtServices::QtServices()
-    : m_random(static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay()))
+QtServices::QtServices(StoreLoader load)
+    : m_random(static_cast<std::uint64_t>(QTime::currentTime().msecsSinceStartOfDay())),
+      m_loadStore(std::move(load))
 {
     m_monotonic.start();
 }
 
 QtServices::~QtServices() = default;
+
+std::unique_ptr<RegisterStore> QtServices::loadStoreModule()
+{
+    return loadModule<RegisterStore>(StoreModuleName, CreateRegisterStoreSymbol);
+}
+
+RegisterStore *QtServices::store()
+{
+    if (!std::exchange(m_storeTried, true)) {
+        m_store = m_loadStore();
+        if (!m_store)
+            qWarning("the register's module %s is missing: nothing is kept", StoreModuleName);
+    }
+    return m_store.get();
+}
+
+void QtServices::startLabSender()
+{
+    // Both settings are read without the store, so that a PC on its own never loads it here.
+    const RegisterPlace place = registerPlace();
+    const QString service = SchoolServer::serviceName();
+    if (place.switchedOn && !service.isEmpty() && store())
+        m_store->startLabSender(place.filePath, service);
+}
 
 MsgAnswer QtServices::messageBox(
     const QString &text, MessageStyle style, const QString &title, const QString &spokenFirst)
@@ -178,28 +202,31 @@ void QtServices::endProgram()
 
 PupilRegister &QtServices::pupilRegister()
 {
-    if (!m_register)
-        m_register = std::make_unique<SqliteRegister>(registerPlace());
-    return *m_register;
+    if (store())
+        return m_store->pupilRegister(registerPlace());
+    if (!m_unkept)
+        m_unkept = std::make_unique<UnkeptRegister>();
+    return *m_unkept;
 }
 
 Register::Status QtServices::registerStatus()
 {
-    Register::Status status = m_register ? m_register->status() : Register::Status();
-    const SchoolServer::SetAsideRows setAside = SchoolServer::setAsideBoard().get();
-    status.rowsSetAside = setAside.rows;
-    status.pupilsSetAside = setAside.pupils;
-    return status;
+    if (m_store)
+        return m_store->status();
+    if (m_unkept)
+        return m_unkept->status();
+    return Register::Status();
 }
 
 std::unique_ptr<Register::ReaderThread> QtServices::openReader()
 {
     const RegisterPlace place = registerPlace();
-    if (!place.switchedOn)
+    if (!place.switchedOn || !store())
         return nullptr;
     return std::make_unique<Register::ReaderThread>(
-        [place, throttle = &passwordThrottle(), service = SchoolServer::serviceName()] {
-            return SchoolServer::openForScreens(place, throttle, service);
+        [place, store = m_store.get(), throttle = &passwordThrottle(),
+            service = SchoolServer::serviceName()] {
+            return store->openForScreens(place, throttle, service);
         });
 }
 
@@ -210,10 +237,19 @@ bool QtServices::registerOnServer()
 
 std::unique_ptr<Register::ReaderThread> QtServices::openTeacherReader(const QString &password)
 {
+    if (!store()) {
+        // Without the store no server can be reached: the login is told so.
+        return std::make_unique<Register::ReaderThread>([] {
+            Register::Opened away;
+            away.login = PasswordGate::Check::ServerAway;
+            return away;
+        });
+    }
     // The login waits on the server: it runs in the reader's thread, never in the screen's.
     return std::make_unique<Register::ReaderThread>(
-        [service = SchoolServer::serviceName(), password, throttle = &passwordThrottle()] {
-            return SchoolServer::openTeacherForScreens(service, password, throttle);
+        [store = m_store.get(), service = SchoolServer::serviceName(), password,
+            throttle = &passwordThrottle()] {
+            return store->openTeacherForScreens(service, password, throttle);
         });
 }
 

@@ -5,21 +5,31 @@
 #include "core/RandomSource.h"
 #include "desktop/QtPageDrawing.h"
 #include "desktop/QtPrinterQueue.h"
+#include "desktop/RegisterStore.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/Services.h"
 
 #include <QElapsedTimer>
+#include <functional>
 #include <memory>
 
 class SoundPlayer;
-class SqliteRegister;
+class UnkeptRegister;
 
 // The desktop services of the running program.
 class QtServices final : public Services
 {
 public:
-    QtServices();
+    using StoreLoader = std::function<std::unique_ptr<RegisterStore>()>;
+
+    // The register comes from load, called on the register's first need only; the program's
+    // own loads the store module.
+    explicit QtServices(StoreLoader load = loadStoreModule);
     ~QtServices() override;
+
+    static std::unique_ptr<RegisterStore> loadStoreModule();
+    // On a lab PC, starts copying the register to the school server; elsewhere loads nothing.
+    void startLabSender();
 
     ScreenRegistry &screens() override { return m_screens; }
     MsgAnswer messageBox(const QString &text, MessageStyle style, const QString &title,
@@ -41,6 +51,7 @@ public:
     bool startProgram(const QString &absolutePath) override;
     void endProgram() override;
     // Made on first need; the file opens with the first session, on the register's own thread.
+    // Without the store module, the answers are counted as not kept.
     PupilRegister &pupilRegister() override;
     Register::Status registerStatus() override;
     std::unique_ptr<Register::ReaderThread> openReader() override;
@@ -52,6 +63,9 @@ public:
     std::unique_ptr<ProgressChart> progressChart(QWidget *parent) override;
 
 private:
+    // The store, loaded on first need; null when it cannot be loaded.
+    RegisterStore *store();
+
     std::unique_ptr<SoundPlayer> m_sound;
     bool m_soundTried = false;
     ScreenRegistry m_screens;
@@ -59,6 +73,9 @@ private:
     QtPageDrawing m_drawing;
     QtPrinterQueue m_queue;
     QElapsedTimer m_monotonic;
-    std::unique_ptr<SqliteRegister> m_register;
+    StoreLoader m_loadStore;
+    bool m_storeTried = false;
+    std::unique_ptr<UnkeptRegister> m_unkept; // the register when the store is missing
+    std::unique_ptr<RegisterStore> m_store;
     std::unique_ptr<ThrottleStore> m_throttle;
 };

@@ -9,21 +9,10 @@
 class PageText
 {
 public:
-    explicit PageText(PageDrawing &page) : m_page(page)
-    {
-        m_page.setFontName(QStringLiteral("Arial"));
-    }
+    explicit PageText(PageDrawing &page);
 
-    void font(double points, bool bold)
-    {
-        m_page.setFontSize(points);
-        m_page.setFontBold(bold);
-    }
-    void line(int x, int y, const QString &text)
-    {
-        m_page.setPosition(x, y);
-        m_page.printLine(text);
-    }
+    void font(double points, bool bold);
+    void line(int x, int y, const QString &text);
 
 protected:
     PageDrawing &m_page;

@@ -112,7 +112,7 @@ void FrmProgressi::readSession()
             read.days = opened.reader->progress(key);
             read.sessions = opened.reader->countsOf(key).sessions;
             read.celebrated =
-                Register::celebration(Hypothesis::found(opened.reader->datedSessions(key)));
+                Register::celebration(Hypothesis::found(opened.reader->datedTallies(key)));
             return read;
         },
         [this, reading](const Days &read, bool failed) {

@@ -61,34 +61,49 @@ namespace {
         "AS rank"
         " FROM sessions s WHERE EXISTS (SELECT 1 FROM answers a WHERE a.session_id = s.id))");
 
-    // Every pupil's sessions with answers, each with its tallies of the wrong procedures: those
-    // the file keeps, and the others (sessions still open, or every one on a register that keeps
-    // none) judged from their answers.
-    QHash<QString, QList<Hypothesis::DatedTallies>> classTallies(QSqlDatabase &database)
+    // The sessions with answers of every pupil, or of the one pupil keyed, each with its tallies
+    // of the wrong procedures: those the file keeps, and the others (sessions still open, or
+    // every one on a register that keeps none) judged from their answers. error is the last
+    // read that failed, if any.
+    QHash<QString, QList<Hypothesis::DatedTallies>> talliesByPupil(
+        QSqlDatabase &database, const QString &pupilKey, QSqlError &error)
     {
         QHash<QString, QList<Hypothesis::DatedTallies>> tallies;
+        const QString onePupil =
+            pupilKey.isEmpty() ? QString() : QStringLiteral(" AND s.pupil_key = ?");
         QSqlQuery query(database);
         query.setForwardOnly(true);
         const bool kept = database.tables().contains(TalliesTable);
         if (kept) {
-            query.exec(QStringLiteral(
-                "SELECT s.pupil_key, substr(s.started_at, 1, 10), t.tallies FROM sessions s"
-                " JOIN procedure_tallies t ON t.session_id = s.id"));
+            query.prepare(
+                QStringLiteral("SELECT s.pupil_key, substr(s.started_at, 1, 10), t.tallies FROM"
+                               " sessions s JOIN procedure_tallies t ON t.session_id = s.id"
+                               " WHERE 1")
+                + onePupil);
+            if (!pupilKey.isEmpty())
+                query.addBindValue(pupilKey);
+            query.exec();
             while (query.next())
                 tallies[query.value(0).toString()].append(
                     { QDate::fromString(query.value(1).toString(), Qt::ISODate),
                         talliesFromText(query.value(2).toString()) });
+            if (query.lastError().isValid())
+                error = query.lastError();
         }
         // The sessions first (CROSS JOIN keeps SQLite from walking every answer to find the
         // few sessions without tallies).
-        query.exec(
+        query.prepare(
             QStringLiteral("SELECT s.pupil_key, s.id, substr(s.started_at, 1, 10), a.minuend,"
                            " a.subtrahend, a.asked_term, a.typed, a.is_right FROM sessions s"
                            " CROSS JOIN answers a WHERE a.session_id = s.id")
+            + onePupil
             + (kept ? QStringLiteral(" AND NOT EXISTS (SELECT 1 FROM procedure_tallies t"
                                      " WHERE t.session_id = s.id)")
                     : QString())
             + QStringLiteral(" ORDER BY s.id, a.operation_no"));
+        if (!pupilKey.isEmpty())
+            query.addBindValue(pupilKey);
+        query.exec();
         QString pupil;
         QString sessionId;
         QDate day;
@@ -108,6 +123,8 @@ namespace {
             operations.append(judgedOperation(query, 3));
         }
         closeSession();
+        if (query.lastError().isValid())
+            error = query.lastError();
         return tallies;
     }
 
@@ -217,8 +234,9 @@ QList<PupilOverview> RegisterQueries::classOverview()
         if (!summary.recurring.isEmpty())
             row.recurringError = Analysis::errorName(summary.recurring.first().error);
     }
-    const QHash<QString, QList<Hypothesis::DatedTallies>> tallies = classTallies(database);
     QSqlError judging;
+    const QHash<QString, QList<Hypothesis::DatedTallies>> tallies =
+        talliesByPupil(database, QString(), judging);
     const QHash<QString, QList<Practice::Family>> learned = classMastery(database, judging);
     if (judging.isValid() && Opening { m_state, QString() }.isOpen())
         m_failed = true;
@@ -325,6 +343,17 @@ QList<DayPoint> RegisterQueries::progress(const QString &pupilKey)
 QList<Hypothesis::DatedSession> RegisterQueries::datedSessions(const QString &pupilKey)
 {
     return datedSessionsOf(pupilKey, false);
+}
+
+QList<Hypothesis::DatedTallies> RegisterQueries::datedTallies(const QString &pupilKey)
+{
+    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
+    QSqlError error;
+    const QList<Hypothesis::DatedTallies> tallies =
+        talliesByPupil(database, pupilKey, error).value(pupilKey);
+    if (error.isValid() && Opening { m_state, QString() }.isOpen())
+        m_failed = true;
+    return tallies;
 }
 
 QList<Hypothesis::DatedSession> RegisterQueries::datedSessionsOf(

@@ -36,7 +36,7 @@ public:
     QList<PupilOverview> classOverview() override;
     QList<SessionSummary> sessions(const QString &pupilKey) override;
     QList<DayPoint> progress(const QString &pupilKey) override;
-    QList<Hypothesis::DatedSession> datedSessions(const QString &pupilKey) override;
+    QList<Hypothesis::DatedTallies> datedTallies(const QString &pupilKey) override;
     QList<StoredAnswer> answers(const QString &sessionId) override;
     PracticeFacts practiceFacts(const QString &pupilKey) override;
 
@@ -53,6 +53,9 @@ public:
     bool storeHash(const QString &hash) override;
 
     QString connectionName() const { return m_connection; }
+    // The pupil's judged operations, session by session with each session's day, oldest first:
+    // what the kept tallies are checked against.
+    QList<Hypothesis::DatedSession> datedSessions(const QString &pupilKey);
 
 private:
     QList<Hypothesis::DatedSession> datedSessionsOf(const QString &pupilKey, bool withSeconds);

@@ -30,9 +30,9 @@ public:
     {
         return m_file->progress(pupilKey);
     }
-    QList<Hypothesis::DatedSession> datedSessions(const QString &pupilKey) override
+    QList<Hypothesis::DatedTallies> datedTallies(const QString &pupilKey) override
     {
-        return m_file->datedSessions(pupilKey);
+        return m_file->datedTallies(pupilKey);
     }
     QList<Register::StoredAnswer> answers(const QString &sessionId) override
     {

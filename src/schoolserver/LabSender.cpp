@@ -102,13 +102,4 @@ LabSender::~LabSender()
     }
 }
 
-std::unique_ptr<LabSender> LabSender::forThisPc()
-{
-    const RegisterPlace place = registerPlace();
-    const QString service = serviceName();
-    if (!place.switchedOn || service.isEmpty())
-        return nullptr;
-    return std::make_unique<LabSender>(place.filePath, service);
-}
-
 } // namespace SchoolServer

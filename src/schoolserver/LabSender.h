@@ -26,9 +26,6 @@ public:
     LabSender(const LabSender &) = delete;
     LabSender &operator=(const LabSender &) = delete;
 
-    // The sender for this PC, when the school named a server and keeps a register; else none.
-    static std::unique_ptr<LabSender> forThisPc();
-
 private:
     std::unique_ptr<QThread> m_thread;
     SenderWorker *m_worker = nullptr; // lives in m_thread

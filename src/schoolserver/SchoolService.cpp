@@ -2,27 +2,11 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "schoolserver/SchoolService.h"
 
-#include <QCoreApplication>
-#include <QRegularExpression>
-#include <QSettings>
 #include <QSqlDatabase>
 
 Q_LOGGING_CATEGORY(lcSchoolServer, "vovorudoroz.schoolserver", QtWarningMsg)
 
 namespace SchoolServer {
-
-QString serviceName()
-{
-    const QSettings school(QSettings::SystemScope, QCoreApplication::applicationName());
-    const QString name = school.value(QStringLiteral("Registro/servizio")).toString().trimmed();
-    return isValidServiceName(name) ? name : QString();
-}
-
-bool isValidServiceName(const QString &name)
-{
-    static const QRegularExpression plain(QStringLiteral("^[A-Za-z0-9_.-]{1,63}$"));
-    return plain.match(name).hasMatch();
-}
 
 bool openServer(const QString &connection, const QString &service, int timeoutSeconds,
     const QString &user, const QString &password)

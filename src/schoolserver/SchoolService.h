@@ -2,6 +2,8 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #pragma once
 
+#include "schoolserver/ServiceName.h"
+
 #include <QLoggingCategory>
 #include <QString>
 
@@ -10,15 +12,7 @@ class QSqlDatabase;
 // What the sender did, for an administrator (QT_LOGGING_RULES="vovorudoroz.schoolserver.debug=true").
 Q_DECLARE_LOGGING_CATEGORY(lcSchoolServer)
 
-// The school server is named only by a libpq connection service ("[Registro] servizio=<name>" in
-// the program's system-wide settings): where it is, who we are and the password stay in libpq's
-// own files (pg_service.conf, .pgpass), never in ours.
 namespace SchoolServer {
-
-// The service's name; empty when the register stays on this PC, or when the name is not one a
-// service file could hold (it would otherwise add options of its own to the connection).
-QString serviceName();
-bool isValidServiceName(const QString &name);
 
 // The longest a statement may run on the server, and data may stay unacknowledged, before the
 // connection gives up.

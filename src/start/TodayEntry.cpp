@@ -42,7 +42,7 @@ TodayEntry::TodayEntry(QWidget *area, const Roles &roles) : QObject(area), m_rol
     Controls::place(lblCarico, 390, 4800, 4320, 900);
     lblCarico->hide();
 
-    connect(cmdAllenamento, &QPushButton::clicked, this, &TodayEntry::start);
+    connect(cmdAllenamento, &QPushButton::clicked, this, &TodayEntry::planToday);
 }
 
 TodayEntry::~TodayEntry() = default;
@@ -54,7 +54,7 @@ void TodayEntry::offer()
     cmdAllenamento->setVisible(m_reader != nullptr);
 }
 
-void TodayEntry::start()
+void TodayEntry::planToday()
 {
     if (m_planning || !m_reader)
         return;

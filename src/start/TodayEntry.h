@@ -45,7 +45,8 @@ public:
     void offer();
 
 private:
-    void start();
+    // Reads what the register knows of the pupil and makes today's plan from it, off this thread.
+    void planToday();
     void planMade(const Practice::TodayPlan &plan, bool failed);
 
     Roles m_roles;

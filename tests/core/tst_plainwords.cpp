@@ -25,6 +25,12 @@ private slots:
                                             << "Premi esci per uscire";
         QTest::newRow("accented letters") << "P I Ù"
                                           << "Più";
+        QTest::newRow("spread letters before a word") << "a b c de"
+                                                      << "Abc de";
+        QTest::newRow("spread letters after a word's letter") << "xa b c d"
+                                                              << "Xa bcd";
+        QTest::newRow("two spread letters, then a word") << "a b cd"
+                                                         << "a b cd";
         QTest::newRow("plain") << "Visualizza  esercizio"
                                << "Visualizza  esercizio";
         QTest::newRow("wide gaps") << "   IMMETTI   IL  TUO  NOME"

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
 #include "core/PrinterFontList.h"
+#include "core/PupilRegister.h"
 #include "core/RandomSource.h"
 #include "core/SessionFlow.h"
 #include "core/ShortDate.h"
@@ -20,6 +21,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <optional>
 
 namespace {
 // Runs `steps` on the message box once it is open, then answers with the button whose text
@@ -188,8 +190,8 @@ private slots:
         });
         const QString verdict =
             QStringLiteral("Esatto. 3 secondi. Esercizio 4 finito: 9 risposte esatte su 10.");
-        QCOMPARE(services.messageBox(
-                     Exercise::endOfSessionQuestion(), MsgBox::YesNoInformation, Exercise::endOfSessionTitle(), verdict),
+        QCOMPARE(services.messageBox(Exercise::endOfSessionQuestion(), MsgBox::YesNoInformation,
+                     Exercise::endOfSessionTitle(), verdict),
             MsgAnswer::Yes);
         QCOMPARE(role, QAccessible::AlertMessage);
         QCOMPARE(title, QStringLiteral("FINE ESERCITAZIONE"));
@@ -217,6 +219,40 @@ private slots:
         const auto anyMono = [](const QString &) { return QStringLiteral("DejaVu Sans Mono"); };
         QCOMPARE(::printerFontList({ "DejaVu Sans Mono" }, anyMono),
             QStringList({ "DejaVu Sans Mono" }));
+    }
+
+    // A program whose register module is missing keeps nothing and says so: every judged answer
+    // is counted as not kept, the reading screens find no register, and a teacher's login is
+    // told that no server answers.
+    void missingStoreKeepsNothingAndSaysSo()
+    {
+        int loads = 0;
+        QtServices services([&] {
+            ++loads;
+            return std::unique_ptr<RegisterStore>();
+        });
+        QCOMPARE(services.registerStatus().state, Register::State::NotOpened);
+        PupilRegister &pupils = services.pupilRegister();
+        pupils.sessionStarted({ QStringLiteral("Ugo"), 1, 1, 0, 10, QDateTime::currentDateTime() });
+        for (int n = 1; n <= 3; ++n) {
+            Register::Answer answer;
+            answer.operationNumber = n;
+            pupils.answerJudged(answer);
+        }
+        const Register::Status status = services.registerStatus();
+        QCOMPARE(status.state, Register::State::Unavailable);
+        QCOMPARE(status.answersNotKept, 3);
+        QVERIFY(!services.openReader());
+
+        std::unique_ptr<Register::ReaderThread> login =
+            services.openTeacherReader(QStringLiteral("maestra"));
+        QVERIFY(login);
+        std::optional<PasswordGate::Check> check;
+        login->run([](Register::Opened &opened) { return opened.login; },
+            [&](PasswordGate::Check answer, bool) { check = answer; });
+        QTRY_VERIFY(check.has_value());
+        QCOMPARE(*check, PasswordGate::Check::ServerAway);
+        QCOMPARE(loads, 1); // tried once, not at every call
     }
 };
 

@@ -409,6 +409,27 @@ private slots:
         }
         QCOMPARE(states, QStringList({ "Ugo probabile", "Zeno confermato" }));
 
+        // One pupil's hypotheses as the progress and analysis screens read them, overcome ones
+        // too: the same as judged from that pupil's answers alone.
+        auto described = [](const QList<Hypothesis::Found> &found) {
+            QStringList lines;
+            for (const Hypothesis::Found &one : found)
+                lines.append(QStringLiteral("%1 %2 %3")
+                                 .arg(Analysis::errorName(one.label),
+                                     Hypothesis::stateWord(one.status.state),
+                                     one.status.firstSeen.toString(Qt::ISODate)));
+            return lines;
+        };
+        QStringList read;
+        for (const PupilOverview &pupil : overview) {
+            const QStringList pupilRead =
+                described(Hypothesis::found(queries.datedTallies(pupil.key)));
+            QCOMPARE(pupilRead, described(Hypothesis::found(queries.datedSessions(pupil.key))));
+            read += pupilRead;
+        }
+        QCOMPARE(read.size(), 2);
+        QVERIFY(!queries.takeFailure());
+
         QVERIFY(queries.deletePupil(pupilKey(QStringLiteral("Zeno"))));
         QCOMPARE(talliesWithoutSession(path), 0);
     }

@@ -35,7 +35,7 @@ public:
     QList<Register::PupilOverview> classOverview() override;
     QList<Register::SessionSummary> sessions(const QString &pupilKey) override;
     QList<Register::DayPoint> progress(const QString &pupilKey) override;
-    QList<Hypothesis::DatedSession> datedSessions(const QString &) override { return {}; }
+    QList<Hypothesis::DatedTallies> datedTallies(const QString &) override { return {}; }
     QList<Register::StoredAnswer> answers(const QString &) override { return {}; }
     Register::PracticeFacts practiceFacts(const QString &pupilKey) override;
     Register::Counts countsOf(const QString &pupilKey) override;
