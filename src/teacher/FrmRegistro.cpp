@@ -266,7 +266,7 @@ void FrmRegistro::showClass()
     fraClasse->show();
     const bool usable = m_reader != nullptr;
     for (QPushButton *button :
-        { cmdEsporta, cmdStampa, cmdElimina, cmdSvuota, cmdCambia, cmdAssegna })
+        { cmdEsporta, cmdStampa, cmdElimina, cmdSvuota, cmdCambia, cmdAssegna, cmdMisure })
         button->setVisible(usable);
     // A lab's password is the server's login: its administrator changes it.
     cmdCambia->setVisible(usable && !m_onServer);
