@@ -171,13 +171,13 @@ BEGIN
 END
 $$;
 
--- The answer as PCs sent it before the number line: they wait for their new version.
+-- Made again with the number line's column, which PCs of an older version leave to its default.
 DROP FUNCTION IF EXISTS lab_add_answer(text, integer, integer, integer, integer, integer, text,
     integer, double precision, text, text);
 CREATE OR REPLACE FUNCTION lab_add_answer(p_session_id text, p_operation_no integer,
     p_minuend integer, p_subtrahend integer, p_asked_term integer, p_expected integer,
     p_typed text, p_is_right integer, p_seconds double precision, p_error_label text,
-    p_answered_at text, p_aid_used integer) RETURNS boolean
+    p_answered_at text, p_aid_used integer DEFAULT 0) RETURNS boolean
     LANGUAGE plpgsql SECURITY DEFINER SET search_path = public, pg_temp AS $$
 BEGIN
     IF NOT EXISTS (SELECT FROM sessions WHERE id = p_session_id) THEN
