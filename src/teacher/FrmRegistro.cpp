@@ -66,8 +66,8 @@ FrmRegistro::FrmRegistro(Roles roles, SessionRecord &chosenSession)
     setWindowTitle(TeacherLook::title());
     buildControls();
     // A working screen: it grows with the window, maximised too, and keeps the size it was
-    // left at.
-    client()->setMinimumSize(Twips::toPixels(11910), Twips::toPixels(9000));
+    // left at. Never so narrow that the search row's buttons cover the search field.
+    client()->setMinimumSize(Twips::toPixels(13770), Twips::toPixels(9000));
     if (!restoreGeometry(teacherSettings().value(WindowKey).toByteArray())) {
         resize(minimumSizeHint());
         centreOnScreen();
