@@ -80,7 +80,7 @@ FrmInizio::FrmInizio(SessionRecord &session, ScreenRegistry &screens, Messages &
     buildCredits();
     buildRangePanel();
     m_today = new TodayEntry(client(), { session, screens, reading, clock });
-    m_measures = new MeasuresLoad(this, session);
+    m_measures = new MeasuresLoad(this, session, screens);
     buildNamePanel(); // last, so that it lies over the range panel
     setUpTabOrder();
 

@@ -6,9 +6,10 @@
 #include "core/PupilKey.h"
 #include "core/ReaderThread.h"
 #include "core/SessionRecord.h"
+#include "frame/ScreenRegistry.h"
 
-MeasuresLoad::MeasuresLoad(QObject *parent, SessionRecord &session)
-    : QObject(parent), m_session(session)
+MeasuresLoad::MeasuresLoad(QObject *parent, SessionRecord &session, ScreenRegistry &screens)
+    : QObject(parent), m_session(session), m_screens(screens)
 {
 }
 
@@ -20,7 +21,8 @@ void MeasuresLoad::load(Register::ReaderThread *reader)
     const int loading = ++m_loading;
     auto keep = [this, loading, name = m_session.PupilName](
                     const Measures::PupilMeasures &measures, bool failed) {
-        if (loading == m_loading && name == m_session.PupilName && !failed)
+        if (loading == m_loading && name == m_session.PupilName && !failed
+            && !m_screens.existing(ScreenId::Exercise))
             m_session.PupilMeasures = measures;
     };
     if (reader) {
