@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -328,6 +329,9 @@ private slots:
         QCOMPARE(queries.state(), State::Ready);
         QCOMPARE(queries.countsOf(ada).answers, 9);
         QCOMPARE(queries.sessions(ada)[1].aidUses, 0);
+        QVERIFY(QSqlDatabase::database(queries.connectionName())
+                    .record(QStringLiteral("answers"))
+                    .contains(QStringLiteral("aid_used")));
         QCOMPARE(queries.measures(ada), Measures::PupilMeasures());
         QVERIFY(queries.setMeasures(ada, { false, 8, false, false, false }));
         QCOMPARE(queries.measures(ada).exerciseSize, 8);
