@@ -7,12 +7,12 @@
 -- It is safe to run again, and brings an older register's roles to these. It makes the
 -- register's tables and two roles:
 --  - vovo_lab, the lab PCs' role: it may only add rows, and read what one pupil's "Allenamento
---    di oggi" needs when it names that pupil, through the lab_* functions below. It lists no
+--    di oggi" and measures need when it names that pupil, through the lab_* functions below. It lists no
 --    pupil, reads no table and no password, and deletes nothing. Its password sits in each
 --    PC's libpq password file (~/.pgpass), where whoever sits at the PC can read it: whoever
 --    knows a pupil's name can so read that pupil's answers (lab_plan_facts).
 --        ALTER ROLE vovo_lab PASSWORD '...';
---  - vovo_insegnante, the teacher's own login: it reads, exports, assigns and deletes. Its password is
+--  - vovo_insegnante, the teacher's own login: it reads, exports, assigns, sets measures and deletes. Its password is
 --    the one typed in "REGISTRO DELLA CLASSE" at each opening and is never stored on a PC:
 --        SET password_encryption = 'scram-sha-256';
 --        ALTER ROLE vovo_insegnante PASSWORD '...';
@@ -64,8 +64,11 @@ CREATE TABLE IF NOT EXISTS answers (
     seconds double precision NOT NULL,
     error_label text NOT NULL,          -- empty for a right answer
     answered_at text NOT NULL,
+    aid_used integer NOT NULL DEFAULT 0, -- 1: the number line was drawn before the answer
     UNIQUE (session_id, operation_no)
 );
+-- A register made before the number line.
+ALTER TABLE answers ADD COLUMN IF NOT EXISTS aid_used integer NOT NULL DEFAULT 0;
 
 CREATE TABLE IF NOT EXISTS reviews (
     session_id text NOT NULL REFERENCES sessions (id) ON DELETE CASCADE,
@@ -84,6 +87,17 @@ CREATE TABLE IF NOT EXISTS assignments (
     families text NOT NULL,             -- the families' codes, blank-separated in teaching order
     range_level integer NOT NULL,       -- 1..6; 0 as the pupil's history says
     set_at text NOT NULL
+);
+
+-- The accommodations of a pupil's personal plan ("MISURE"): one row per pupil with any. Written
+-- by the teacher's login alone, read by a lab PC only through lab_measures; gone with its pupil.
+CREATE TABLE IF NOT EXISTS measures (
+    pupil_key text PRIMARY KEY REFERENCES pupils (name_key) ON DELETE CASCADE,
+    time_hidden integer NOT NULL,
+    exercise_size integer NOT NULL,     -- operations per exercise, 5..10
+    read_aloud integer NOT NULL,
+    large_contrast integer NOT NULL,
+    aid_offered integer NOT NULL
 );
 
 -- What the teacher deleted, so that a PC still holding older rows cannot bring them back: a
@@ -157,17 +171,22 @@ BEGIN
 END
 $$;
 
+-- Made again with the number line's column, which PCs of an older version leave to its default.
+DROP FUNCTION IF EXISTS lab_add_answer(text, integer, integer, integer, integer, integer, text,
+    integer, double precision, text, text);
 CREATE OR REPLACE FUNCTION lab_add_answer(p_session_id text, p_operation_no integer,
     p_minuend integer, p_subtrahend integer, p_asked_term integer, p_expected integer,
     p_typed text, p_is_right integer, p_seconds double precision, p_error_label text,
-    p_answered_at text) RETURNS boolean
+    p_answered_at text, p_aid_used integer DEFAULT 0) RETURNS boolean
     LANGUAGE plpgsql SECURITY DEFINER SET search_path = public, pg_temp AS $$
 BEGIN
     IF NOT EXISTS (SELECT FROM sessions WHERE id = p_session_id) THEN
         RETURN false; -- its session was deleted
     END IF;
-    INSERT INTO answers VALUES (p_session_id, p_operation_no, p_minuend, p_subtrahend,
-        p_asked_term, p_expected, p_typed, p_is_right, p_seconds, p_error_label, p_answered_at)
+    INSERT INTO answers (session_id, operation_no, minuend, subtrahend, asked_term, expected,
+            typed, is_right, seconds, error_label, answered_at, aid_used)
+        VALUES (p_session_id, p_operation_no, p_minuend, p_subtrahend, p_asked_term, p_expected,
+            p_typed, p_is_right, p_seconds, p_error_label, p_answered_at, p_aid_used)
         ON CONFLICT (session_id, operation_no) DO NOTHING;
     RETURN true;
 END
@@ -205,6 +224,15 @@ CREATE OR REPLACE FUNCTION lab_plan_facts(p_pupil_key text) RETURNS json
             FROM sessions s WHERE s.pupil_key = p_pupil_key
                 AND EXISTS (SELECT FROM answers a WHERE a.session_id = s.id)), '[]'));
 
+-- The accommodations of ONE pupil, asked by the pupil's key when the name is accepted on a lab
+-- PC, and nothing else: NULL for a pupil without measures.
+CREATE OR REPLACE FUNCTION lab_measures(p_pupil_key text) RETURNS json
+    LANGUAGE sql STABLE SECURITY DEFINER SET search_path = public, pg_temp
+    RETURN (SELECT json_build_object('time_hidden', time_hidden, 'exercise_size', exercise_size,
+            'read_aloud', read_aloud, 'large_contrast', large_contrast,
+            'aid_offered', aid_offered)
+        FROM measures WHERE pupil_key = p_pupil_key);
+
 COMMIT;
 -- @end of tables
 
@@ -221,19 +249,21 @@ BEGIN
     END IF;
 END
 $$;
-REVOKE ALL ON pupils, sessions, answers, reviews, deletions, assignments
+REVOKE ALL ON pupils, sessions, answers, reviews, deletions, assignments, measures
     FROM PUBLIC, vovo_lab, vovo_insegnante;
 REVOKE ALL ON FUNCTION lab_add_session, lab_add_answer, lab_add_review, lab_plan_facts,
-    remember_deletions, forget_old_deletions, register_emptied FROM PUBLIC;
+    lab_measures, remember_deletions, forget_old_deletions, register_emptied FROM PUBLIC;
 GRANT CONNECT ON DATABASE registro TO vovo_lab, vovo_insegnante;
 GRANT USAGE ON SCHEMA public TO vovo_lab, vovo_insegnante;
 
--- The lab PCs: add, and read one pupil's plan by the pupil's key; nothing else.
-GRANT EXECUTE ON FUNCTION lab_add_session, lab_add_answer, lab_add_review, lab_plan_facts
-    TO vovo_lab;
+-- The lab PCs: add, and read one pupil's plan and measures by the pupil's key; nothing else.
+GRANT EXECUTE ON FUNCTION lab_add_session, lab_add_answer, lab_add_review, lab_plan_facts,
+    lab_measures TO vovo_lab;
 
 -- The teacher: read, export and delete ("ELIMINA ALUNNO", "SVUOTA REGISTRO").
 GRANT SELECT, DELETE ON pupils, sessions, answers, reviews TO vovo_insegnante;
 GRANT EXECUTE ON FUNCTION register_emptied TO vovo_insegnante;
 -- "ASSEGNA".
 GRANT SELECT, INSERT, UPDATE, DELETE ON assignments TO vovo_insegnante;
+-- "MISURE".
+GRANT SELECT, INSERT, UPDATE, DELETE ON measures TO vovo_insegnante;

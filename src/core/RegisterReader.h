@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/Hypothesis.h"
+#include "core/PupilMeasures.h"
 #include "core/RegisterStatus.h"
 #include "core/RegisterValues.h"
 
@@ -54,6 +55,11 @@ public:
     // when the file cannot be written. progress hears the rows written so far now and then.
     virtual int exportCsv(const QString &pupilKey, const QString &filePath,
         const std::function<void(int rows)> &progress) = 0;
+    // The accommodations the teacher set for the pupil; the default value when none is set.
+    virtual Measures::PupilMeasures measures(const QString &pupilKey) = 0;
+    // Keeps them for the pupil (the default value keeps nothing); false when the register cannot
+    // be written or knows no such pupil.
+    virtual bool setMeasures(const QString &pupilKey, const Measures::PupilMeasures &measures) = 0;
 };
 
 } // namespace Register

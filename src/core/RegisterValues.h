@@ -52,6 +52,7 @@ struct SessionSummary
     double medianSeconds = 0.0;
     int reviewed = 0; // the latest review of its missed operations, none when 0
     int reviewedNowRight = 0;
+    int aidUses = 0; // answers given after the number line was drawn
 };
 
 struct StoredAnswer

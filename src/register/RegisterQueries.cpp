@@ -5,6 +5,7 @@
 #include "core/DrillCodes.h"
 #include "core/ErrorSummary.h"
 #include "core/FamilyCodes.h"
+#include "core/MeasureValues.h"
 #include "register/AllOrNothing.h"
 #include "register/CsvExport.h"
 #include "register/FamilyMastery.h"
@@ -16,6 +17,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QUuid>
 #include <algorithm>
 #include <cmath>
@@ -26,6 +28,7 @@ namespace {
 
     const QString PasswordKey = QStringLiteral("teacher_password");
     const QString AssignmentsTable = QStringLiteral("assignments");
+    const QString MeasuresTable = QStringLiteral("measures");
     constexpr int TrendStep = 5; // percentage points
 
     QDateTime storedDateTime(const QVariant &value)
@@ -267,15 +270,20 @@ QList<SessionSummary> RegisterQueries::sessions(const QString &pupilKey)
             rows.last().medianSeconds = median(seconds);
         seconds.clear();
     };
-    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
+    // A file of an older version opened read-only has no aid uses.
+    const bool aidKept =
+        database.record(QStringLiteral("answers")).contains(QStringLiteral("aid_used"));
+    QSqlQuery query(database);
     query.setForwardOnly(true);
     query.prepare(
         QStringLiteral("SELECT s.id, s.started_at, s.end_reason, s.mode, s.range_low, s.range_high,"
-                       " a.is_right, a.seconds, s.range_level, r.reviewed, r.now_right"
-                       " FROM sessions s LEFT JOIN answers a ON a.session_id = s.id"
-                       " LEFT JOIN reviews r ON r.session_id = s.id AND r.review_no ="
-                       " (SELECT MAX(review_no) FROM reviews WHERE session_id = s.id)"
-                       " WHERE s.pupil_key = ? ORDER BY s.started_at, s.rowid, a.operation_no"));
+                       " a.is_right, a.seconds, s.range_level, r.reviewed, r.now_right, ")
+        + (aidKept ? QStringLiteral("a.aid_used") : QStringLiteral("0"))
+        + QStringLiteral(" FROM sessions s LEFT JOIN answers a ON a.session_id = s.id"
+                         " LEFT JOIN reviews r ON r.session_id = s.id AND r.review_no ="
+                         " (SELECT MAX(review_no) FROM reviews WHERE session_id = s.id)"
+                         " WHERE s.pupil_key = ? ORDER BY s.started_at, s.rowid, a.operation_no"));
     query.addBindValue(pupilKey);
     query.exec();
     while (query.next()) {
@@ -297,6 +305,7 @@ QList<SessionSummary> RegisterQueries::sessions(const QString &pupilKey)
         if (!query.value(6).isNull()) {
             ++rows.last().judged;
             rows.last().right += query.value(6).toInt();
+            rows.last().aidUses += query.value(11).toInt() != 0 ? 1 : 0;
             seconds.append(query.value(7).toDouble());
         }
     }
@@ -427,6 +436,53 @@ bool RegisterQueries::setAssignment(
     query.addBindValue(Practice::familyCodes(assignment->families));
     query.addBindValue(assignment->rangeLevel);
     query.addBindValue(storedTime(QDateTime::currentDateTime()));
+    query.addBindValue(pupilKey);
+    return query.exec() && query.numRowsAffected() == 1;
+}
+
+Measures::PupilMeasures RegisterQueries::measures(const QString &pupilKey)
+{
+    QSqlDatabase database = QSqlDatabase::database(m_connection, false);
+    // A file of an older version opened read-only has no measures: none are set.
+    if (!database.tables().contains(MeasuresTable))
+        return {};
+    QSqlQuery query(database);
+    query.prepare(QStringLiteral("SELECT time_hidden, exercise_size, read_aloud, large_contrast,"
+                                 " aid_offered FROM measures WHERE pupil_key = ?"));
+    query.addBindValue(pupilKey);
+    Measures::PupilMeasures set;
+    if (query.exec() && query.next())
+        set = Measures::measuresOf(query.value(0).toInt() != 0, query.value(1).toInt(),
+            query.value(2).toInt() != 0, query.value(3).toInt() != 0, query.value(4).toInt() != 0);
+    check(query);
+    return set;
+}
+
+bool RegisterQueries::setMeasures(const QString &pupilKey, const Measures::PupilMeasures &measures)
+{
+    if (m_state != State::Ready)
+        return false;
+    QSqlQuery query(QSqlDatabase::database(m_connection, false));
+    // The default keeps nothing: a pupil without measures leaves no row.
+    if (!measures.any()) {
+        query.prepare(QStringLiteral("DELETE FROM measures WHERE pupil_key = ?"));
+        query.addBindValue(pupilKey);
+        return query.exec();
+    }
+    // Only for a pupil the register knows: a row of its own would outlive no one.
+    query.prepare(QStringLiteral(
+        "INSERT INTO measures (pupil_key, time_hidden, exercise_size, read_aloud, large_contrast,"
+        " aid_offered) SELECT name_key, ?, ?, ?, ?, ? FROM pupils WHERE name_key = ?"
+        " ON CONFLICT (pupil_key) DO UPDATE SET time_hidden = excluded.time_hidden,"
+        " exercise_size = excluded.exercise_size, read_aloud = excluded.read_aloud,"
+        " large_contrast = excluded.large_contrast, aid_offered = excluded.aid_offered"));
+    const Measures::PupilMeasures kept = Measures::measuresOf(measures.timeHidden,
+        measures.exerciseSize, measures.readAloud, measures.largeContrast, measures.aidOffered);
+    query.addBindValue(kept.timeHidden ? 1 : 0);
+    query.addBindValue(kept.exerciseSize);
+    query.addBindValue(kept.readAloud ? 1 : 0);
+    query.addBindValue(kept.largeContrast ? 1 : 0);
+    query.addBindValue(kept.aidOffered ? 1 : 0);
     query.addBindValue(pupilKey);
     return query.exec() && query.numRowsAffected() == 1;
 }

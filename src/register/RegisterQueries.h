@@ -48,6 +48,8 @@ public:
         const QString &pupilKey, const std::optional<Practice::Assignment> &assignment) override;
     int exportCsv(const QString &pupilKey, const QString &filePath,
         const std::function<void(int rows)> &progress) override;
+    Measures::PupilMeasures measures(const QString &pupilKey) override;
+    bool setMeasures(const QString &pupilKey, const Measures::PupilMeasures &measures) override;
 
     std::optional<QString> storedHash() override;
     bool storeHash(const QString &hash) override;

@@ -8,6 +8,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QStringList>
 
 namespace Register {
@@ -91,8 +92,34 @@ namespace {
                     " pupil_key TEXT PRIMARY KEY REFERENCES pupils(name_key) ON DELETE CASCADE,"
                     " learned TEXT NOT NULL)"), // family codes, blank-separated (FamilyCodes)
             },
+            {
+                // The accommodations the teacher set for a pupil: one row per pupil with any,
+                // gone with the pupil; never sent to a school server from a PC. A file brought
+                // back to an older version by hand may still hold it.
+                QStringLiteral(
+                    "CREATE TABLE IF NOT EXISTS measures ("
+                    " pupil_key TEXT PRIMARY KEY REFERENCES pupils(name_key) ON DELETE CASCADE,"
+                    " time_hidden INTEGER NOT NULL,"
+                    " exercise_size INTEGER NOT NULL," // operations per exercise, 5..10
+                    " read_aloud INTEGER NOT NULL,"
+                    " large_contrast INTEGER NOT NULL,"
+                    " aid_offered INTEGER NOT NULL)"),
+            },
         };
         return all;
+    }
+
+    // answers.aid_used, 1 when the number line was drawn for the operation before the answer;
+    // added only where missing, as a file brought back to an older version by hand keeps it.
+    QSqlError addAidColumn(QSqlDatabase &database)
+    {
+        if (database.record(QStringLiteral("answers")).contains(QStringLiteral("aid_used")))
+            return QSqlError();
+        QSqlQuery query(database);
+        return query.exec(QStringLiteral(
+                   "ALTER TABLE answers ADD COLUMN aid_used INTEGER NOT NULL DEFAULT 0"))
+            ? QSqlError()
+            : query.lastError();
     }
 
     // What a step's statements cannot do alone: the rows that the program's own rules compute.
@@ -103,6 +130,8 @@ namespace {
             return keepMissingTallies(database);
         case 4:
             return keepMissingMastery(database);
+        case 5:
+            return addAidColumn(database);
         default:
             return QSqlError();
         }

@@ -14,7 +14,7 @@ class QSqlError;
 // copy unsent rows in order of rowid and mark them.
 namespace Register {
 
-constexpr int SchemaVersion = 4;
+constexpr int SchemaVersion = 5;
 
 // Times are stored as local time in this form, which spreadsheets read as a date and time.
 inline QString storedTime(const QDateTime &time)

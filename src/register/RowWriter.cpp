@@ -76,12 +76,12 @@ QSqlError writeRow(QSqlDatabase database, const Row &row)
         const QSqlError error = run(database,
             QStringLiteral(
                 "INSERT INTO answers (session_id, operation_no, minuend, subtrahend,"
-                " asked_term, expected, typed, is_right, seconds, error_label, answered_at)"
-                " VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+                " asked_term, expected, typed, is_right, seconds, error_label, answered_at,"
+                " aid_used) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
                 " ON CONFLICT (session_id, operation_no) DO NOTHING"),
             { answer->sessionId, a.operationNumber, a.minuend, a.subtrahend, a.askedTerm,
                 a.expected, nonNull(a.typed), a.right ? 1 : 0, a.seconds, nonNull(a.errorLabel),
-                storedTime(a.at) });
+                storedTime(a.at), a.aidUsed ? 1 : 0 });
         if (error.isValid())
             return error;
         const QSqlError forgotten = forgetTallies(database, answer->sessionId);

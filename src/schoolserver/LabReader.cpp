@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "schoolserver/LabReader.h"
 
+#include "schoolserver/LabMeasures.h"
 #include "schoolserver/LabPlanFacts.h"
 
 #include <QSqlDatabase>
@@ -24,6 +25,12 @@ Register::PracticeFacts LabReader::practiceFacts(const QString &pupilKey)
     const auto onThisPc = Register::pupilHistories(
         database, QStringLiteral("WHERE s.pupil_key = ?"), { pupilKey }, error);
     return joinedFacts(onThisPc.value(pupilKey), *onServer);
+}
+
+Measures::PupilMeasures LabReader::measures(const QString &pupilKey)
+{
+    const std::optional<Measures::PupilMeasures> onServer = serverMeasures(m_service, pupilKey);
+    return onServer ? *onServer : m_file->measures(pupilKey);
 }
 
 } // namespace SchoolServer

@@ -10,7 +10,8 @@ namespace SchoolServer {
 
 // The pupil's screens' register on a lab PC: the PC's own file, and for today's practice what
 // the school server gives about that one pupil too (the PC's file holds only its own recent
-// sessions); the file alone while the server does not answer.
+// sessions), and the pupil's accommodations, which the teacher sets there; the file alone while
+// the server does not answer.
 class LabReader final : public Register::Reader
 {
 public:
@@ -55,6 +56,11 @@ public:
         const std::function<void(int rows)> &progress) override
     {
         return m_file->exportCsv(pupilKey, filePath, progress);
+    }
+    Measures::PupilMeasures measures(const QString &pupilKey) override;
+    bool setMeasures(const QString &pupilKey, const Measures::PupilMeasures &measures) override
+    {
+        return m_file->setMeasures(pupilKey, measures);
     }
 
 private:

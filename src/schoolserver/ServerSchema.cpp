@@ -31,7 +31,9 @@ namespace {
                    " AND to_regclass('deletions') IS NOT NULL"
                    " AND to_regclass('assignments') IS NOT NULL"
                    " AND to_regproc('lab_add_review') IS NOT NULL"
-                   " AND to_regproc('lab_plan_facts') IS NOT NULL"))
+                   " AND to_regproc('lab_plan_facts') IS NOT NULL"
+                   " AND to_regclass('measures') IS NOT NULL"
+                   " AND to_regproc('lab_measures') IS NOT NULL"))
             && query.next() && query.value(0).toBool();
     }
 

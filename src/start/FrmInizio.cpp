@@ -11,6 +11,7 @@
 #include "frame/Messages.h"
 #include "frame/ScreenRegistry.h"
 #include "frame/SpokenLabel.h"
+#include "start/MeasuresLoad.h"
 #include "start/NameField.h"
 #include "start/TodayEntry.h"
 
@@ -79,6 +80,7 @@ FrmInizio::FrmInizio(SessionRecord &session, ScreenRegistry &screens, Messages &
     buildCredits();
     buildRangePanel();
     m_today = new TodayEntry(client(), { session, screens, reading, clock });
+    m_measures = new MeasuresLoad(this, session, screens);
     buildNamePanel(); // last, so that it lies over the range panel
     setUpTabOrder();
 
@@ -290,6 +292,7 @@ void FrmInizio::acceptName()
     Frame2->hide();
     Frame1->setEnabled(true);
     m_today->offer();
+    m_measures->load(m_today->reader());
     // Said once, with the first range button: what starts the exercise, and where the type is.
     Command1->setAccessibleDescription(QStringLiteral(
         "Scegli il numero massimo e premi Invio per cominciare l'esercizio. Con Maiusc+Tab scegli "

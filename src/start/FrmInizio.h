@@ -12,6 +12,7 @@ class QFrame;
 class QLabel;
 class QMenu;
 class Launcher;
+class MeasuresLoad;
 class Messages;
 class QPushButton;
 class RegisterReading;
@@ -104,6 +105,7 @@ private:
     QPushButton *Command6 = nullptr;
     QPushButton *Command9 = nullptr;
     TodayEntry *m_today = nullptr; // "Allenamento di oggi", beside the range buttons
+    MeasuresLoad *m_measures = nullptr; // the pupil's accommodations, read at the name
 
     QFrame *Frame2 = nullptr;
     QLabel *Label4 = nullptr;

@@ -41,6 +41,8 @@ public:
     ~TodayEntry() override;
 
     QPushButton *button() const { return cmdAllenamento; }
+    // The register's reader opened by offer(); none when the register is off.
+    Register::ReaderThread *reader() const { return m_reader.get(); }
     // The name is accepted: the entry shows when the register is on.
     void offer();
 

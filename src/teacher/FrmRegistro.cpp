@@ -66,8 +66,8 @@ FrmRegistro::FrmRegistro(Roles roles, SessionRecord &chosenSession)
     setWindowTitle(TeacherLook::title());
     buildControls();
     // A working screen: it grows with the window, maximised too, and keeps the size it was
-    // left at.
-    client()->setMinimumSize(Twips::toPixels(11910), Twips::toPixels(9000));
+    // left at. Never so narrow that the search row's buttons cover the search field.
+    client()->setMinimumSize(Twips::toPixels(13770), Twips::toPixels(9000));
     if (!restoreGeometry(teacherSettings().value(WindowKey).toByteArray())) {
         resize(minimumSizeHint());
         centreOnScreen();
@@ -266,7 +266,7 @@ void FrmRegistro::showClass()
     fraClasse->show();
     const bool usable = m_reader != nullptr;
     for (QPushButton *button :
-        { cmdEsporta, cmdStampa, cmdElimina, cmdSvuota, cmdCambia, cmdAssegna })
+        { cmdEsporta, cmdStampa, cmdElimina, cmdSvuota, cmdCambia, cmdAssegna, cmdMisure })
         button->setVisible(usable);
     // A lab's password is the server's login: its administrator changes it.
     cmdCambia->setVisible(usable && !m_onServer);

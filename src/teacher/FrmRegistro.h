@@ -14,6 +14,7 @@
 class Charts;
 class ClassTable;
 class FrmAssegna;
+class FrmMisure;
 class Clock;
 class Messages;
 class Printing;
@@ -35,7 +36,8 @@ struct Assignment;
 // "REGISTRO DELLA CLASSE", for the teacher: behind the teacher's password, one row per pupil;
 // for the chosen pupil the chart of the days, the sessions, and a session's report and analysis
 // on the stored session record; the progress sheet, the CSV export, what the next "Allenamento
-// di oggi" of a pupil or of the class practises ("ASSEGNA"), and the deletion of a pupil or of
+// di oggi" of a pupil or of the class practises ("ASSEGNA"), a pupil's accommodations
+// ("MISURE"), and the deletion of a pupil or of
 // the whole register. Every read and change of the register runs on the register's own
 // thread; the screen shows its result when it comes.
 class FrmRegistro : public Screen
@@ -71,6 +73,7 @@ private slots:
     void cmdAnalisi_Click();
     void cmdStampa_Click();
     void cmdAssegna_Click();
+    void cmdMisure_Click();
 
 private:
     void buildControls();
@@ -98,6 +101,8 @@ private:
     // Sets or takes away the assignment of the chosen pupil or, after the teacher's Yes, of every
     // pupil of the class; then the class is read again.
     void assign(bool wholeClass, const std::optional<Practice::Assignment> &assignment);
+    // "MISURE" is for the chosen pupil alone.
+    void offerMeasures();
     // Tells the teacher the register could not be read, with a beep.
     void tellReadFailed();
 
@@ -131,6 +136,8 @@ private:
     QPushButton *cmdCambia = nullptr;
     QPushButton *cmdAssegna = nullptr;
     FrmAssegna *m_assegna = nullptr; // made on the first ASSEGNA
+    QPushButton *cmdMisure = nullptr;
+    FrmMisure *m_misure = nullptr; // made on the first MISURE
     QLabel *lblStato = nullptr;
     QPushButton *cmdEsci = nullptr;
     // Last: ended first, so that no result arrives at a screen half gone.

@@ -119,16 +119,25 @@ void FrmRegistro::buildClassPanel(QWidget *area)
     cmdAssegna->setMinimumSize(Twips::toPixels(1800), Twips::toPixels(450));
     Controls::setBackground(cmdAssegna, TeacherLook::background());
     connect(cmdAssegna, &QPushButton::clicked, this, &FrmRegistro::cmdAssegna_Click);
+    // The chosen pupil's accommodations.
+    cmdMisure = Controls::button(fraClasse, QStringLiteral("cmdMisure"), QStringLiteral("MISURE"),
+        Controls::arial(9.75, true));
+    cmdMisure->setMinimumSize(Twips::toPixels(1800), Twips::toPixels(450));
+    Controls::setBackground(cmdMisure, TeacherLook::background());
+    cmdMisure->setEnabled(false);
+    connect(cmdMisure, &QPushButton::clicked, this, &FrmRegistro::cmdMisure_Click);
     auto *search = new QHBoxLayout;
     search->addWidget(find);
     search->addWidget(txtCerca);
     search->addStretch(1);
+    search->addWidget(cmdMisure);
     search->addWidget(cmdAssegna);
     search->addWidget(cmdCambia);
 
     tblClasse = new ClassTable(fraClasse);
     connect(txtCerca, &QLineEdit::textChanged, tblClasse, &ClassTable::filterRows);
     connect(tblClasse, &QTableWidget::itemSelectionChanged, this, &FrmRegistro::showPupil);
+    connect(tblClasse, &QTableWidget::itemSelectionChanged, this, &FrmRegistro::offerMeasures);
     lblCarico = Controls::label(fraClasse, QStringLiteral("lblCarico"), QString(), text);
     lblCarico->hide();
 

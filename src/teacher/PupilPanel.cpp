@@ -12,12 +12,13 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 PupilPanel::PupilPanel(QWidget *parent, Charts &charts, const QColor &background)
     : QWidget(parent), m_charts(charts)
 {
     setObjectName(QStringLiteral("fraAlunno"));
-    tblSessioni = new QTableWidget(0, 5, this);
+    tblSessioni = new QTableWidget(0, int(ProgressSheet::headings().size()), this);
     tblSessioni->setObjectName(QStringLiteral("tblSessioni"));
     tblSessioni->setAccessibleName(QStringLiteral("Le sessioni dell'alunno"));
     tblSessioni->setFont(Controls::arial(9));
@@ -70,11 +71,22 @@ void PupilPanel::showPupil(
             points.append({ day.day, day.rightPercent, day.medianSeconds });
         m_chart->setDays(points);
     }
+    // The answers given with the number line, per session, so that the teacher sees the aid
+    // fade; a column only for a pupil who ever used it.
+    const bool aided = std::any_of(m_sessions.cbegin(), m_sessions.cend(),
+        [](const Register::SessionSummary &session) { return session.aidUses > 0; });
+    QStringList headings = ProgressSheet::headings();
+    if (aided)
+        headings.append(QStringLiteral("Aiuto"));
+    tblSessioni->setColumnCount(int(headings.size()));
+    tblSessioni->setHorizontalHeaderLabels(headings);
     // The newest session first, where the teacher looks.
     tblSessioni->setRowCount(int(m_sessions.size()));
     for (int row = 0; row < int(m_sessions.size()); ++row) {
         const int index = int(m_sessions.size()) - 1 - row;
-        const QStringList cells = ProgressSheet::cells(m_sessions[index]);
+        QStringList cells = ProgressSheet::cells(m_sessions[index]);
+        if (aided)
+            cells.append(QString::number(m_sessions[index].aidUses));
         for (int column = 0; column < int(cells.size()); ++column) {
             auto *cell = new QTableWidgetItem(cells[column]);
             cell->setData(Qt::UserRole, index);

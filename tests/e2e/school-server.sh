@@ -10,11 +10,11 @@
 # the eighty answers, each once; the class, with the teacher's login, from either PC with both
 # pupils and with rows of a hostile writer as stored, and its CSV read back unchanged; the
 # teacher's login (which drive.py has also used on PC a's teacher screen, and seen say, with the
-# server stopped, that it is away); the teacher's assignments, and what a lab PC's "Allenamento di
-# oggi" reads of one pupil by the pupil's key (that pupil's answers and assignment, nothing of
-# another, no session's key, still no table); a pupil deleted by the teacher does not come back
-# from a PC that still held rows of hers, nor does her assignment stay, and a session left on a
-# PC goes at its next start.
+# server stopped, that it is away); the teacher's assignments and measures, and what a lab PC's
+# "Allenamento di oggi" and start screen read of one pupil by the pupil's key (that pupil's
+# answers, assignment and measures, nothing of another, no session's key, still no table); a
+# pupil deleted by the teacher does not come back from a PC that still held rows of hers, nor do
+# her assignment and measures stay, and a session left on a PC goes at its next start.
 #
 # Sourced by run-e2e.sh, which sets work, labpc and the array started.
 # shellcheck disable=SC2154 # work, labpc and started belong to run-e2e.sh
@@ -152,6 +152,25 @@ PY
         "sessioni 1 | risposte 40 | assegnate - | livello -1" ] || fail "the assignment was not taken away"
     echo "the teacher's assignments; a lab PC reads one pupil's plan by key, no table, no session's key"
 
+    # "MISURE" with the teacher's login; a lab PC reads one pupil's measures by the pupil's key
+    # through lab_measures, and the table not at all.
+    on_pc a "$labpc" measures mario 6 "altra" && fail "a wrong password set measures"
+    on_pc b "$labpc" measures mario 6 "$teacher_password" || fail "the teacher could not set measures"
+    on_pc b "$labpc" measures nessuno 6 "$teacher_password" && fail "measures for no pupil were kept"
+    [ "$(on_pc a "$labpc" pupilmeasures mario)" = "tempo nascosto 1 | operazioni 6 | aiuto 1" ] ||
+        fail "PC a's measures for mario read: $(on_pc a "$labpc" pupilmeasures mario)"
+    [ "$(on_pc a "$labpc" pupilmeasures "Anna O'Neil; DROP TABLE pupils;--")" = \
+        "tempo nascosto 0 | operazioni 10 | aiuto 0" ] || fail "Anna has mario's measures"
+    for refused in "SELECT * FROM measures" "DELETE FROM measures" "UPDATE measures SET read_aloud = 1" \
+        "INSERT INTO measures VALUES ('anna', 1, 5, 1, 1, 1)"; do
+        as_lab "$refused" && fail "the lab's role may: $refused"
+    done
+    [ "$(postgres_count "SELECT COUNT(*) FROM measures")" = 1 ] || fail "the lab's role changed the measures"
+    [ "$(on_pc b "$labpc" measures mario 0 "$teacher_password" && on_pc a "$labpc" pupilmeasures mario)" = \
+        "tempo nascosto 0 | operazioni 10 | aiuto 0" ] || fail "the measures were not taken away"
+    [ "$(postgres_count "SELECT COUNT(*) FROM measures")" = 0 ] || fail "default measures left a row"
+    echo "the teacher's measures; a lab PC reads one pupil's measures by key, not the table"
+
     [ "$(on_pc b "$labpc" teacher "$teacher_password")" = "giusta" ] || fail "PC b does not know the teacher's login"
     [ "$(on_pc b "$labpc" teacher "altra")" = "sbagliata" ] || fail "PC b took a wrong password"
     on_pc b "$labpc" delete "x'); delete from answers;--" "altra" && fail "a wrong password deleted a pupil"
@@ -171,9 +190,12 @@ PY
     [ "$(postgres_count "SELECT COUNT(*) FROM pupils WHERE name_key = 'luca'")" = 1 ] || fail "PC a's Luca is missing"
     sleep 1
     on_pc a "$labpc" assign "Luca" "togli" 1 "$teacher_password" || fail "the teacher could not assign to Luca"
+    on_pc a "$labpc" measures "Luca" 5 "$teacher_password" || fail "the teacher could not set Luca's measures"
     on_pc a "$labpc" delete "Luca" "$teacher_password" || fail "the teacher could not delete Luca"
     [ "$(postgres_count "SELECT COUNT(*) FROM assignments WHERE pupil_key = 'luca'")" = 0 ] ||
         fail "Luca's assignment outlived him"
+    [ "$(postgres_count "SELECT COUNT(*) FROM measures WHERE pupil_key = 'luca'")" = 0 ] ||
+        fail "Luca's measures outlived him"
     on_pc b "$labpc" play "Luca" 0 0 60 >"$work/pc-b-3.log" || fail "PC b did not empty its outbox"
     [ "$(postgres_count "SELECT COUNT(*) FROM pupils WHERE name_key = 'luca'")" = 0 ] ||
         fail "the deleted pupil came back from PC b"

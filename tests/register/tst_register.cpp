@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -210,8 +211,12 @@ private slots:
         const QString key = pupilKey(QStringLiteral("Zebedeo"));
         QCOMPARE(queries.countsOf(key).sessions, 12);
         QCOMPARE(queries.countsOf(key).answers, 480);
+        QVERIFY(queries.setMeasures(key, { true, 6, true, true, true }));
         QVERIFY(queries.deletePupil(key));
         QCOMPARE(queries.countsOfAll().pupils, 1);
+        QSqlQuery query(QSqlDatabase::database(queries.connectionName()));
+        QVERIFY(query.exec(QStringLiteral("SELECT COUNT(*) FROM measures")) && query.next());
+        QCOMPARE(query.value(0).toInt(), 0);
         for (const QString &name : QDir(dir.path()).entryList(QDir::Files)) {
             QFile file(dir.filePath(name));
             QVERIFY(file.open(QIODevice::ReadOnly));
@@ -267,6 +272,69 @@ private slots:
         QVERIFY(queries.deletePupil(bea));
         QVERIFY(query.exec(QStringLiteral("SELECT COUNT(*) FROM assignments")) && query.next());
         QCOMPARE(query.value(0).toInt(), 0);
+    }
+
+    // The teacher's measures for one pupil: kept as set, the exercise size brought within 5..10,
+    // the default keeping no row, refused for a pupil the register does not know; each answer's
+    // number line counted per session; a file of the version before them brought up with its
+    // sessions whole.
+    void measuresAndAidUsesKeptAndUpgraded()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("registro.sqlite"));
+        const QString ada = pupilKey(QStringLiteral("Ada"));
+        {
+            SqliteRegister reg({ path, true });
+            practise(reg, QStringLiteral("Ada"), 4);
+            reg.sessionStarted({ QStringLiteral("Ada"), 1, 4, 10, 40, Monday.addDays(1) });
+            for (int n = 1; n <= 5; ++n)
+                reg.answerJudged({ n, 30, 12, 1, 18, QStringLiteral("18"), true, 2.0,
+                    Monday.addDays(1), QString(), n % 2 == 1 });
+            reg.waitUntilWritten();
+        }
+        {
+            RegisterQueries queries(path);
+            const QList<SessionSummary> sessions = queries.sessions(ada);
+            QCOMPARE(sessions.size(), 2);
+            QCOMPARE(sessions[0].aidUses, 0);
+            QCOMPARE(sessions[1].aidUses, 3);
+
+            QCOMPARE(queries.measures(ada), Measures::PupilMeasures());
+            const Measures::PupilMeasures set { true, 7, false, true, true };
+            QVERIFY(queries.setMeasures(ada, set));
+            QCOMPARE(queries.measures(ada), set);
+            QVERIFY(queries.setMeasures(ada, { false, 2, false, false, false }));
+            QCOMPARE(queries.measures(ada).exerciseSize, Measures::SmallestExerciseSize);
+            QVERIFY(!queries.setMeasures(QStringLiteral("nessuno"), set));
+            QVERIFY(queries.setMeasures(ada, {}));
+            QSqlQuery query(QSqlDatabase::database(queries.connectionName()));
+            QVERIFY(query.exec(QStringLiteral("SELECT COUNT(*) FROM measures")) && query.next());
+            QCOMPARE(query.value(0).toInt(), 0);
+            // A size written by hand (or by a newer program) out of range reads within it.
+            QVERIFY(queries.setMeasures(ada, set));
+            QVERIFY(query.exec(QStringLiteral("UPDATE measures SET exercise_size = 40")));
+            QCOMPARE(queries.measures(ada).exerciseSize, Measures::FullExerciseSize);
+        }
+        {
+            QSqlDatabase older = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "older");
+            older.setDatabaseName(path);
+            QVERIFY(older.open());
+            QSqlQuery query(older);
+            QVERIFY(query.exec(QStringLiteral("DROP TABLE measures")));
+            QVERIFY(query.exec(QStringLiteral("ALTER TABLE answers DROP COLUMN aid_used")));
+            QVERIFY(query.exec(QStringLiteral("PRAGMA user_version = 4")));
+        }
+        QSqlDatabase::removeDatabase(QStringLiteral("older"));
+        RegisterQueries queries(path);
+        QCOMPARE(queries.state(), State::Ready);
+        QCOMPARE(queries.countsOf(ada).answers, 9);
+        QCOMPARE(queries.sessions(ada)[1].aidUses, 0);
+        QVERIFY(QSqlDatabase::database(queries.connectionName())
+                    .record(QStringLiteral("answers"))
+                    .contains(QStringLiteral("aid_used")));
+        QCOMPARE(queries.measures(ada), Measures::PupilMeasures());
+        QVERIFY(queries.setMeasures(ada, { false, 8, false, false, false }));
+        QCOMPARE(queries.measures(ada).exerciseSize, 8);
     }
 
     void csvCells_data()

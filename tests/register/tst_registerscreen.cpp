@@ -7,11 +7,14 @@
 #include "core/SessionRecord.h"
 #include "progress/FrmProgressi.h"
 #include "report/FrmStampa.h"
+#include "teacher/FrmMisure.h"
 #include "teacher/FrmRegistro.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -262,6 +265,101 @@ private slots:
         content.held->release();
         QTRY_COMPARE(find<QLabel>("lblSessioni")->text(), QStringLiteral("Hai fatto 2 sessioni."));
         QCOMPARE(find<QTableWidget>("tblGiorni")->rowCount(), 2);
+    }
+
+    // MISURE for the chosen pupil: shown as kept, cancelled without a change, saved, saved as the
+    // default (which keeps nothing); a register that cannot be read lets nothing be saved. The
+    // sessions show the answers given with the number line, for a pupil who ever used it.
+    void measuresSetSavedAndCancelled()
+    {
+        FakeReader::Content content;
+        for (const char *name : { "Anna", "Luca" }) {
+            Register::PupilOverview pupil;
+            pupil.name = QString::fromLatin1(name);
+            pupil.key = pupil.name.toLower();
+            content.pupils.append(pupil);
+        }
+        content.measures[QStringLiteral("luca")] = { true, 7, false, false, true };
+        Register::SessionSummary aided;
+        aided.aidUses = 3;
+        content.sessions[QStringLiteral("luca")] = { aided, {} };
+        content.sessions[QStringLiteral("anna")] = { {} };
+        services->readerOpener = FakeReader::opener(content);
+        open();
+        auto *table = find<QTableWidget>("tblClasse");
+        auto *sessions = find<QTableWidget>("tblSessioni");
+        QVERIFY(!find("cmdMisure")->isEnabled());
+        auto choose = [&](const QString &name) {
+            table->selectRow(table->findItems(name, Qt::MatchExactly).first()->row());
+        };
+        choose(QStringLiteral("Anna"));
+        QCOMPARE(sessions->columnCount(), 5);
+        choose(QStringLiteral("Luca"));
+        QCOMPARE(sessions->columnCount(), 6);
+        QCOMPARE(sessions->horizontalHeaderItem(5)->text(), QStringLiteral("Aiuto"));
+        QCOMPARE(sessions->item(0, 5)->text(), QStringLiteral("0")); // the newest
+        QCOMPARE(sessions->item(1, 5)->text(), QStringLiteral("3"));
+
+        QVERIFY(find("cmdMisure")->isEnabled());
+        find<QPushButton>("cmdMisure")->click();
+        auto *dialog = screen->findChild<FrmMisure *>(QStringLiteral("FrmMisure"));
+        QVERIFY(dialog && dialog->isVisible());
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("MISURE — REGISTRO DELLA CLASSE"));
+        auto box = [dialog](const char *name) {
+            return dialog->findChild<QCheckBox *>(QString::fromLatin1(name));
+        };
+        auto *size = dialog->findChild<QSpinBox *>(QStringLiteral("spnOperazioni"));
+        auto state = [&] {
+            return QStringList { box("chkTempoNascosto")->isChecked() ? "tempo" : "",
+                box("chkMenoOperazioni")->isChecked() ? "meno" : "",
+                size->isEnabled() ? QString::number(size->value()) : "-",
+                box("chkLeggi")->isChecked() ? "leggi" : "",
+                box("chkContrasto")->isChecked() ? "contrasto" : "",
+                box("chkAiuto")->isChecked() ? "aiuto" : "" }
+                .join(QLatin1Char('|'));
+        };
+        auto press = [&](const char *button) {
+            dialog->findChild<QPushButton *>(QString::fromLatin1(button))->click();
+        };
+        QCOMPARE(state(), QStringLiteral("tempo|meno|7|||aiuto"));
+        box("chkMenoOperazioni")->setChecked(false);
+        QVERIFY(!size->isEnabled());
+        box("chkLeggi")->setChecked(true);
+        press("cmdAnnulla");
+        QVERIFY(!dialog->isVisible());
+        find<QPushButton>("cmdMisure")->click();
+        QCOMPARE(state(), QStringLiteral("tempo|meno|7|||aiuto"));
+
+        box("chkContrasto")->setChecked(true);
+        size->setValue(5);
+        press("cmdSalva");
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(find<QLabel>("lblEsito")->text(), QStringLiteral("Misure salvate per Luca."));
+        find<QPushButton>("cmdMisure")->click();
+        QCOMPARE(state(), QStringLiteral("tempo|meno|5||contrasto|aiuto"));
+        for (const char *name :
+            { "chkTempoNascosto", "chkMenoOperazioni", "chkContrasto", "chkAiuto" })
+            box(name)->setChecked(false);
+        press("cmdSalva");
+
+        choose(QStringLiteral("Anna"));
+        find<QPushButton>("cmdMisure")->click();
+        QCOMPARE(state(), QStringLiteral("||-|||"));
+        press("cmdAnnulla");
+        choose(QStringLiteral("Luca"));
+        find<QPushButton>("cmdMisure")->click();
+        QCOMPARE(state(), QStringLiteral("||-|||"));
+        press("cmdAnnulla");
+
+        content.failing = true;
+        Register::ReaderThread failing(
+            FakeReader::opener(content), Register::ReaderThread::Where::CallingThread);
+        dialog->ask(failing, QStringLiteral("luca"), QStringLiteral("Luca"));
+        QCOMPARE(dialog->findChild<QLabel *>(QStringLiteral("lblAvviso"))->text(),
+            QStringLiteral(
+                "Il registro non si può leggere: le misure non si possono cambiare ora."));
+        QVERIFY(!dialog->findChild<QPushButton *>(QStringLiteral("cmdSalva"))->isEnabled());
+        press("cmdAnnulla");
     }
 
     void switchedOffShowsWhy()

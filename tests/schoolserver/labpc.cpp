@@ -14,6 +14,10 @@
 //       ("" takes the assignment away), and the range level
 //   labpc plan NAME                          what "Allenamento di oggi" on this PC reads of the
 //       pupil: "sessioni S | risposte A | assegnate CODES | livello L"
+//   labpc measures NAME SIZE PASSWORD        "MISURE": time hidden, SIZE operations per exercise
+//       and the number line (SIZE 0 takes them away)
+//   labpc pupilmeasures NAME                 what the start screen on this PC reads of the
+//       pupil's measures: "tempo nascosto T | operazioni S | aiuto A"
 // The teacher's commands log in to the school server as the teacher, with PASSWORD.
 #include "core/FamilyCodes.h"
 #include "core/PupilKey.h"
@@ -185,6 +189,26 @@ int plan(const QString &name)
     return 0;
 }
 
+int setMeasures(const QString &name, int size, const QString &password)
+{
+    const auto queries = teacherRegister(password);
+    Measures::PupilMeasures measures;
+    if (size > 0)
+        measures = { true, size, false, false, true };
+    return queries && queries->setMeasures(pupilKey(name), measures) ? 0 : 1;
+}
+
+int pupilMeasures(const QString &name)
+{
+    const Register::Opened opened =
+        SchoolServer::openForScreens(registerPlace(), nullptr, SchoolServer::serviceName());
+    const Measures::PupilMeasures measures = opened.reader->measures(pupilKey(name));
+    QTextStream(stdout) << "tempo nascosto " << int(measures.timeHidden) << " | operazioni "
+                        << measures.exerciseSize << " | aiuto " << int(measures.aidOffered)
+                        << Qt::endl;
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -207,9 +231,13 @@ int main(int argc, char *argv[])
         return assign(args.at(2), args.at(3), args.at(4).toInt(), args.at(5));
     if (args.size() == 3 && args.at(1) == QLatin1String("plan"))
         return plan(args.at(2));
+    if (args.size() == 5 && args.at(1) == QLatin1String("measures"))
+        return setMeasures(args.at(2), args.at(3).toInt(), args.at(4));
+    if (args.size() == 3 && args.at(1) == QLatin1String("pupilmeasures"))
+        return pupilMeasures(args.at(2));
     std::fputs("labpc play NAME SESSIONS MS_PER_ANSWER [WAIT_S] | class PASSWORD | teacher "
                "PASSWORD | delete NAME PASSWORD | csv FILE PASSWORD | assign NAME CODES LEVEL "
-               "PASSWORD | plan NAME\n",
+               "PASSWORD | plan NAME | measures NAME SIZE PASSWORD | pupilmeasures NAME\n",
         stderr);
     return 2;
 }

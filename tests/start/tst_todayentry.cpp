@@ -6,9 +6,12 @@
 #include "start/FrmInizio.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
+#include <QTemporaryDir>
 #include <QTest>
 
 // "Allenamento di oggi" on the start screen: where it is, when it shows, and what it hands the
@@ -101,6 +104,32 @@ private slots:
         QVERIFY(f.session.RangeLevel >= 1 && f.session.RangeLevel <= 6);
         QVERIFY(!f.session.ModeCaption.isEmpty());
         QVERIFY(!f.loading()->isVisible());
+    }
+
+    // The accommodations go on the record when the name is accepted: the pupil's from the
+    // register, or with the register off every pupil's from the PC's settings, read safely.
+    void measuresOnTheRecordAtTheName()
+    {
+        {
+            FakeReader::Content content = ninaYesterday();
+            content.measures[QStringLiteral("nina")] = { true, 6, true, false, true };
+            Fixture f(content);
+            f.acceptName();
+            QCOMPARE(
+                f.session.PupilMeasures, Measures::PupilMeasures({ true, 6, true, false, true }));
+        }
+        QTemporaryDir dir;
+        QFile file(dir.filePath(QCoreApplication::applicationName() + QStringLiteral(".conf")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("[Misure]\nTempoNascosto=true\nOperazioniPerEsercizio=3\nLeggiAdAltaVoce=forse\n"
+                   "Aiuto=1\n");
+        file.close();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, dir.path());
+        Fixture f(std::nullopt);
+        f.session.PupilMeasures.largeContrast = true; // a previous pupil's
+        f.acceptName();
+        QTRY_COMPARE(
+            f.session.PupilMeasures, Measures::PupilMeasures({ true, 5, false, false, true }));
     }
 
     void hiddenWhenTheRegisterIsOff()

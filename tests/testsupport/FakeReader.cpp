@@ -73,6 +73,24 @@ bool FakeReader::setAssignment(
     return true;
 }
 
+Measures::PupilMeasures FakeReader::measures(const QString &pupilKey)
+{
+    read();
+    return m_content.failing ? Measures::PupilMeasures() : m_content.measures.value(pupilKey);
+}
+
+bool FakeReader::setMeasures(const QString &pupilKey, const Measures::PupilMeasures &measures)
+{
+    read();
+    if (m_content.failing)
+        return false;
+    if (measures.any())
+        m_content.measures.insert(pupilKey, measures);
+    else
+        m_content.measures.remove(pupilKey);
+    return true;
+}
+
 Register::Counts FakeReader::countsOf(const QString &pupilKey)
 {
     return { 1, int(m_content.sessions.value(pupilKey).size()), 0 };

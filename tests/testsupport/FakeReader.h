@@ -20,6 +20,7 @@ public:
         QHash<QString, QList<Register::DayPoint>> days; // by pupil key
         QHash<QString, QList<Register::SessionSummary>> sessions;
         QHash<QString, Register::PracticeFacts> practice; // setAssignment changes it
+        QHash<QString, Measures::PupilMeasures> measures; // setMeasures changes it
         bool failing = false;
         std::shared_ptr<QSemaphore> held; // each read takes one; none: reads go at once
     };
@@ -48,6 +49,8 @@ public:
     {
         return -1;
     }
+    Measures::PupilMeasures measures(const QString &pupilKey) override;
+    bool setMeasures(const QString &pupilKey, const Measures::PupilMeasures &measures) override;
 
 private:
     // Waits while the test holds the reads; marks the read failed when the content fails.
