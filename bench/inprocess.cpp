@@ -75,6 +75,7 @@ public:
     QString askPdfFilePath(const QString &) override { return QString(); }
     void prepareSound() override { }
     void playSound(const QString &) override { }
+    void say(const QString &) override { }
     QString programFolder() override { return QCoreApplication::applicationDirPath(); }
     bool startProgram(const QString &) override { return false; }
     void endProgram() override { }

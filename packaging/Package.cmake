@@ -25,4 +25,4 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "fonts-liberation2, qt6-translations-l10n, libqt6sql6-sqlite, libqt6sql6-psql")
+    "fonts-liberation2, qt6-translations-l10n, libqt6sql6-sqlite, libqt6sql6-psql, qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")

@@ -26,7 +26,7 @@ void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services 
     });
     registry.setFactory(ScreenId::Exercise, [&] {
         return new FrmOperativoMeno(session,
-            { services, services, services, services, services.screens(), services.random(),
+            { services, services, services, services, services, services.screens(), services.random(),
                 services.pupilRegister() });
     });
     registry.setFactory(ScreenId::Scale, [] { return new FrmValutazione; });

@@ -4,6 +4,7 @@
 
 #include "certificate/CertificateArt.h"
 #include "core/CertificateText.h"
+#include "core/MeasureWords.h"
 #include "core/PlainWords.h"
 #include "core/SessionRecord.h"
 #include "frame/Colour.h"
@@ -170,6 +171,12 @@ void FrmAttestato::Form_Activate()
     Command2->setText(texts.printCaption);
     Command2->setEnabled(texts.printable);
     lblPerche->setText(texts.count);
+    // Under the date, where the card is bare: the measures, on the card and so on paper.
+    Controls::setOptionalLine(lblMisure, Frame1, QStringLiteral("lblMisure"),
+        Measures::measuresLine(m_session.PupilMeasures), Controls::arial(6.75, true),
+        QRect(600, 5460, 3960, 570));
+    if (lblMisure)
+        lblMisure->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     for (const auto &[label, words] : std::as_const(m_words))
         words->setWords(spokenText(label));
 

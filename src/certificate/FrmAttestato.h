@@ -67,6 +67,7 @@ private:
     QLabel *lblRapporto;
     QLabel *lblPerche;
     QLabel *lblData;
+    QLabel *lblMisure = nullptr; // the pupil's measures, made when there are any
     // Every text of the card in words, reached by Tab after the buttons.
     QList<std::pair<QLabel *, SpokenStop *>> m_words;
     QPushButton *Command2;

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "core/Grading.h"
 
+#include "core/SessionFlow.h"
 #include "core/SessionRecord.h"
 
 namespace Grading {
@@ -17,7 +18,8 @@ int judgedOperations(const SessionRecord &session)
         return 0;
     const bool newestJudged = newest < SessionRecord::RecordSlots
         && session.OpRecords[newest].endsWith(QStringLiteral(" Tp"));
-    return newestJudged ? newest : newest - 1;
+    const int asked = Exercise::operationsUpTo(session, newest);
+    return newestJudged ? asked : asked - 1;
 }
 
 int grade(int right, int judged)

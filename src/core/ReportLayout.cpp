@@ -62,6 +62,11 @@ QPoint timeLinePosition(int exercise)
     return QPoint(exercise % 2 == 1 ? PaperLeft : PaperRight, exercise <= 2 ? 11000 : 12000);
 }
 
+QPoint measuresLinePosition()
+{
+    return QPoint(PaperLeft, 13000);
+}
+
 QString timeLineText(int exercise, const QString &exerciseTimeText)
 {
     return QStringLiteral("Eser. n.%1: Tempo tot. ").arg(exercise) + exerciseTimeText

@@ -25,6 +25,8 @@ QPoint belowHeaderPosition();
 // Exercises 1 and 2 side by side at the top, 3 and 4 side by side below them.
 QPoint recordPosition(int record);
 QPoint timeLinePosition(int exercise);
+// Under the time lines: the pupil's measures, when any.
+QPoint measuresLinePosition();
 QString timeLineText(int exercise, const QString &exerciseTimeText);
 
 } // namespace ReportLayout

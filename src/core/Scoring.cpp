@@ -52,23 +52,31 @@ void timeAnswer(SessionRecord &session, double elapsedSeconds)
     const double seconds = std::isfinite(elapsedSeconds)
         ? std::clamp(std::floor(elapsedSeconds), 0.0, LongestAnswerSeconds)
         : 0.0;
+    // Hidden times are still counted for the register, but their texts stay blank, as wide as
+    // the figures they stand for, so that every line keeps its layout.
+    const auto shown = [&session](int value) {
+        const QString text = NumberText::strForm(value);
+        return session.PupilMeasures.timeHidden ? QString(text.size(), QLatin1Char(' ')) : text;
+    };
     session.PartialTime = static_cast<int>(seconds);
-    session.PartialTimeText = NumberText::strForm(session.PartialTime);
+    session.PartialTimeText = shown(session.PartialTime);
     if (isExerciseIndex(session.ExerciseNo)) {
         int &total = session.ExerciseTime[session.ExerciseNo];
         total += session.PartialTime;
-        session.ExerciseTimeText[session.ExerciseNo] = NumberText::strForm(total);
+        session.ExerciseTimeText[session.ExerciseNo] = shown(total);
     }
 }
 
 QString partialTimeCaption(const SessionRecord &session)
 {
+    if (session.PupilMeasures.timeHidden)
+        return QString();
     return session.PartialTime <= 99 ? session.PartialTimeText : QStringLiteral("99");
 }
 
 QString exerciseTimeCaption(const SessionRecord &session)
 {
-    if (!isExerciseIndex(session.ExerciseNo))
+    if (!isExerciseIndex(session.ExerciseNo) || session.PupilMeasures.timeHidden)
         return QString();
     return session.ExerciseTime[session.ExerciseNo] <= 999
         ? session.ExerciseTimeText[session.ExerciseNo]

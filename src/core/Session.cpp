@@ -49,8 +49,9 @@ bool Session::nextOperation()
 
 void Session::present()
 {
-    if (m_record.OpCount >= 1 && m_record.OpCount <= m_plan.size()) {
-        m_operation = Practice::presentPlanned(m_record, m_plan[m_record.OpCount - 1]);
+    const int asked = operationsUpTo(m_record, m_record.OpCount);
+    if (asked >= 1 && asked <= m_plan.size()) {
+        m_operation = Practice::presentPlanned(m_record, m_plan[asked - 1]);
     } else {
         livello(m_record, m_random, m_clock.timeOfDay);
         m_operation = presentOperation(m_record, m_random);

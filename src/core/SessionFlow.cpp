@@ -6,7 +6,24 @@
 #include "core/ReviewInput.h"
 #include "core/SessionRecord.h"
 
+#include <algorithm>
+
 namespace Exercise {
+
+int operationsPerExercise(const SessionRecord &session)
+{
+    return std::clamp(session.PupilMeasures.exerciseSize, Measures::SmallestExerciseSize,
+        SessionRecord::OperationsPerExercise);
+}
+
+int operationsUpTo(const SessionRecord &session, int slot)
+{
+    if (slot <= 0)
+        return 0;
+    const int perSlotColumn = SessionRecord::OperationsPerExercise;
+    return (slot - 1) / perSlotColumn * operationsPerExercise(session)
+        + std::min((slot - 1) % perSlotColumn + 1, operationsPerExercise(session));
+}
 
 QString rangeBanner(int rangeLow, int rangeHigh)
 {
@@ -33,7 +50,13 @@ bool startExercise(SessionRecord &session)
         || session.ExerciseNo >= SessionRecord::ExercisesPerSession)
         return false;
     ++session.ExerciseNo;
-    ++session.OpCount;
+    session.OpCount = (session.ExerciseNo - 1) * SessionRecord::OperationsPerExercise + 1;
+    // A shorter exercise leaves the rest of its column empty, even after a longer session.
+    for (int slot = session.OpCount; slot < session.OpCount + SessionRecord::OperationsPerExercise;
+         ++slot) {
+        session.OpRecords[slot].clear();
+        session.Judged[slot] = JudgedOperation();
+    }
     session.OpInExercise = 1;
     session.PartialTime = 0;
     session.ExerciseTime[session.ExerciseNo] = 0;
@@ -46,7 +69,7 @@ bool startExercise(SessionRecord &session)
 
 bool startNextOperation(SessionRecord &session)
 {
-    if (session.OpInExercise >= SessionRecord::OperationsPerExercise
+    if (session.OpInExercise >= operationsPerExercise(session)
         || session.OpCount >= SessionRecord::OperationsPerSession)
         return false;
     session.AnswerText.clear();
@@ -57,7 +80,7 @@ bool startNextOperation(SessionRecord &session)
 
 bool isExerciseComplete(const SessionRecord &session)
 {
-    return session.OpInExercise == SessionRecord::OperationsPerExercise;
+    return session.OpInExercise == operationsPerExercise(session);
 }
 
 bool areMenusUnlocked(const SessionRecord &session)
@@ -67,7 +90,9 @@ bool areMenusUnlocked(const SessionRecord &session)
 
 bool isSessionComplete(const SessionRecord &session)
 {
-    return session.OpCount == SessionRecord::OperationsPerSession;
+    return session.OpCount
+        == (SessionRecord::ExercisesPerSession - 1) * SessionRecord::OperationsPerExercise
+        + operationsPerExercise(session);
 }
 
 QString endOfSessionTitle()

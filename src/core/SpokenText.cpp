@@ -20,9 +20,11 @@ QString taskSentence(int askedTerm)
 QString verdictSentence(const SessionRecord &session, bool right)
 {
     const QString seconds = partialTimeCaption(session).trimmed();
-    QString sentence = (right ? QStringLiteral("Esatto. ") : QStringLiteral("Errato. ")) + seconds
-        + (seconds == QLatin1String("1") ? QStringLiteral(" secondo.")
-                                         : QStringLiteral(" secondi."));
+    QString sentence = right ? QStringLiteral("Esatto.") : QStringLiteral("Errato.");
+    if (!seconds.isEmpty()) // a pupil whose times are hidden hears none
+        sentence += QLatin1Char(' ') + seconds
+            + (seconds == QLatin1String("1") ? QStringLiteral(" secondo.")
+                                             : QStringLiteral(" secondi."));
     if (isExerciseComplete(session)) {
         const int rights = session.RightInExercise;
         sentence += QStringLiteral(" Esercizio %1 finito: %2 %3 su %4.")
@@ -30,7 +32,7 @@ QString verdictSentence(const SessionRecord &session, bool right)
                         .arg(rights)
                         .arg(rights == 1 ? QStringLiteral("risposta esatta")
                                          : QStringLiteral("risposte esatte"))
-                        .arg(SessionRecord::OperationsPerExercise);
+                        .arg(operationsPerExercise(session));
     }
     return sentence;
 }

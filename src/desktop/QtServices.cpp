@@ -6,6 +6,7 @@
 #include "desktop/LoadModule.h"
 #include "desktop/SettingsThrottle.h"
 #include "desktop/SoundPlayer.h"
+#include "desktop/SpeechVoice.h"
 #include "desktop/UnkeptRegister.h"
 #include "register/RegisterPlace.h"
 #include "schoolserver/ServiceName.h"
@@ -179,6 +180,14 @@ void QtServices::playSound(const QString &path)
     prepareSound();
     if (m_sound)
         m_sound->play(path);
+}
+
+void QtServices::say(const QString &text)
+{
+    if (!std::exchange(m_voiceTried, true))
+        m_voice = loadModule<SpeechVoice>(SpeechModuleName, CreateSpeechVoiceSymbol);
+    if (m_voice)
+        m_voice->say(text);
 }
 
 QString QtServices::programFolder()

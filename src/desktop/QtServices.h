@@ -14,6 +14,7 @@
 #include <memory>
 
 class SoundPlayer;
+class SpeechVoice;
 class UnkeptRegister;
 
 // The desktop services of the running program.
@@ -47,6 +48,8 @@ public:
     // Loads the sound module on first need; without it the program stays silent.
     void prepareSound() override;
     void playSound(const QString &path) override;
+    // Loads the speech module on the first text; without it the program stays silent.
+    void say(const QString &text) override;
     QString programFolder() override;
     bool startProgram(const QString &absolutePath) override;
     void endProgram() override;
@@ -68,6 +71,8 @@ private:
 
     std::unique_ptr<SoundPlayer> m_sound;
     bool m_soundTried = false;
+    std::unique_ptr<SpeechVoice> m_voice;
+    bool m_voiceTried = false;
     ScreenRegistry m_screens;
     MixingRandomSource m_random;
     QtPageDrawing m_drawing;

@@ -10,6 +10,7 @@
 #include "drill/FaceMark.h"
 #include "drill/ModeColours.h"
 #include "drill/OperationPanel.h"
+#include "exercise/ExerciseAids.h"
 #include "exercise/ExercisePanels.h"
 #include "frame/Clock.h"
 #include "frame/Colour.h"
@@ -65,6 +66,7 @@ FrmOperativoMeno::FrmOperativoMeno(SessionRecord &session, const Roles &roles)
     LblOperazione = progress.operation;
     LblTempoParziale = progress.partialTime;
     LblTempoTotale = progress.exerciseTime;
+    m_aids = new ExerciseAids(this, client(), session, m_run, roles.speech);
 
     // The answer box comes first, then the action buttons, then the keypad.
     QWidget::setTabOrder(TxtRisultato, CmdVerifica);
@@ -241,6 +243,7 @@ void FrmOperativoMeno::showOperation()
     LblOperazione->setText(NumberText::plainForm(m_session.OpInExercise));
     m_drill->ask(m_run.operation());
     m_shownAt = m_roles.clock.monotonicSeconds();
+    m_aids->operationShown();
 }
 
 // Judges the answer on show, once: a second check of the same operation does nothing.
@@ -256,6 +259,7 @@ void FrmOperativoMeno::checkAnswer()
         Image[verdict->mark]->show();
     setTimeLabel(LblTempoParziale, verdict->partialTimeCaption);
     setTimeLabel(LblTempoTotale, verdict->exerciseTimeCaption);
+    m_aids->judged(*verdict);
     // A screen reader says the verdict with the name of the button that takes the focus after
     // the check; the next operation takes it away.
     m_drill->enter(

@@ -9,6 +9,7 @@
 #include <array>
 
 class AnswerDrill;
+class ExerciseAids;
 class FaceMark;
 class OperationPanel;
 class QAction;
@@ -24,6 +25,7 @@ class Messages;
 class RandomSource;
 class ScreenRegistry;
 class Sound;
+class Speech;
 struct SessionRecord;
 
 // The exercise screen: a session of four exercises of ten subtractions, as the session
@@ -43,6 +45,7 @@ public:
         Clock &clock;
         Messages &messages;
         Sound &sound;
+        Speech &speech;
         Launcher &launcher;
         ScreenRegistry &screens;
         RandomSource &random;
@@ -117,6 +120,7 @@ private:
     QGroupBox *frmElaborazione = nullptr;
     QLabel *LblEsercizio = nullptr;
     QLabel *LblOperazione = nullptr;
+    ExerciseAids *m_aids = nullptr;
     QLabel *LblTempoParziale = nullptr;
     QLabel *LblTempoTotale = nullptr;
 };

@@ -106,6 +106,20 @@ QLabel *label(QWidget *parent, const QString &name, const QString &text, const Q
     return result;
 }
 
+void setOptionalLine(QLabel *&line, QWidget *parent, const QString &name, const QString &text,
+    const QFont &font, const QRect &twips)
+{
+    if (!line && text.isEmpty())
+        return;
+    if (!line) {
+        line = label(parent, name, QString(), font);
+        line->setWordWrap(true);
+        place(line, twips.x(), twips.y(), twips.width(), twips.height());
+    }
+    setCaption(line, text);
+    line->setVisible(!text.isEmpty());
+}
+
 namespace {
     // Enter and Return press a focused button exactly as Space does: down on the press, clicked on
     // the release. A key pressed elsewhere whose release lands here (Enter that judged an answer

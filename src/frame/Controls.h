@@ -49,6 +49,10 @@ void requestFocus(QWidget *widget);
 QLabel *label(QWidget *parent, const QString &name, const QString &text, const QFont &font);
 QPushButton *button(
     QWidget *parent, const QString &name, const QString &caption, const QFont &font);
+// A line that is there only while it has a text: made at its first text, so that a screen
+// without it keeps exactly its own controls, placed at `twips`, hidden while empty.
+void setOptionalLine(QLabel *&line, QWidget *parent, const QString &name, const QString &text,
+    const QFont &font, const QRect &twips);
 // A plain panel without caption or border.
 QFrame *panel(QWidget *parent, const QString &name, const QColor &background);
 // A panel with a caption in its frame line.

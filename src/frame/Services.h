@@ -9,6 +9,7 @@
 #include "frame/ProgressChart.h"
 #include "frame/RegisterAccess.h"
 #include "frame/Sound.h"
+#include "frame/Speech.h"
 
 class RandomSource;
 class ScreenRegistry;
@@ -19,6 +20,7 @@ class ScreenRegistry;
 class Services : public Clock,
                  public Messages,
                  public Sound,
+                 public Speech,
                  public Launcher,
                  public Printing,
                  public RegisterAccess,

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "report/FrmStampa.h"
 
+#include "core/MeasureWords.h"
 #include "core/PupilName.h"
 #include "core/ReportLayout.h"
 #include "core/ReportWords.h"
@@ -165,13 +166,19 @@ void FrmStampa::fill()
         m_recordWords[i]->setWords(words);
     }
     QLabel *const boxes[] = { Label1, Label2, Label3, Label4 };
+    const bool timeHidden = m_session.PupilMeasures.timeHidden;
     for (int k = 1; k <= ReportLayout::ExerciseCount; ++k) {
-        boxes[k - 1]->setText(ReportLayout::timeBoxText(m_session.ExerciseTimeText[k]));
-        const QString words = ReportWords::timeBox(k, m_session.ExerciseTimeText[k]);
+        boxes[k - 1]->setText(
+            timeHidden ? QString() : ReportLayout::timeBoxText(m_session.ExerciseTimeText[k]));
+        const QString words =
+            timeHidden ? QString() : ReportWords::timeBox(k, m_session.ExerciseTimeText[k]);
         boxes[k - 1]->setAccessibleDescription(words);
         m_timeWords[k - 1]->setWords(words);
     }
     Label6->setText(m_fontName);
+    Controls::setOptionalLine(lblMisure, client(), QStringLiteral("lblMisure"),
+        Measures::measuresLine(m_session.PupilMeasures), Controls::sansSerif(9.75, true),
+        QRect(510, 7155, 10725, 285));
 }
 
 void FrmStampa::readSession()
@@ -256,10 +263,16 @@ void FrmStampa::drawPage(PageDrawing &printer, const QString &fontName)
         printer.setPosition(at.x(), at.y());
         printer.printLine(m_session.OpRecords[i]);
     }
-    for (int k = 1; k <= ReportLayout::ExerciseCount; ++k) {
+    for (int k = 1; k <= ReportLayout::ExerciseCount && !m_session.PupilMeasures.timeHidden; ++k) {
         const QPoint at = ReportLayout::timeLinePosition(k);
         printer.setPosition(at.x(), at.y());
         printer.printLine(ReportLayout::timeLineText(k, m_session.ExerciseTimeText[k]));
+    }
+    const QString measures = Measures::measuresLine(m_session.PupilMeasures);
+    if (!measures.isEmpty()) {
+        const QPoint at = ReportLayout::measuresLinePosition();
+        printer.setPosition(at.x(), at.y());
+        printer.printLine(measures);
     }
 }
 

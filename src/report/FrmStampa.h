@@ -76,6 +76,7 @@ private:
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
     QLabel *Label6 = nullptr;
+    QLabel *lblMisure = nullptr; // the pupil's measures, made when there are any
     // The records and time boxes in words, reached by Tab after the buttons.
     std::array<SpokenStop *, 41> m_recordWords {};
     std::array<SpokenStop *, 4> m_timeWords {};

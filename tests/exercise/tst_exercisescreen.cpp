@@ -195,7 +195,7 @@ private slots:
         reportsBuilt = 0;
         services->registry.setFactory(ScreenId::Exercise, [this] {
             return new FrmOperativoMeno(*session,
-                { *services, *services, *services, *services, services->screens(),
+                { *services, *services, *services, *services, *services, services->screens(),
                     services->random(), services->pupilRegister() });
         });
         services->registry.setFactory(ScreenId::Report, [this] {

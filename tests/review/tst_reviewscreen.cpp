@@ -82,7 +82,7 @@ private slots:
         services = new FakeServices;
         services->registry.setFactory(ScreenId::Exercise, [this] {
             return new FrmOperativoMeno(*session,
-                { *services, *services, *services, *services, services->screens(),
+                { *services, *services, *services, *services, *services, services->screens(),
                     services->random(), services->pupilRegister() });
         });
         services->registry.setFactory(ScreenId::Review, [this] {

@@ -66,6 +66,7 @@ public:
     QList<QString> pdfAnswers; // next file dialog answers; empty: the path proposed
     QStringList sounds;
     int soundPreparations = 0;
+    QStringList spoken; // what the program's own voice said
     QString folder = QStringLiteral("/opt/vovorudoroz");
     bool startSucceeds = true;
     // Set to start programs for real instead; the program folder stays the one above.
@@ -107,6 +108,7 @@ public:
     QString askPdfFilePath(const QString &proposedPath) override;
     void prepareSound() override { ++soundPreparations; }
     void playSound(const QString &path) override { sounds.append(path); }
+    void say(const QString &text) override { spoken.append(text); }
     QString programFolder() override { return folder; }
     bool startProgram(const QString &absolutePath) override;
     void endProgram() override { ++endRequests; }
