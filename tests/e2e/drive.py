@@ -20,7 +20,7 @@ import pyatspi
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from orca_speech import Speech  # noqa: E402
+from orca_speech import QUEUED, Speech  # noqa: E402
 from vovo_atspi import (  # noqa: E402
     Failure,
     Program,
@@ -277,17 +277,30 @@ class ExerciseScreen:
         wait_until(f"the answer box to read {answer!r}", lambda: text_of(self.box) == answer, 5)
         press(button(self.window, VERIFY))
 
-    def play(self, exercise_no, answers_wrong, by_keypad, time_check=None, distinct=False):
-        """Plays the ten operations of one exercise; returns the record lines expected,
+    def play(
+        self,
+        exercise_no,
+        answers_wrong,
+        by_keypad,
+        time_check=None,
+        distinct=False,
+        size=10,
+        before=None,
+        after=None,
+    ):
+        """Plays the size operations of one exercise; returns the record lines expected,
         as patterns with the time left open. With distinct, a miss due on an operation already
-        missed moves to the next operation that differs, so that each miss is its own."""
+        missed moves to the next operation that differs, so that each miss is its own. before(op)
+        runs once each operation is on show, after(op, wrong) once it is judged."""
         records = []
         due = sorted(answers_wrong)
         missed = set()
         if not by_keypad:
             activate(self.window)
-        for op in range(1, 11):
+        for op in range(1, size + 1):
             self.wait_for_new_operation()
+            if before:
+                before(op)
             expected, question = self.expected_answer()
             if distinct:
                 wrong = bool(due) and op >= due[0] and question not in missed
@@ -305,7 +318,9 @@ class ExerciseScreen:
                 self.answer_by_keyboard(answer)
             label_shown(self.window, WRONG if wrong else RIGHT)
             records.append(record_pattern(question, answer, wrong))
-            if op < 10:
+            if after:
+                after(op, wrong)
+            if op < size:
                 press(button(self.window, NEXT_OPERATION))
             else:
                 button(self.window, NEXT_EXERCISE)
@@ -1687,6 +1702,159 @@ def case_practice():
     log(f"assigned the hidden term: {len(new)} new operations, all with a hidden term")
 
 
+# ---- a pupil's measures ---------------------------------------------------------------
+
+MEASURES_TITLE = "MISURE — REGISTRO DELLA CLASSE"
+MEASURES_LINE = "Misure: tempo non mostrato, 20 operazioni, lettura ad alta voce, aiuto con la linea dei numeri"
+TIME_BOXES = ("Secondi impiegati per ogni risposta", "Secondi impiegati per ogni esercizio")
+# Seconds as screens, printouts and voices put them: "12 sec.", "3 secondi", "1 secondo".
+SECONDS = re.compile(r"\bsec(?:\.|ond[io])", re.IGNORECASE)
+WORDS = "zero uno due tre quattro cinque sei sette otto nove dieci".split()
+
+
+def set_measures(program, start, pupil):
+    """The teacher's "MISURE" in "REGISTRO DELLA CLASSE": time hidden, five operations per
+    exercise, reading aloud and the number line, saved for the pupil."""
+    choose_menu(program, start, "Registro")
+    register = program.window("REGISTRO DELLA CLASSE")
+    press(button(register, "SALVA"))  # the first opening: an empty password chosen
+    wait_until("the class", lambda: find(register, "table", "La classe"))
+    choose_pupil(register, pupil)
+    press(button(register, "MISURE"))
+    dialog = program.window(MEASURES_TITLE)
+    for caption in ["Tempo nascosto", "Meno operazioni", "Leggi ad alta voce", "Aiuto (linea dei numeri)"]:
+        box = wait_until(f"the box {caption!r}", lambda: find(dialog, "check box", caption))
+        press(box)
+        wait_until(f"{caption!r} ticked", lambda: fresh(box).getState().contains(pyatspi.STATE_CHECKED), 5)
+    press(button(dialog, "SALVA"))
+    wait_until("the measures saved", lambda: not find_window(program, MEASURES_TITLE))
+    press(button(register, "Esci"))
+    wait_until("the register to close", lambda: not find_window(program, "REGISTRO DELLA CLASSE"))
+    log(f"measures set for {pupil}")
+
+
+def time_shown(window):
+    """What the exercise screen's two time boxes show."""
+    return [fresh(node).description for caption in TIME_BOXES for node in find_all(window, "label", caption)]
+
+
+def first_exercise_timed(program, pupil, speech):
+    """An exercise of a pupil without measures, as always: ten operations with their seconds
+    shown and said to a screen reader, and nothing read aloud by the program."""
+    start, exercise = start_exercise(
+        program, 0, "NUMERO MAX DA 1 A 10", " Operazione con numero massimo da 1 a 10", pupil, pupil
+    )
+
+    def timed(op, wrong):
+        check(all(re.fullmatch(r" ?\d+", t) for t in time_shown(exercise.window)), "no seconds shown")
+        verdict = fresh(button(exercise.window, NEXT_EXERCISE if op == 10 else NEXT_OPERATION)).description
+        check(SECONDS.search(verdict), f"{pupil}'s verdict without seconds: {verdict!r}")
+
+    exercise.play(1, set(), by_keypad=False, after=timed)
+    check(speech.read() == [], f"the program spoke for {pupil}: {speech.read()}")
+    end_from_exercise(program, start, exercise)
+
+
+def case_measures():
+    """The teacher's measures for lia: four exercises of five, no seconds on any screen or
+    paper, the operation read aloud through speech-dispatcher, the number line drawn and its use
+    in the register; mario, without measures, as always."""
+    speech = Speech(os.environ["E2E_SPEECH"], QUEUED)
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        first_exercise_timed(program, "lia", speech)
+    finally:
+        program.stop()
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        set_measures(program, program.window(START_TITLE, 30), "lia")
+        first_exercise_timed(program, "mario", speech)
+    finally:
+        program.stop()
+    log("lia before her measures and mario after them: seconds shown, nothing read aloud")
+
+    program = Program(os.environ["E2E_PROGRAM"])
+    try:
+        start, exercise = start_exercise(
+            program, 0, "NUMERO MAX DA 1 A 10", " Operazione con numero massimo da 1 a 10", "lia", "lia"
+        )
+        window = exercise.window
+
+        def heard_operation(since):
+            minuend, subtrahend, _ = exercise.operation()
+            words = f"{WORDS[minuend]} meno {WORDS[subtrahend]}"
+            speech.wait_for(words, lambda line: words in line, since)
+            return words
+
+        def before(op):
+            words = heard_operation(judged[0])
+            if op == 1 and exercise_no[0] == 1:
+                since = speech.after_keys("F5")
+                heard_operation(since)
+                log(f"heard {words!r}, and again on F5")
+            if aid_due[0]:
+                aid_due[0] = False
+                press(button(window, "AIUTO"))
+                wait_until("the number line", lambda: find(window, None, "Linea dei numeri"), 5)
+                log("the number line drawn")
+
+        def after(op, wrong):
+            judged[0] = speech.mark()
+            check(all(not t.strip() for t in time_shown(window)), f"seconds shown: {time_shown(window)}")
+            if wrong:
+                aid_due[0] = True
+                button(window, "AIUTO")
+
+        exercise_no, aid_due, judged, right = [1], [False], [0], 20
+        for number in range(1, 5):
+            exercise_no[0] = number
+            exercise.play(number, {2} if number == 1 else set(), False, size=5, before=before, after=after)
+            speech.wait_for(f"the end of exercise {number}", lambda line: line.startswith(f"Esercizio {number} finito"), 0)
+            if number < 4:
+                press(button(window, NEXT_EXERCISE))
+        right -= 1
+        said = speech.read()
+        check(not any(SECONDS.search(line) for line in said), f"seconds read aloud: {said}")
+        check(any(line.startswith("Esatto") for line in said), f"no verdict read aloud: {said}")
+
+        expect_message(program, "Hai eseguito 4 esercizi.", "FINE ESERCITAZIONE", "Sì")
+        report = program.window(REPORT_TITLE)
+        label_shown(report, MEASURES_LINE)
+        texts = shown_texts(report)
+        check(len(report_lines(report)) == 20, f"the report shows {len(report_lines(report))} records")
+        check(not any(SECONDS.search(t) or re.search(r"\d Tp$", t) for t in texts), f"seconds on the report: {texts}")
+        press(button(report, "STAMPA LE OPERAZIONI"))
+        [report_pdf] = printed_files(1)
+        printed = pdf_text(report_pdf)
+        check(MEASURES_LINE in printed, "the printed report without the measures")
+        check(not SECONDS.search(printed) and not re.search(r"\d\s*Tp", printed), "seconds on the printed report")
+
+        press(button(report, "Visualizza attestato"))
+        certificate = certificate_window(program)
+        check_certificate(certificate, "Lia", "OTTIMO", right, 20, " Numeri da  1 a 10")
+        label_shown(certificate, MEASURES_LINE)
+        texts = shown_texts(certificate)
+        check(not any(SECONDS.search(t) for t in texts), f"seconds on the certificate: {texts}")
+        press(button(certificate, "STAMPA  L'ATTESTATO "))
+        certificate_pdf = printed_files(2)[-1]
+        check(not SECONDS.search(pdf_text(certificate_pdf)), "seconds on the printed certificate")
+        log(f"report and certificate, on screen and on paper: 20 operations, {right} right, no seconds")
+        press(button(certificate, "FINE SESSIONE"))
+        check(program.wait_exit(15) == 0, "the program did not end cleanly")
+    finally:
+        program.stop()
+
+    path = os.path.join(os.environ["HOME"], ".local/share/vovorudoroz/registro.sqlite")
+    with sqlite3.connect(f"file:{path}?mode=ro", uri=True) as database:
+        answers, aided, timed = database.execute(
+            "SELECT COUNT(*), TOTAL(a.aid_used), COUNT(CASE WHEN a.seconds > 0 THEN 1 END) FROM answers a"
+            " JOIN sessions s ON a.session_id = s.id WHERE s.pupil_key = 'lia'"
+            " AND s.started_at = (SELECT MAX(started_at) FROM sessions WHERE pupil_key = 'lia')"
+        ).fetchone()
+    check((answers, aided, timed) == (20, 1.0, 20), f"lia's session in the register: {answers}, {aided}, {timed}")
+    log("the register keeps lia's 20 answers with their times, one of them helped by the number line")
+
+
 CASES = {
     "session": case_session,
     "analysis": case_analysis,
@@ -1706,6 +1874,7 @@ CASES = {
     "register_kill": case_register_kill,
     "school_server": case_school_server,
     "practice": case_practice,
+    "measures": case_measures,
 }
 
 

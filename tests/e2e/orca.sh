@@ -5,19 +5,19 @@
 # speaking Italian through a private speech-dispatcher with espeak-ng, its sound sent to a
 # null device, and every spoken string kept in its debug file (lines "SPEECH OUTPUT:").
 #
-# Sourced by run-e2e.sh after scripts/desktop.sh, with HOME and XDG_RUNTIME_DIR already
-# private. `start_orca FILE` returns once Orca listens to the accessibility bus.
+# Sourced by run-e2e.sh after scripts/desktop.sh and speech.sh, with HOME and XDG_RUNTIME_DIR
+# already private. `start_orca FILE` returns once Orca listens to the accessibility bus.
 # shellcheck disable=SC2154 # work, mark and started belong to the sourcing script
 
 orca_tools_missing() { # the first missing piece, if any
     local tool
-    for tool in orca speech-dispatcher espeak-ng localedef; do
+    for tool in orca localedef; do
         command -v "$tool" >/dev/null 2>&1 || {
             echo "$tool"
             return
         }
     done
-    [ -x /usr/lib/speech-dispatcher-modules/sd_espeak-ng ] || echo speech-dispatcher-espeak-ng
+    speech_tools_missing
 }
 
 italian_locale() { # Orca's own words in Italian; compiled privately when the machine lacks it
@@ -36,19 +36,8 @@ italian_locale() { # Orca's own words in Italian; compiled privately when the ma
 orca_settings() {
     export XDG_CONFIG_HOME="$HOME/.config" XDG_DATA_HOME="$HOME/.local/share"
     export XDG_CACHE_HOME="$HOME/.cache" XDG_STATE_HOME="$HOME/.local/state"
-    mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher" "$XDG_DATA_HOME/orca" "$XDG_CACHE_HOME" \
-        "$XDG_STATE_HOME" "$work/speechd"
-    # No sound card: whatever speech-dispatcher plays goes nowhere.
-    printf 'pcm.!default { type null }\nctl.!default { type hw card 0 }\n' >"$HOME/.asoundrc"
-    cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<CONF
-LogLevel 3
-LogDir "$work/speechd"
-AudioOutputMethod "alsa"
-AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
-DefaultModule espeak-ng
-DefaultLanguage "it"
-Timeout 0
-CONF
+    mkdir -p "$XDG_DATA_HOME/orca" "$XDG_CACHE_HOME" "$XDG_STATE_HOME"
+    speech_settings 3
     # Orca's settings already saved: it starts with speech on and braille off, asking nothing.
     cat >"$XDG_DATA_HOME/orca/user-settings.conf" <<'CONF'
 {

@@ -12,20 +12,32 @@ from vovo_atspi import Failure, keys, pump
 SPOKEN = re.compile(r"SPEECH OUTPUT: '(.*)'(?: voice=\S+)?\{")
 
 
-class Speech:
-    """Every string Orca has spoken, in order, without the echo of the keys; new ones are read
-    on each call."""
+# What the program asks speech-dispatcher to say, in its log at level 5 (see speech.sh).
+QUEUED = re.compile(r"Queueing message \|(.*)\| with priority")
 
-    def __init__(self, path):
-        self.file = open(path, encoding="utf-8", errors="replace")
+
+class Speech:
+    """Every string Orca has spoken (or, with QUEUED, speech-dispatcher was asked to say), in
+    order, without the echo of the keys; new ones are read on each call. The file may appear
+    only with the first word said."""
+
+    def __init__(self, path, spoken=SPOKEN):
+        self.path = path
+        self.spoken = spoken
+        self.file = None
         self.lines = []
         self._partial = ""
 
     def read(self):
+        if self.file is None:
+            try:
+                self.file = open(self.path, encoding="utf-8", errors="replace")
+            except FileNotFoundError:
+                return self.lines
         self._partial += self.file.read()
         *complete, self._partial = self._partial.split("\n")
         for line in complete:
-            found = SPOKEN.search(line)
+            found = self.spoken.search(line)
             if found:
                 self.lines.append(found.group(1))
         return self.lines
@@ -56,5 +68,5 @@ class Speech:
                     return index
             if time.monotonic() > deadline:
                 heard = lines[since:]
-                raise Failure(f"Orca did not say {what} within {timeout:.0f} s; it said {heard}")
+                raise Failure(f"Not heard: {what}, within {timeout:.0f} s; it said {heard}")
             time.sleep(0.1)

@@ -28,7 +28,7 @@ skip() {
 # Which printer each case has: a queue saving PDFs, a queue whose backend fails, or no
 # print server at all.
 case "$case_name" in
-session | analysis | stopped_queue | rejecting_queue | normal_queue) printer=pdf ;;
+session | analysis | measures | stopped_queue | rejecting_queue | normal_queue) printer=pdf ;;
 failing_queue) printer=failing ;;
 no_printer | midnight | missing_sound | missing_www | end_question | enter_only | assistive_text | review | screen_reader | register_kill | school_server | practice)
     printer=none
@@ -58,7 +58,9 @@ if [ "$case_name" = midnight ] || [ "$case_name" = register_kill ] || [ "$case_n
     done
     [ -n "$faketime_lib" ] || skip "libfaketime is not installed"
 fi
-if [ "$case_name" = screen_reader ]; then
+if [ "$case_name" = screen_reader ] || [ "$case_name" = measures ]; then
+    # shellcheck source-path=SCRIPTDIR source=speech.sh
+    source "$here/speech.sh"
     # shellcheck source-path=SCRIPTDIR source=orca.sh
     source "$here/orca.sh"
     missing="$(orca_tools_missing)"
@@ -148,6 +150,10 @@ export E2E_SPEECH=""
 if [ "$case_name" = screen_reader ]; then
     E2E_SPEECH="$work/orca-debug.out"
     start_orca "$E2E_SPEECH" || exit 1
+elif [ "$case_name" = measures ]; then
+    # The program's own voice: every text it asks for is in speech-dispatcher's log.
+    speech_settings 5
+    E2E_SPEECH="$work/speechd/speech-dispatcher.log"
 fi
 [ "$case_name" = school_server ] && school_server_start
 
