@@ -8,11 +8,10 @@ namespace Measures {
 
 namespace {
     constexpr int ExercisesPerSession = 4;
-}
 
-QString measuresLine(const PupilMeasures &measures)
-{
-    QStringList parts;
+    QStringList measureWords(const PupilMeasures &measures)
+    {
+        QStringList parts;
     if (measures.timeHidden)
         parts << QStringLiteral("tempo non mostrato");
     if (measures.exerciseSize != FullExerciseSize)
@@ -23,8 +22,34 @@ QString measuresLine(const PupilMeasures &measures)
         parts << QStringLiteral("caratteri grandi e alto contrasto");
     if (measures.aidOffered)
         parts << QStringLiteral("aiuto con la linea dei numeri");
+        return parts;
+    }
+}
+
+QString measuresLine(const PupilMeasures &measures)
+{
+    const QStringList parts = measureWords(measures);
     return parts.isEmpty() ? QString()
                            : QStringLiteral("Misure: ") + parts.join(QStringLiteral(", "));
+}
+
+QStringList measuresLines(const PupilMeasures &measures, int maxChars)
+{
+    QStringList lines;
+    QString line = QStringLiteral("Misure:");
+    const QStringList parts = measureWords(measures);
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString word = parts.at(i) + (i + 1 < parts.size() ? QStringLiteral(",") : QString());
+        if (line.size() + 1 + word.size() > maxChars && !line.endsWith(QLatin1Char(':'))) {
+            lines << line;
+            line = word;
+        } else {
+            line += QLatin1Char(' ') + word;
+        }
+    }
+    if (!parts.isEmpty())
+        lines << line;
+    return lines;
 }
 
 } // namespace Measures

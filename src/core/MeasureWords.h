@@ -5,6 +5,7 @@
 #include "core/PupilMeasures.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace Measures {
 
@@ -12,5 +13,9 @@ namespace Measures {
 // the certificate and the analysis: "Misure: tempo non mostrato, 20 operazioni, lettura ad alta
 // voce". Empty for a pupil without measures, whose pages stay as they always were.
 QString measuresLine(const PupilMeasures &measures);
+
+// The same words broken after a comma into lines of at most maxChars characters (a single
+// measure longer than that keeps its line), for paper, whose line cannot run past the margin.
+QStringList measuresLines(const PupilMeasures &measures, int maxChars);
 
 } // namespace Measures

@@ -25,8 +25,10 @@ QPoint belowHeaderPosition();
 // Exercises 1 and 2 side by side at the top, 3 and 4 side by side below them.
 QPoint recordPosition(int record);
 QPoint timeLinePosition(int exercise);
-// Under the time lines: the pupil's measures, when any.
+// Under the time lines: the pupil's measures, when any, in lines of at most MeasuresLineChars
+// characters at 10 points, which stay inside the margin of an A4 or Letter page.
 QPoint measuresLinePosition();
+constexpr int MeasuresLineChars = 64;
 QString timeLineText(int exercise, const QString &exerciseTimeText);
 
 } // namespace ReportLayout

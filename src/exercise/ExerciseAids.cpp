@@ -56,9 +56,9 @@ void ExerciseAids::judged(const Exercise::Verdict &verdict)
         m_speech.say(NumberWords::numbersInWords(verdict.spoken));
     // After a wrong answer the aid is offered first: the button stands out for the next one.
     if (m_aidButton && !verdict.right) {
-        QFont bold = m_aidButton->font();
-        bold.setUnderline(true);
-        m_aidButton->setFont(bold);
+        QFont offered = m_aidButton->font();
+        offered.setUnderline(true);
+        m_aidButton->setFont(offered);
         m_aidButton->setAccessibleDescription(QStringLiteral("Vuoi un aiuto? Premi AIUTO"));
     }
 }
@@ -68,8 +68,10 @@ void ExerciseAids::readOperation()
     const auto &operation = m_run.operation();
     if (!operation)
         return;
-    m_speech.say(NumberWords::numbersInWords(operation->spoken) + QStringLiteral(". ")
-        + operation->task);
+    // The operation ends with its question mark: the task follows it as a sentence of its own.
+    const QString words = NumberWords::numbersInWords(operation->spoken);
+    const QString pause = words.endsWith(QLatin1Char('?')) ? QStringLiteral(" ") : QStringLiteral(". ");
+    m_speech.say(words + pause + operation->task);
 }
 
 // Drawn only while an answer is awaited, so that the help belongs to the answer that follows.
@@ -91,5 +93,5 @@ void ExerciseAids::drawNumberLine()
         m_aidButton->setAccessibleDescription(QString());
     }
     if (m_session.PupilMeasures.readAloud)
-        m_speech.say(m_line->accessibleDescription());
+        m_speech.say(NumberWords::numbersInWords(m_line->accessibleDescription()));
 }

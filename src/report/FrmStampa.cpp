@@ -268,11 +268,15 @@ void FrmStampa::drawPage(PageDrawing &printer, const QString &fontName)
         printer.setPosition(at.x(), at.y());
         printer.printLine(ReportLayout::timeLineText(k, m_session.ExerciseTimeText[k]));
     }
-    const QString measures = Measures::measuresLine(m_session.PupilMeasures);
+    const QStringList measures =
+        Measures::measuresLines(m_session.PupilMeasures, ReportLayout::MeasuresLineChars);
     if (!measures.isEmpty()) {
         const QPoint at = ReportLayout::measuresLinePosition();
         printer.setPosition(at.x(), at.y());
-        printer.printLine(measures);
+        printer.setFontSize(10);
+        printer.setFontBold(false);
+        for (const QString &line : measures)
+            printer.printLine(line);
     }
 }
 
