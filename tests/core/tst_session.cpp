@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "FakeServices.h"
+#include "core/Grading.h"
 #include "core/PracticeSession.h"
 #include "core/Session.h"
 #include "core/SessionRecord.h"
 
+#include <QRegularExpression>
 #include <QTest>
 
 using Exercise::Session;
@@ -160,6 +162,39 @@ private slots:
         run.record.RangeLevel = 5;
         next.begin();
         QVERIFY(run.record.Difference + run.record.Subtrahend >= 40);
+    }
+
+    // Four exercises of five with the time hidden: each exercise keeps its column of the report,
+    // the session ends after twenty, the pupil is told no seconds while the register keeps them,
+    // and the grade is a share of the twenty done.
+    void fewerOperationsWithHiddenTime()
+    {
+        Run run;
+        run.record.PupilMeasures.exerciseSize = 5;
+        run.record.PupilMeasures.timeHidden = true;
+        run.session.begin();
+        for (int n = 0; n < 20; ++n) {
+            const QString right = run.record.ExpectedAnswerText;
+            const auto verdict = run.session.judge(n % 5 == 0 ? right + '0' : right, 2.0);
+            QVERIFY(verdict);
+            QVERIFY2(!verdict->spoken.contains("second"), qPrintable(verdict->spoken));
+            QVERIFY(!verdict->partialTimeCaption.contains(QRegularExpression("\\d")));
+            QVERIFY(!verdict->exerciseTimeCaption.contains(QRegularExpression("\\d")));
+            QVERIFY2(!verdict->recordLine.contains(QRegularExpression("\\d\\s*Tp")),
+                qPrintable(verdict->recordLine));
+            QCOMPARE(verdict->answer.seconds, 2.0);
+            QCOMPARE(verdict->exerciseComplete, n % 5 == 4);
+            QCOMPARE(verdict->sessionComplete, n == 19);
+            if (!run.session.nextOperation())
+                run.session.nextExercise();
+        }
+        for (int slot = 1; slot <= 40; ++slot)
+            QCOMPARE(run.record.OpRecords[slot].isEmpty(), (slot - 1) % 10 >= 5);
+        QCOMPARE(run.log.answers.size(), 20);
+        QCOMPARE(run.log.ends.size(), 1);
+        QCOMPARE(run.log.ends[0].how, Register::Ending::Completed);
+        QCOMPARE(Grading::judgedOperations(run.record), 20);
+        QCOMPARE(run.record.RightCount, 16);
     }
 
     void errorLabel_data()
