@@ -50,6 +50,10 @@ void drawAnalysisPage(
         page.line(Left, y, text);
         y += LineStep;
     }
+    for (const QString &text : AnalysisText::wrapped(summary.measures, WrapWidth)) {
+        page.line(Left, y, text);
+        y += LineStep;
+    }
 
     if (!summary.rows.isEmpty()) {
         y += TableGap;
@@ -58,7 +62,7 @@ void drawAnalysisPage(
         page.font(12, false);
         for (const Analysis::KindRow &row : summary.rows) {
             y += RowStep;
-            page.row(y, AnalysisText::rowCells(row));
+            page.row(y, AnalysisText::rowCells(row, summary.timeHidden));
         }
         y += RowStep;
     }

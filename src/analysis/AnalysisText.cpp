@@ -87,10 +87,11 @@ QStringList tableHeader()
         QStringLiteral("Secondi (mediana)") };
 }
 
-QStringList rowCells(const Analysis::KindRow &row)
+QStringList rowCells(const Analysis::KindRow &row, bool timeHidden)
 {
     return { kindName(row.kind), QString::number(row.operations), QString::number(row.right),
-        QStringLiteral("%1%").arg(row.percent), QString::number(row.medianSeconds) };
+        QStringLiteral("%1%").arg(row.percent),
+        timeHidden ? QString() : QString::number(row.medianSeconds) };
 }
 
 QString errorsHeading()

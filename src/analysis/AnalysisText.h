@@ -17,9 +17,10 @@ QStringList headingLines(const Analysis::Summary &summary);
 
 // "Entro il 10", "Senza prestito", "Con prestito".
 QString kindName(Analysis::Kind kind);
-// The table's column titles, then each row's cells in the same order.
+// The table's column titles, then each row's cells in the same order; the seconds' cell empty
+// when the time is hidden from the pupil.
 QStringList tableHeader();
-QStringList rowCells(const Analysis::KindRow &row);
+QStringList rowCells(const Analysis::KindRow &row, bool timeHidden);
 
 QString errorsHeading(); // "Come sbaglia"
 

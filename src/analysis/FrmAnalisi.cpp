@@ -165,23 +165,28 @@ void FrmAnalisi::fill()
     for (int row = 1; row < Rows; ++row) {
         const bool shown = row <= summary.rows.size();
         const QStringList cells =
-            shown ? AnalysisText::rowCells(summary.rows[row - 1]) : QStringList();
+            shown ? AnalysisText::rowCells(summary.rows[row - 1], summary.timeHidden)
+                  : QStringList();
         QStringList rowWords { cells.value(0) };
         for (int column = 0; column < Columns; ++column) {
             QLabel *cell = lblTabella[row][column];
             cell->setVisible(shown);
             cell->setText(cells.value(column));
             // Read with its row and column, not as a bare number.
-            cell->setAccessibleName(shown && column > 0 ? cells[0] + QStringLiteral(", ")
-                        + titles[column] + QStringLiteral(": ") + cells[column]
-                                                        : cells.value(column));
-            if (shown && column > 0)
+            const bool spoken = shown && column > 0 && !cells[column].isEmpty();
+            cell->setAccessibleName(spoken ? cells[0] + QStringLiteral(", ") + titles[column]
+                        + QStringLiteral(": ") + cells[column]
+                                           : cells.value(column));
+            if (spoken)
                 rowWords.append(titles[column] + QStringLiteral(": ") + cells[column]);
         }
         m_rowWords[row]->setWords(shown ? rowWords.join(QStringLiteral(", ")) : QString());
     }
     for (int column = 0; column < Columns; ++column)
         lblTabella[0][column]->setVisible(!summary.rows.isEmpty());
+    // Under the sentences, above the buttons: the only free strip of the screen.
+    Controls::setOptionalLine(lblMisure, client(), QStringLiteral("lblMisure"), summary.measures,
+        Controls::sansSerif(8.25, true), QRect(510, 7935, 10725, 195));
 
     m_notes.clear();
     showSentences(AnalysisText::errorLines(summary));

@@ -83,6 +83,7 @@ private:
 
     QLabel *lblTitolo = nullptr;
     std::array<QLabel *, 3> lblIntestazione {};
+    QLabel *lblMisure = nullptr; // the pupil's measures, made when there are any
     std::array<std::array<QLabel *, Columns>, Rows> lblTabella {};
     QLabel *lblErrori = nullptr;
     std::array<QLabel *, MostErrorLines> lblErrore {};

@@ -258,6 +258,32 @@ private slots:
         QVERIFY(words > 50);
     }
 
+    // A pupil whose time is hidden: the seconds' column stays empty on screen and on paper,
+    // and both state the measures.
+    void measuresHideTheSeconds()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("analisi.pdf"));
+        marioSession(session);
+        session.PupilMeasures.timeHidden = true;
+        session.PupilMeasures.exerciseSize = 5;
+        const QString measures = QStringLiteral("Misure: tempo non mostrato, 20 operazioni");
+        QtPdfPrinting printer(*services, pdf);
+        FrmAnalisi screen(session, { *services, *services, *services, *services });
+        QCOMPARE(row(screen, 3), QStringList({ "Con prestito", "4", "1", "25%", "" }));
+        QCOMPARE(text(screen, "lblMisure"), measures);
+        screen.findChild<QPushButton *>("cmdStampaA")->click();
+        QProcess process;
+        process.start(pdftotext, { QStringLiteral("-layout"), pdf, QStringLiteral("-") });
+        QVERIFY(process.waitForFinished(30000));
+        const QString page = squeezed(QString::fromUtf8(process.readAllStandardOutput()));
+        QVERIFY2(page.contains(squeezed(measures)), qPrintable(page));
+        QVERIFY2(page.contains(squeezed("Con prestito 4 1 25%Come sbaglia")), qPrintable(page));
+    }
+
     // The practice sheet: with no printer it is saved as "Scheda - <name> - <date>.pdf"; through
     // the real print path, the pupil's page and then the teacher's key on a second page, the
     // same for the same session.

@@ -99,10 +99,10 @@ private slots:
         QCOMPARE(summary.right, 4);
         QCOMPARE(summary.rows.size(), 2);
         QCOMPARE(summary.rows[0].kind, Kind::WithinTen);
-        QCOMPARE(AnalysisText::rowCells(summary.rows[0]),
+        QCOMPARE(AnalysisText::rowCells(summary.rows[0], false),
             QStringList({ "Entro il 10", "3", "2", "67%", "4" }));
         QCOMPARE(summary.rows[1].kind, Kind::WithBorrow);
-        QCOMPARE(AnalysisText::rowCells(summary.rows[1]),
+        QCOMPARE(AnalysisText::rowCells(summary.rows[1], false),
             QStringList({ "Con prestito", "3", "2", "67%", "5" }));
         QCOMPARE(Analysis::medianSeconds({ 4, 5 }), 5);
         QCOMPARE(Analysis::medianSeconds({ 4, 7, 1, 30 }), 6);
