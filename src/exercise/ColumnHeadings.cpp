@@ -3,6 +3,7 @@
 #include "exercise/ColumnHeadings.h"
 
 #include "frame/Controls.h"
+#include "frame/Magnifier.h"
 #include "frame/Twips.h"
 
 #include <QFontMetricsF>
@@ -28,8 +29,10 @@ ColumnHeadings::ColumnHeadings(QWidget *parent, const QString &name, const QStri
 
 QRect ColumnHeadings::room(const Column &column) const
 {
-    const int left = Twips::toPixels(column.left) + MarginPixels;
-    return QRect(left, 0, Twips::toPixels(column.right) - MarginPixels - left, height());
+    const double factor = Magnifier::factorOf(this);
+    const int left = static_cast<int>(Twips::toPixels(column.left) * factor) + MarginPixels;
+    return QRect(left, 0,
+        static_cast<int>(Twips::toPixels(column.right) * factor) - MarginPixels - left, height());
 }
 
 QFont ColumnHeadings::fittedFont(const Column &column) const

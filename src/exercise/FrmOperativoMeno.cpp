@@ -30,6 +30,9 @@
 
 namespace {
 
+// How much larger the screen is shown for a pupil with low vision.
+constexpr double LargeFactor = 1.5;
+
 const QString ReadyPrompt = QStringLiteral(" Digita il risultato");
 const AnswerDrill::Prompts Prompts { ReadyPrompt, ReadyPrompt,
     QStringLiteral("Clicca sul pulsante Verifica"),
@@ -202,6 +205,9 @@ void FrmOperativoMeno::Form_Load()
     mnuStampa->setEnabled(false);
     mnuAttestato->setEnabled(false);
     setWindowTitle(QStringLiteral("ESERCIZI SULLE VOVORUDOROZ.1"));
+    // Larger and in high contrast for a pupil whose plan asks for it; as built for any other.
+    const bool large = m_session.PupilMeasures.largeContrast;
+    magnify(large ? LargeFactor : 1.0, large);
     Controls::setBackground(Label2, Colour::rgb(250, 200, 110));
     Controls::setTextColour(Label2, Colour::rgb(128, 0, 0));
     Controls::setBackground(Label1, Colour::rgb(255, 240, 150));

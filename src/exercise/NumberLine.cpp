@@ -2,6 +2,9 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "exercise/NumberLine.h"
 
+#include "core/DrillCodes.h"
+
+#include <QFontMetricsF>
 #include <QPainter>
 
 namespace {
@@ -22,16 +25,16 @@ void NumberLine::setOperation(int minuend, int subtrahend, int askedTerm)
 {
     const int difference = minuend - subtrahend;
     m_top = std::max(10, (minuend + 9) / 10 * 10);
-    switch (askedTerm) {
-    case 2: // ? - s = d: from the difference, count on by the subtrahend
+    switch (termOf(askedTerm).value_or(Term::Difference)) {
+    case Term::Minuend: // ? - s = d: from the difference, count on by the subtrahend
         m_marked = { difference };
         m_hint = QStringLiteral("Parti da %1 e vai avanti di %2").arg(difference).arg(subtrahend);
         break;
-    case 3: // m - ? = d: count the steps between the two
+    case Term::Subtrahend: // m - ? = d: count the steps between the two
         m_marked = { difference, minuend };
         m_hint = QStringLiteral("Conta i passi da %1 a %2").arg(difference).arg(minuend);
         break;
-    default: // m - s = ?: from the minuend, count back by the subtrahend
+    case Term::Difference: // m - s = ?: from the minuend, count back by the subtrahend
         m_marked = { minuend };
         m_hint = QStringLiteral("Parti da %1 e torna indietro di %2").arg(minuend).arg(subtrahend);
         break;
@@ -47,23 +50,29 @@ void NumberLine::paintEvent(QPaintEvent *)
     const int lineY = height() * 45 / 100;
     const double step = double(width() - 2 * Margin) / m_top;
     const auto x = [&](int value) { return Margin + value * step; };
-    painter.setPen(QPen(Qt::black, 2));
+    // The palette's colours, so that the line stands out in high contrast too.
+    const QColor ink = palette().color(QPalette::WindowText);
+    const QColor mark = palette().color(QPalette::Highlight);
+    painter.setPen(QPen(ink, 2));
     painter.drawLine(QPointF(x(0), lineY), QPointF(x(m_top), lineY));
     QFont small = font();
     small.setPointSizeF(font().pointSizeF() * 0.8);
     painter.setFont(small);
+    const QFontMetricsF metrics(small, this);
+    const QSizeF label(metrics.horizontalAdvance(QStringLiteral("000")), metrics.height());
     const int labelEvery = m_top <= 20 ? 1 : (m_top <= 50 ? 5 : 10);
     for (int value = 0; value <= m_top; ++value) {
         const int tick = value % 10 == 0 ? 8 : (value % 5 == 0 ? 6 : 3);
         painter.drawLine(QPointF(x(value), lineY - tick), QPointF(x(value), lineY + tick));
         if (value % labelEvery == 0)
-            painter.drawText(QRectF(x(value) - 15, lineY + 8, 30, 14), Qt::AlignCenter,
+            painter.drawText(QRectF(QPointF(x(value) - label.width() / 2, lineY + 8), label),
+                Qt::AlignCenter,
                 QString::number(value));
     }
-    painter.setPen(QPen(QColor(0, 96, 192), 2));
-    painter.setBrush(QColor(0, 96, 192));
+    painter.setPen(QPen(mark, 2));
+    painter.setBrush(mark);
     for (const int value : std::as_const(m_marked))
         painter.drawEllipse(QPointF(x(value), lineY), 5, 5);
-    painter.setPen(Qt::black);
+    painter.setPen(ink);
     painter.drawText(QRect(0, 0, width(), lineY - 8), Qt::AlignCenter, m_hint);
 }

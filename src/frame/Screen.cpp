@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "frame/Screen.h"
 
+#include "frame/Magnifier.h"
 #include "frame/MenuBarEntry.h"
 #include "frame/Twips.h"
 
@@ -13,6 +14,7 @@
 #include <QPalette>
 #include <QScreen>
 #include <QShortcut>
+#include <algorithm>
 
 Screen::Screen(QWidget *parent) : QMainWindow(parent), m_client(new QWidget(this))
 {
@@ -39,8 +41,38 @@ QMenu *Screen::addMenuOpenedByAlt(const QString &caption)
 void Screen::setClientSize(int widthTwips, int heightTwips)
 {
     m_client->setFixedSize(Twips::toPixels(widthTwips), Twips::toPixels(heightTwips));
+    fitToClient();
+}
+
+void Screen::magnify(double factor, bool contrast)
+{
+    if (!m_magnifier) {
+        if (factor == 1.0 && !contrast)
+            return;
+        m_magnifier = new Magnifier(m_client);
+    }
+    // Never beyond the desktop's free area, whose frame and panels take their share.
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        constexpr int FramePixels = 48;
+        const QSize free = screen->availableGeometry().size();
+        const QSize client = m_client->minimumSize() / Magnifier::factorOf(m_client);
+        const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
+        factor = std::max(1.0,
+            std::min({ factor, double(free.width()) / client.width(),
+                double(free.height() - menuHeight - FramePixels) / client.height() }));
+    }
+    const QSize before = size();
+    m_magnifier->apply(factor, contrast);
+    fitToClient();
+    if (size() != before)
+        centreOnScreen();
+}
+
+void Screen::fitToClient()
+{
     const int menuHeight = menuWidget() ? menuWidget()->sizeHint().height() : 0;
-    setFixedSize(m_client->width(), m_client->height() + menuHeight);
+    const QSize client = m_client->minimumSize();
+    setFixedSize(client.width(), client.height() + menuHeight);
 }
 
 void Screen::useFixedDialogFrame()

@@ -4,6 +4,7 @@
 
 #include <QMainWindow>
 
+class Magnifier;
 class QMenu;
 
 // The common shape of the program's windows: a fixed client area laid out in twips (the
@@ -21,6 +22,10 @@ public:
 
     // Fixes the client area's size (in twips) and the window's size around it.
     void setClientSize(int widthTwips, int heightTwips);
+    // Shows the client area larger by the factor and, with contrast, white on black, its layout
+    // scaled, not rearranged, and never larger than the desktop; factor 1 without contrast
+    // shows it as it was built.
+    void magnify(double factor, bool contrast);
     // A fixed frame with a close box and no minimise or maximise buttons.
     void useFixedDialogFrame();
     void centreOnScreen();
@@ -52,6 +57,9 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void fitToClient();
+
     QWidget *m_client;
+    Magnifier *m_magnifier = nullptr; // made for the first magnified session
     bool m_closedEmitted = false;
 };

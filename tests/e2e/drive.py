@@ -1705,7 +1705,10 @@ def case_practice():
 # ---- a pupil's measures ---------------------------------------------------------------
 
 MEASURES_TITLE = "MISURE — REGISTRO DELLA CLASSE"
-MEASURES_LINE = "Misure: tempo non mostrato, 20 operazioni, lettura ad alta voce, aiuto con la linea dei numeri"
+MEASURES_LINE = (
+    "Misure: tempo non mostrato, 20 operazioni, lettura ad alta voce, caratteri grandi e alto contrasto,"
+    " aiuto con la linea dei numeri"
+)
 TIME_BOXES = ("Secondi impiegati per ogni risposta", "Secondi impiegati per ogni esercizio")
 # Seconds as screens, printouts and voices put them: "12 sec.", "3 secondi", "1 secondo".
 SECONDS = re.compile(r"\bsec(?:\.|ond[io])", re.IGNORECASE)
@@ -1713,8 +1716,8 @@ WORDS = "zero uno due tre quattro cinque sei sette otto nove dieci".split()
 
 
 def set_measures(program, start, pupil):
-    """The teacher's "MISURE" in "REGISTRO DELLA CLASSE": time hidden, five operations per
-    exercise, reading aloud and the number line, saved for the pupil."""
+    """The teacher's "MISURE" in "REGISTRO DELLA CLASSE": every measure, five operations per
+    exercise, saved for the pupil."""
     choose_menu(program, start, "Registro")
     register = program.window("REGISTRO DELLA CLASSE")
     press(button(register, "SALVA"))  # the first opening: an empty password chosen
@@ -1722,7 +1725,8 @@ def set_measures(program, start, pupil):
     choose_pupil(register, pupil)
     press(button(register, "MISURE"))
     dialog = program.window(MEASURES_TITLE)
-    for caption in ["Tempo nascosto", "Meno operazioni", "Leggi ad alta voce", "Aiuto (linea dei numeri)"]:
+    captions = ["Tempo nascosto", "Meno operazioni", "Leggi ad alta voce", "Caratteri grandi e alto contrasto"]
+    for caption in captions + ["Aiuto (linea dei numeri)"]:
         box = wait_until(f"the box {caption!r}", lambda: find(dialog, "check box", caption))
         press(box)
         wait_until(f"{caption!r} ticked", lambda: fresh(box).getState().contains(pyatspi.STATE_CHECKED), 5)
@@ -1761,7 +1765,9 @@ def first_exercise_timed(program, pupil, speech):
 
     exercise.play(1, set(), by_keypad=False, after=timed)
     check(speech.read() == [], f"the program spoke for {pupil}: {speech.read()}")
+    width = extents(exercise.window)[2]
     end_from_exercise(program, start, exercise)
+    return width
 
 
 def case_measures():
@@ -1777,7 +1783,7 @@ def case_measures():
     program = Program(os.environ["E2E_PROGRAM"])
     try:
         set_measures(program, program.window(START_TITLE, 30), "lia")
-        first_exercise_timed(program, "mario", speech)
+        usual_width = first_exercise_timed(program, "mario", speech)
     finally:
         program.stop()
     log("lia before her measures and mario after them: seconds shown, nothing read aloud")
@@ -1788,6 +1794,9 @@ def case_measures():
             program, 0, "NUMERO MAX DA 1 A 10", " Operazione con numero massimo da 1 a 10", "lia", "lia"
         )
         window = exercise.window
+        width = extents(window)[2]
+        check(width >= 1.4 * usual_width, f"lia's screen {width} px wide, mario's {usual_width}")
+        log(f"lia's screen magnified: {width} px wide, mario's {usual_width}")
 
         def heard_operation(since):
             minuend, subtrahend, _ = exercise.operation()
