@@ -164,9 +164,9 @@ void FrmAnalisi::fill()
     const QStringList titles = AnalysisText::tableHeader();
     for (int row = 1; row < Rows; ++row) {
         const bool shown = row <= summary.rows.size();
-        const QStringList cells =
-            shown ? AnalysisText::rowCells(summary.rows[row - 1], summary.timeHidden)
-                  : QStringList();
+        const QStringList cells = shown
+            ? AnalysisText::rowCells(summary.rows[row - 1], summary.timeHidden)
+            : QStringList();
         QStringList rowWords { cells.value(0) };
         for (int column = 0; column < Columns; ++column) {
             QLabel *cell = lblTabella[row][column];

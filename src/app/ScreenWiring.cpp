@@ -26,8 +26,8 @@ void registerScreens(ScreenRegistry &registry, SessionRecord &session, Services 
     });
     registry.setFactory(ScreenId::Exercise, [&] {
         return new FrmOperativoMeno(session,
-            { services, services, services, services, services, services.screens(), services.random(),
-                services.pupilRegister() });
+            { services, services, services, services, services, services.screens(),
+                services.random(), services.pupilRegister() });
     });
     registry.setFactory(ScreenId::Scale, [] { return new FrmValutazione; });
     registry.setFactory(

@@ -12,16 +12,17 @@ namespace {
     QStringList measureWords(const PupilMeasures &measures)
     {
         QStringList parts;
-    if (measures.timeHidden)
-        parts << QStringLiteral("tempo non mostrato");
-    if (measures.exerciseSize != FullExerciseSize)
-        parts << QStringLiteral("%1 operazioni").arg(ExercisesPerSession * measures.exerciseSize);
-    if (measures.readAloud)
-        parts << QStringLiteral("lettura ad alta voce");
-    if (measures.largeContrast)
-        parts << QStringLiteral("caratteri grandi e alto contrasto");
-    if (measures.aidOffered)
-        parts << QStringLiteral("aiuto con la linea dei numeri");
+        if (measures.timeHidden)
+            parts << QStringLiteral("tempo non mostrato");
+        if (measures.exerciseSize != FullExerciseSize)
+            parts
+                << QStringLiteral("%1 operazioni").arg(ExercisesPerSession * measures.exerciseSize);
+        if (measures.readAloud)
+            parts << QStringLiteral("lettura ad alta voce");
+        if (measures.largeContrast)
+            parts << QStringLiteral("caratteri grandi e alto contrasto");
+        if (measures.aidOffered)
+            parts << QStringLiteral("aiuto con la linea dei numeri");
         return parts;
     }
 }

@@ -8,13 +8,13 @@
 namespace NumberWords {
 
 namespace {
-    const QStringList Units { QStringLiteral("zero"), QStringLiteral("uno"),
-        QStringLiteral("due"), QStringLiteral("tre"), QStringLiteral("quattro"),
-        QStringLiteral("cinque"), QStringLiteral("sei"), QStringLiteral("sette"),
-        QStringLiteral("otto"), QStringLiteral("nove"), QStringLiteral("dieci"),
-        QStringLiteral("undici"), QStringLiteral("dodici"), QStringLiteral("tredici"),
-        QStringLiteral("quattordici"), QStringLiteral("quindici"), QStringLiteral("sedici"),
-        QStringLiteral("diciassette"), QStringLiteral("diciotto"), QStringLiteral("diciannove") };
+    const QStringList Units { QStringLiteral("zero"), QStringLiteral("uno"), QStringLiteral("due"),
+        QStringLiteral("tre"), QStringLiteral("quattro"), QStringLiteral("cinque"),
+        QStringLiteral("sei"), QStringLiteral("sette"), QStringLiteral("otto"),
+        QStringLiteral("nove"), QStringLiteral("dieci"), QStringLiteral("undici"),
+        QStringLiteral("dodici"), QStringLiteral("tredici"), QStringLiteral("quattordici"),
+        QStringLiteral("quindici"), QStringLiteral("sedici"), QStringLiteral("diciassette"),
+        QStringLiteral("diciotto"), QStringLiteral("diciannove") };
     const QStringList Tens { QString(), QString(), QStringLiteral("venti"),
         QStringLiteral("trenta"), QStringLiteral("quaranta"), QStringLiteral("cinquanta"),
         QStringLiteral("sessanta"), QStringLiteral("settanta"), QStringLiteral("ottanta"),

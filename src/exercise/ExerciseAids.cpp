@@ -35,8 +35,8 @@ void ExerciseAids::operationShown()
         m_line->hide();
     if (m_session.PupilMeasures.aidOffered && !m_aidButton) {
         // Between the verdict and the keypad, where the screen is bare.
-        m_aidButton = Controls::button(
-            m_client, QStringLiteral("cmdAiuto"), QStringLiteral("AIUTO"), Controls::arial(9.75, true));
+        m_aidButton = Controls::button(m_client, QStringLiteral("cmdAiuto"),
+            QStringLiteral("AIUTO"), Controls::arial(9.75, true));
         Controls::place(m_aidButton, 7020, 3990, 1110, 495);
         m_aidButton->setToolTip(QStringLiteral("Disegna la linea dei numeri (F6)"));
         connect(m_aidButton, &QPushButton::clicked, this, &ExerciseAids::drawNumberLine);
@@ -70,7 +70,8 @@ void ExerciseAids::readOperation()
         return;
     // The operation ends with its question mark: the task follows it as a sentence of its own.
     const QString words = NumberWords::numbersInWords(operation->spoken);
-    const QString pause = words.endsWith(QLatin1Char('?')) ? QStringLiteral(" ") : QStringLiteral(". ");
+    const QString pause =
+        words.endsWith(QLatin1Char('?')) ? QStringLiteral(" ") : QStringLiteral(". ");
     m_speech.say(words + pause + operation->task);
 }
 

@@ -66,8 +66,7 @@ void NumberLine::paintEvent(QPaintEvent *)
         painter.drawLine(QPointF(x(value), lineY - tick), QPointF(x(value), lineY + tick));
         if (value % labelEvery == 0)
             painter.drawText(QRectF(QPointF(x(value) - label.width() / 2, lineY + 8), label),
-                Qt::AlignCenter,
-                QString::number(value));
+                Qt::AlignCenter, QString::number(value));
     }
     painter.setPen(QPen(mark, 2));
     painter.setBrush(mark);

@@ -81,8 +81,8 @@ void Magnifier::apply(double factor, bool contrast)
     m_contrast = contrast;
     m_applying = true;
     m_client->setProperty(FactorProperty, factor);
-    m_client->setFixedSize(scaled(m_clientSize.width(), factor),
-        scaled(m_clientSize.height(), factor));
+    m_client->setFixedSize(
+        scaled(m_clientSize.width(), factor), scaled(m_clientSize.height(), factor));
     // What inherits its font grows with the client area's.
     m_client->setFont(factor == 1.0 ? QFont() : scaled(QApplication::font(m_client), factor));
     // The window's own colour shows through a client area that does not fill itself.
@@ -116,8 +116,7 @@ void Magnifier::track(QWidget *widget)
     given.shownPalette = widget->palette();
     m_given.insert(widget, given);
     widget->installEventFilter(this);
-    connect(widget, &QObject::destroyed, this,
-        [this, widget] { m_given.remove(widget); });
+    connect(widget, &QObject::destroyed, this, [this, widget] { m_given.remove(widget); });
 }
 
 void Magnifier::takeGeometry(QWidget *widget, Given &given) const

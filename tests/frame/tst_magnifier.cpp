@@ -58,7 +58,8 @@ private slots:
         QCOMPARE(label->font().pointSizeF(), 12.0);
         QCOMPARE(inherits->font().pointSizeF(), inheritedPoints);
         QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::red));
-        QCOMPARE(label->palette().color(QPalette::Window), QApplication::palette().color(QPalette::Window));
+        QCOMPARE(label->palette().color(QPalette::Window),
+            QApplication::palette().color(QPalette::Window));
         QVERIFY(!client.autoFillBackground());
         QCOMPARE(Magnifier::factorOf(label), 1.0);
     }
