@@ -20,9 +20,9 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-# Libraries found by dpkg-shlibdeps; the fonts the program draws with, Qt's Italian dialog texts
-# and the SQL drivers of the register (plugins Qt loads by name) are not linked, so they are
-# named here.
+# Libraries found by dpkg-shlibdeps; the fonts the program draws with, Qt's Italian dialog texts,
+# the SQL drivers of the register and the speech-dispatcher voice with its Italian speaker
+# (plugins Qt loads by name) are not linked, so they are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "fonts-liberation2, qt6-translations-l10n, libqt6sql6-sqlite, libqt6sql6-psql, qt6-speech-speechd-plugin, speech-dispatcher-espeak-ng")

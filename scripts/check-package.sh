@@ -57,6 +57,7 @@ program_folder_complete()
     done
     [ -f "$folder/positivo.wav" ] || { echo "no positivo.wav in $folder"; status=1; }
     [ -f "$folder/libvovorudoroz_sound.so" ] || { echo "no sound module in $folder"; status=1; }
+    [ -f "$folder/libvovorudoroz_speech.so" ] || { echo "no speech module in $folder"; status=1; }
     [ -f "$folder/libvovorudoroz_spooler.so" ] || { echo "no spooler module in $folder"; status=1; }
     [ -f "$folder/libvovorudoroz_charts.so" ] || { echo "no charts module in $folder"; status=1; }
     [ -f "$folder/libvovorudoroz_store.so" ] || { echo "no register module in $folder"; status=1; }
@@ -137,7 +138,7 @@ runs_offscreen_from_root()
     [ "$image" = "$(readlink -f "$folder/vovorudoroz")" ] || { echo "running image: $image"; return 1; }
 }
 
-check "program folder holds the program, www, the sound, spooler and charts modules and positivo.wav" program_folder_complete
+check "program folder holds the program, www, the sound, speech, spooler, charts and register modules and positivo.wav" program_folder_complete
 check "bin/vovorudoroz links to the program" link_reaches_program
 check "positivo.wav is short 16-bit mono PCM" sound_is_short_mono_pcm
 check "desktop entry is valid" desktop-file-validate "$root/usr/share/applications/$id.desktop"
@@ -146,7 +147,7 @@ check "AppStream sees the installed tree as one application" appstreamcli valida
 check "machine-readable copyright: GPL-3.0-or-later" copyright_names_the_licence
 check "hicolor icons: scalable and 16 to 256" icons_complete
 check "dependencies computed and named" depends_include libqt6widgets6 libqt6multimedia6 libcups2 \
-    fonts-liberation2 qt6-translations-l10n
+    fonts-liberation2 qt6-translations-l10n qt6-speech-speechd-plugin
 check "dependencies can be met" apt-get install --simulate --quiet "$(readlink -f "$deb")"
 check "the program runs offscreen from the unpacked root" runs_offscreen_from_root
 
