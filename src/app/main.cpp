@@ -32,7 +32,7 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("vovorudoroz"));
     QApplication::setDesktopFileName(QStringLiteral("org.vovorudoroz.Vovorudoroz"));
     QIcon icon;
-    for (int size : { 16, 32, 48, 64, 128, 256 })
+    for (int size : { 16, 32, 48, 64 })
         icon.addPixmap(pngPicture(QStringLiteral(":/icon/%1.png").arg(size)));
     QApplication::setWindowIcon(icon);
     // One look everywhere, and one that honours the buttons' own colours.

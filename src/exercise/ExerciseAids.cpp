@@ -7,14 +7,21 @@
 #include "core/SessionRecord.h"
 #include "exercise/NumberLine.h"
 #include "frame/Controls.h"
+#include "frame/Screen.h"
 #include "frame/Speech.h"
 
 #include <QPushButton>
 #include <QShortcut>
 
-ExerciseAids::ExerciseAids(QWidget *screen, QWidget *client, SessionRecord &session,
-    Exercise::Session &run, Speech &speech)
-    : QObject(screen), m_client(client), m_session(session), m_run(run), m_speech(speech)
+namespace {
+// How much larger the screen is shown for a pupil with low vision, room allowing.
+constexpr double LargeFactor = 1.5;
+} // namespace
+
+ExerciseAids::ExerciseAids(
+    Screen *screen, SessionRecord &session, Exercise::Session &run, Speech &speech)
+    : QObject(screen), m_screen(screen), m_client(screen->client()), m_session(session), m_run(run),
+      m_speech(speech)
 {
     auto *repeat = new QShortcut(QKeySequence(Qt::Key_F5), screen);
     connect(repeat, &QShortcut::activated, this, [this] {
@@ -26,6 +33,12 @@ ExerciseAids::ExerciseAids(QWidget *screen, QWidget *client, SessionRecord &sess
         if (m_session.PupilMeasures.aidOffered)
             drawNumberLine();
     });
+}
+
+void ExerciseAids::sessionStarting()
+{
+    const bool large = m_session.PupilMeasures.largeContrast;
+    m_screen->magnify(large ? LargeFactor : 1.0, large);
 }
 
 void ExerciseAids::operationShown()

@@ -7,6 +7,7 @@
 class NumberLine;
 class QPushButton;
 class QWidget;
+class Screen;
 class Speech;
 struct SessionRecord;
 
@@ -18,13 +19,16 @@ struct Verdict;
 // What a pupil's measures add to the exercise screen, and nothing for a pupil without them: the
 // program's own voice reading the operation, the verdict and the exercise's score (F5 reads the
 // operation again), and the number line, asked for with "AIUTO" or F6 and offered after a wrong
-// answer. Every line drawn is kept in the register with the answer it helped.
+// answer. Every line drawn is kept in the register with the answer it helped. Large print and
+// high contrast show the whole screen larger, white on black.
 class ExerciseAids final : public QObject
 {
 public:
-    ExerciseAids(QWidget *screen, QWidget *client, SessionRecord &session, Exercise::Session &run,
-        Speech &speech);
+    ExerciseAids(Screen *screen, SessionRecord &session, Exercise::Session &run, Speech &speech);
 
+    // Before the session's first operation: the screen larger and in high contrast for a pupil
+    // whose plan asks for it, as built for any other.
+    void sessionStarting();
     void operationShown();
     void judged(const Exercise::Verdict &verdict);
 
@@ -32,6 +36,7 @@ private:
     void readOperation();
     void drawNumberLine();
 
+    Screen *m_screen;
     QWidget *m_client;
     SessionRecord &m_session;
     Exercise::Session &m_run;

@@ -30,9 +30,6 @@
 
 namespace {
 
-// How much larger the screen is shown for a pupil with low vision.
-constexpr double LargeFactor = 1.5;
-
 const QString ReadyPrompt = QStringLiteral(" Digita il risultato");
 const AnswerDrill::Prompts Prompts { ReadyPrompt, ReadyPrompt,
     QStringLiteral("Clicca sul pulsante Verifica"),
@@ -69,7 +66,7 @@ FrmOperativoMeno::FrmOperativoMeno(SessionRecord &session, const Roles &roles)
     LblOperazione = progress.operation;
     LblTempoParziale = progress.partialTime;
     LblTempoTotale = progress.exerciseTime;
-    m_aids = new ExerciseAids(this, client(), session, m_run, roles.speech);
+    m_aids = new ExerciseAids(this, session, m_run, roles.speech);
 
     // The answer box comes first, then the action buttons, then the keypad.
     QWidget::setTabOrder(TxtRisultato, CmdVerifica);
@@ -205,9 +202,7 @@ void FrmOperativoMeno::Form_Load()
     mnuStampa->setEnabled(false);
     mnuAttestato->setEnabled(false);
     setWindowTitle(QStringLiteral("ESERCIZI SULLE VOVORUDOROZ.1"));
-    // Larger and in high contrast for a pupil whose plan asks for it; as built for any other.
-    const bool large = m_session.PupilMeasures.largeContrast;
-    magnify(large ? LargeFactor : 1.0, large);
+    m_aids->sessionStarting();
     Controls::setBackground(Label2, Colour::rgb(250, 200, 110));
     Controls::setTextColour(Label2, Colour::rgb(128, 0, 0));
     Controls::setBackground(Label1, Colour::rgb(255, 240, 150));
