@@ -1871,6 +1871,34 @@ def case_measures():
         ).fetchone()
     check((answers, aided, timed) == (20, 1.0, 20), f"lia's session in the register: {answers}, {aided}, {timed}")
     log("the register keeps lia's 20 answers with their times, one of them helped by the number line")
+    silent_beside_orca(speech)
+
+
+def silent_beside_orca(speech):
+    """With Orca running, the program leaves the reading to it: nothing is said twice."""
+    debug = os.environ["E2E_ORCA_DEBUG"]
+    open(debug, "w").close()
+    orca = subprocess.Popen(["/usr/bin/python3", os.environ["E2E_ORCA"], debug], stdout=subprocess.DEVNULL)
+    try:
+        wait_until("Orca", lambda: "ORCA: ATSPI registry initialized" in open(debug).read(), 30)
+        since = speech.mark()
+        program = Program(os.environ["E2E_PROGRAM"])
+        try:
+            _, exercise = start_exercise(
+                program, 0, "NUMERO MAX DA 1 A 10", " Operazione con numero massimo da 1 a 10", "lia", "lia"
+            )
+            minuend, subtrahend, _ = exercise.operation()
+            speech.wait_for("Orca reading the exercise screen", lambda line: "ESERCIZI" in line.upper(), since)
+            time.sleep(2)
+            said = speech.read()[since:]
+            words = f"{WORDS[minuend]} meno {WORDS[subtrahend]}"
+            check(not any(words in line for line in said), f"the program spoke beside Orca: {said}")
+        finally:
+            program.stop()
+    finally:
+        orca.terminate()
+        orca.wait(10)
+    log(f"beside Orca the program said nothing of its own; Orca said {len(said)} lines")
 
 
 CASES = {

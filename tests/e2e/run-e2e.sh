@@ -151,9 +151,12 @@ if [ "$case_name" = screen_reader ]; then
     E2E_SPEECH="$work/orca-debug.out"
     start_orca "$E2E_SPEECH" || exit 1
 elif [ "$case_name" = measures ]; then
-    # The program's own voice: every text it asks for is in speech-dispatcher's log.
+    # The program's own voice: every text it asks for is in speech-dispatcher's log, Orca's
+    # too once the case starts it.
+    orca_settings
     speech_settings 5
     E2E_SPEECH="$work/speechd/speech-dispatcher.log"
+    export E2E_ORCA="$here/orca_logged.py" E2E_ORCA_DEBUG="$work/orca-debug.out"
 fi
 [ "$case_name" = school_server ] && school_server_start
 
