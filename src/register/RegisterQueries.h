@@ -18,6 +18,8 @@ double median(QList<double> values);
 // The last percentage against the mean of the earlier ones: 5 points or more is a change.
 Trend trendOf(const QList<int> &percentsOldestFirst);
 
+// The register's reader on its file or its server. What the teacher sets for one pupil (the
+// assigned families, the measures) is in PupilSettingsQueries.cpp.
 class RegisterQueries final : public Reader, public PasswordStore
 {
 public:
