@@ -3,6 +3,7 @@
 #include "analysis/AnalysisPage.h"
 
 #include "analysis/AnalysisText.h"
+#include "core/MeasureWords.h"
 #include "frame/PageText.h"
 
 #include <array>
@@ -50,7 +51,7 @@ void drawAnalysisPage(
         page.line(Left, y, text);
         y += LineStep;
     }
-    for (const QString &text : AnalysisText::wrapped(summary.measures, WrapWidth)) {
+    for (const QString &text : Measures::measuresLines(summary.measures, WrapWidth)) {
         page.line(Left, y, text);
         y += LineStep;
     }
@@ -62,7 +63,7 @@ void drawAnalysisPage(
         page.font(12, false);
         for (const Analysis::KindRow &row : summary.rows) {
             y += RowStep;
-            page.row(y, AnalysisText::rowCells(row, summary.timeHidden));
+            page.row(y, AnalysisText::rowCells(row, summary.measures.timeHidden));
         }
         y += RowStep;
     }

@@ -7,6 +7,7 @@
 #include "analysis/PracticeSheetPage.h"
 #include "core/CertificateText.h"
 #include "core/Hypothesis.h"
+#include "core/MeasureWords.h"
 #include "core/PupilKey.h"
 #include "core/PupilName.h"
 #include "core/ReaderThread.h"
@@ -165,7 +166,7 @@ void FrmAnalisi::fill()
     for (int row = 1; row < Rows; ++row) {
         const bool shown = row <= summary.rows.size();
         const QStringList cells = shown
-            ? AnalysisText::rowCells(summary.rows[row - 1], summary.timeHidden)
+            ? AnalysisText::rowCells(summary.rows[row - 1], summary.measures.timeHidden)
             : QStringList();
         QStringList rowWords { cells.value(0) };
         for (int column = 0; column < Columns; ++column) {
@@ -185,8 +186,9 @@ void FrmAnalisi::fill()
     for (int column = 0; column < Columns; ++column)
         lblTabella[0][column]->setVisible(!summary.rows.isEmpty());
     // Under the sentences, above the buttons: the only free strip of the screen.
-    Controls::setOptionalLine(lblMisure, client(), QStringLiteral("lblMisure"), summary.measures,
-        Controls::sansSerif(8.25, true), QRect(510, 7935, 10725, 195));
+    Controls::setOptionalLine(lblMisure, client(), QStringLiteral("lblMisure"),
+        Measures::measuresLine(summary.measures), Controls::sansSerif(8.25, true),
+        QRect(510, 7935, 10725, 195));
 
     m_notes.clear();
     showSentences(AnalysisText::errorLines(summary));

@@ -2,7 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "core/ErrorSummary.h"
 
-#include "core/MeasureWords.h"
 #include "core/PupilName.h"
 
 #include <QLocale>
@@ -146,8 +145,7 @@ Summary summarise(const SessionRecord &session, const QString &date)
     summary.rangeHigh = session.RangeHigh;
     summary.reviewed = session.ReviewedOperations;
     summary.reviewedNowRight = session.ReviewedNowRight;
-    summary.measures = Measures::measuresLine(session.PupilMeasures);
-    summary.timeHidden = session.PupilMeasures.timeHidden;
+    summary.measures = session.PupilMeasures;
     return summary;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/ErrorRules.h"
+#include "core/PupilMeasures.h"
 #include "core/SessionRecord.h"
 
 #include <QList>
@@ -45,8 +46,7 @@ struct Summary
     QList<ErrorTally> isolated; // the same order
     int reviewed = 0; // missed operations practised again in the latest review
     int reviewedNowRight = 0; // of them, answered right the last time they were asked
-    QString measures; // "Misure: tempo non mostrato, …", empty for a pupil without measures
-    bool timeHidden = false; // the seconds are the teacher's, not shown to the pupil
+    Measures::PupilMeasures measures; // those in force for the session
 };
 
 // Whether the error could explain a wrong answer to this operation: the borrow errors only

@@ -2,6 +2,7 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "exercise/ExerciseAids.h"
 
+#include "core/NumberLineHint.h"
 #include "core/NumberWords.h"
 #include "core/Session.h"
 #include "core/SessionRecord.h"
@@ -68,12 +69,8 @@ void ExerciseAids::judged(const Exercise::Verdict &verdict)
     if (m_session.PupilMeasures.readAloud)
         m_speech.say(NumberWords::numbersInWords(verdict.spoken));
     // After a wrong answer the aid is offered first: the button stands out for the next one.
-    if (m_aidButton && !verdict.right) {
-        QFont offered = m_aidButton->font();
-        offered.setUnderline(true);
-        m_aidButton->setFont(offered);
-        m_aidButton->setAccessibleDescription(QStringLiteral("Vuoi un aiuto? Premi AIUTO"));
-    }
+    if (m_aidButton && !verdict.right)
+        offerAid(true);
 }
 
 void ExerciseAids::readOperation()
@@ -97,15 +94,23 @@ void ExerciseAids::drawNumberLine()
         m_line = new NumberLine(m_client);
         Controls::place(m_line, 480, 4860, 7260, 840);
     }
-    const int minuend = m_session.Difference + m_session.Subtrahend;
-    m_line->setOperation(minuend, m_session.Subtrahend, m_session.AskedTerm);
+    m_line->setLine(Exercise::numberLineHint(
+        m_session.Difference + m_session.Subtrahend, m_session.Subtrahend, m_session.AskedTerm));
     m_line->show();
     m_line->raise();
     m_run.noteAidUsed();
-    if (m_aidButton) {
-        m_aidButton->setFont(Controls::arial(9.75, true));
-        m_aidButton->setAccessibleDescription(QString());
-    }
+    if (m_aidButton)
+        offerAid(false);
     if (m_session.PupilMeasures.readAloud)
         m_speech.say(NumberWords::numbersInWords(m_line->accessibleDescription()));
+}
+
+// An offered aid stands out, underlined, and says so to a screen reader.
+void ExerciseAids::offerAid(bool offered)
+{
+    QFont font = m_aidButton->font();
+    font.setUnderline(offered);
+    m_aidButton->setFont(font);
+    m_aidButton->setAccessibleDescription(
+        offered ? QStringLiteral("Vuoi un aiuto? Premi AIUTO") : QString());
 }

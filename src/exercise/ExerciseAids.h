@@ -35,6 +35,7 @@ public:
 private:
     void readOperation();
     void drawNumberLine();
+    void offerAid(bool offered);
 
     Screen *m_screen;
     QWidget *m_client;

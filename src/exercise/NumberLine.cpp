@@ -2,8 +2,6 @@
 // SPDX-FileCopyrightText: 2026 The VOVORUDOROZ.1 authors
 #include "exercise/NumberLine.h"
 
-#include "core/DrillCodes.h"
-
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -21,25 +19,10 @@ NumberLine::NumberLine(QWidget *parent) : QWidget(parent)
     setPalette(colours);
 }
 
-void NumberLine::setOperation(int minuend, int subtrahend, int askedTerm)
+void NumberLine::setLine(const Exercise::NumberLineHint &line)
 {
-    const int difference = minuend - subtrahend;
-    m_top = std::max(10, (minuend + 9) / 10 * 10);
-    switch (termOf(askedTerm).value_or(Term::Difference)) {
-    case Term::Minuend: // ? - s = d: from the difference, count on by the subtrahend
-        m_marked = { difference };
-        m_hint = QStringLiteral("Parti da %1 e vai avanti di %2").arg(difference).arg(subtrahend);
-        break;
-    case Term::Subtrahend: // m - ? = d: count the steps between the two
-        m_marked = { difference, minuend };
-        m_hint = QStringLiteral("Conta i passi da %1 a %2").arg(difference).arg(minuend);
-        break;
-    case Term::Difference: // m - s = ?: from the minuend, count back by the subtrahend
-        m_marked = { minuend };
-        m_hint = QStringLiteral("Parti da %1 e torna indietro di %2").arg(minuend).arg(subtrahend);
-        break;
-    }
-    setAccessibleDescription(m_hint);
+    m_line = line;
+    setAccessibleDescription(m_line.hint);
     update();
 }
 
@@ -48,20 +31,20 @@ void NumberLine::paintEvent(QPaintEvent *)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const int lineY = height() * 45 / 100;
-    const double step = double(width() - 2 * Margin) / m_top;
+    const double step = double(width() - 2 * Margin) / m_line.top;
     const auto x = [&](int value) { return Margin + value * step; };
     // The palette's colours, so that the line stands out in high contrast too.
     const QColor ink = palette().color(QPalette::WindowText);
     const QColor mark = palette().color(QPalette::Highlight);
     painter.setPen(QPen(ink, 2));
-    painter.drawLine(QPointF(x(0), lineY), QPointF(x(m_top), lineY));
+    painter.drawLine(QPointF(x(0), lineY), QPointF(x(m_line.top), lineY));
     QFont small = font();
     small.setPointSizeF(font().pointSizeF() * 0.8);
     painter.setFont(small);
     const QFontMetricsF metrics(small, this);
     const QSizeF label(metrics.horizontalAdvance(QStringLiteral("000")), metrics.height());
-    const int labelEvery = m_top <= 20 ? 1 : (m_top <= 50 ? 5 : 10);
-    for (int value = 0; value <= m_top; ++value) {
+    const int labelEvery = m_line.top <= 20 ? 1 : (m_line.top <= 50 ? 5 : 10);
+    for (int value = 0; value <= m_line.top; ++value) {
         const int tick = value % 10 == 0 ? 8 : (value % 5 == 0 ? 6 : 3);
         painter.drawLine(QPointF(x(value), lineY - tick), QPointF(x(value), lineY + tick));
         if (value % labelEvery == 0)
@@ -70,8 +53,8 @@ void NumberLine::paintEvent(QPaintEvent *)
     }
     painter.setPen(QPen(mark, 2));
     painter.setBrush(mark);
-    for (const int value : std::as_const(m_marked))
+    for (const int value : std::as_const(m_line.marked))
         painter.drawEllipse(QPointF(x(value), lineY), 5, 5);
     painter.setPen(ink);
-    painter.drawText(QRect(0, 0, width(), lineY - 8), Qt::AlignCenter, m_hint);
+    painter.drawText(QRect(0, 0, width(), lineY - 8), Qt::AlignCenter, m_line.hint);
 }

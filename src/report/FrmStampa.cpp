@@ -263,10 +263,12 @@ void FrmStampa::drawPage(PageDrawing &printer, const QString &fontName)
         printer.setPosition(at.x(), at.y());
         printer.printLine(m_session.OpRecords[i]);
     }
-    for (int k = 1; k <= ReportLayout::ExerciseCount && !m_session.PupilMeasures.timeHidden; ++k) {
-        const QPoint at = ReportLayout::timeLinePosition(k);
-        printer.setPosition(at.x(), at.y());
-        printer.printLine(ReportLayout::timeLineText(k, m_session.ExerciseTimeText[k]));
+    if (!m_session.PupilMeasures.timeHidden) {
+        for (int k = 1; k <= ReportLayout::ExerciseCount; ++k) {
+            const QPoint at = ReportLayout::timeLinePosition(k);
+            printer.setPosition(at.x(), at.y());
+            printer.printLine(ReportLayout::timeLineText(k, m_session.ExerciseTimeText[k]));
+        }
     }
     const QStringList measures =
         Measures::measuresLines(m_session.PupilMeasures, ReportLayout::MeasuresLineChars);
